@@ -1,0 +1,28 @@
+#pragma once
+// The table's sounds as the simulation and the match screen ask for them. The simulation
+// only decides when and how loud; the audio subsystem implements this over OpenAL, tests
+// and the headless tools record the calls instead.
+//
+// Positions are in table units exactly as the callers hand them over: the kick and
+// ball-wall sounds get the ball's table position, the rolling, rod-wall and score sounds a
+// position relative to the table centre. Volumes are in [0, 1], before the master volume.
+#include "platform/math/Vector3.h"
+
+class TableSounds {
+public:
+    virtual ~TableSounds() = default;
+
+    // Starts the looping rolling-ball voice at gain 0 if none exists (kick-off).
+    virtual void startRoll() = 0;
+    // Gain 0.7 * clamp(|velocity| * 0.01, 0.1, 1.0) at the given (centred) position.
+    virtual void updateRoll(const Vector3& velocity, const Vector3& position) = 0;
+    // Stops and releases the rolling voice (ball beyond a goal line).
+    virtual void stopRoll() = 0;
+
+    virtual void playKick(const Vector3& position, float volume) = 0;
+    virtual void playBallWall(const Vector3& position, float volume) = 0;
+    virtual void playRodWall(const Vector3& position, float volume) = 0;
+    // score1 at (+-60.5, 0, 0) with the given volume, then score2 there at 0.7.
+    virtual void playScore(bool far, float volume) = 0;
+    virtual void playApplause() = 0;
+};
