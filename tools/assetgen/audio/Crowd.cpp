@@ -18,33 +18,6 @@ const Vowel kVowels[] = {
     {700.0, 1650.0, 2500.0},
 };
 
-// Band-limited sawtooth (polyBLEP): a buzz without the aliasing whistle of a naive saw.
-class Saw {
-public:
-    double next(double freq) {
-        double dt = freq / dsp::kRate;
-        phase_ += dt;
-        if (phase_ >= 1.0) phase_ -= 1.0;
-        double v = 2.0 * phase_ - 1.0;
-        v -= blep(phase_, dt);
-        return v;
-    }
-
-private:
-    static double blep(double t, double dt) {
-        if (t < dt) {
-            t /= dt;
-            return t + t - t * t - 1.0;
-        }
-        if (t > 1.0 - dt) {
-            t = (t - 1.0) / dt;
-            return t * t + t + t + 1.0;
-        }
-        return 0.0;
-    }
-    double phase_ = 0.0;
-};
-
 double envelopeAt(double t, double attack, double hold, double release) {
     if (t < 0.0) return 0.0;
     if (t < attack) return t / attack;
@@ -71,7 +44,7 @@ void addCheeringVoice(std::vector<float>& out, dsp::Noise& random, double start,
     dsp::Biquad f3 = dsp::Biquad::bandpass(vowel.f3 * shift, 9.0);
     dsp::Biquad tilt = dsp::Biquad::lowpass(3500.0, 0.7);
     dsp::OnePole jitter(6.0);
-    Saw buzz;
+    dsp::BlepOscillator buzz;
     double vibratoHz = random.range(4.5, 6.5);
     double vibratoPhase = random.range(0.0, 2.0 * kPi);
     double breath = random.range(0.15, 0.4);
@@ -86,7 +59,7 @@ void addCheeringVoice(std::vector<float>& out, dsp::Noise& random, double start,
         double glide = 1.0 + 0.18 * (1.0 - std::exp(-t / 0.08)) - 0.10 * std::fmax(0.0, t - attack - hold * 0.6);
         double freq = base * glide * (1.0 + 0.025 * std::sin(2.0 * kPi * vibratoHz * t + vibratoPhase) +
                                       0.04 * jitter.process(random.white()));
-        double source = tilt.process(buzz.next(freq)) + breath * random.white();
+        double source = tilt.process(buzz.saw(freq)) + breath * random.white();
         double voiced = 1.0 * f1.process(source) + 0.7 * f2.process(source) + 0.35 * f3.process(source);
         out[i] += static_cast<float>(level * env * voiced);
     }

@@ -87,6 +87,69 @@ private:
     double y_ = 0.0;
 };
 
+// Topology-preserving state-variable filter (Zavalishin): its cutoff may change every
+// sample without zipper noise or blowing up, which the synth voices' filter sweeps need.
+class StateVariableFilter {
+public:
+    // Returns the low-pass output at the given cutoff and resonance.
+    double lowpass(double x, double cutoff, double q) {
+        double g = std::tan(kPi * std::fmin(cutoff, 0.45 * kRate) / kRate);
+        double k = 1.0 / q;
+        double a1 = 1.0 / (1.0 + g * (g + k));
+        double v3 = x - ic2_;
+        double v1 = a1 * ic1_ + g * a1 * v3;
+        double v2 = ic2_ + g * v1;
+        ic1_ = 2.0 * v1 - ic1_;
+        ic2_ = 2.0 * v2 - ic2_;
+        return v2;
+    }
+
+private:
+    double ic1_ = 0.0;
+    double ic2_ = 0.0;
+};
+
+// Band-limited sawtooth and pulse (polyBLEP): the buzz of a synthesiser or a voice without
+// the whistling aliases of naive waveforms.
+class BlepOscillator {
+public:
+    explicit BlepOscillator(double phase = 0.0) : phase_(phase) {}
+    // Sawtooth in [-1, 1].
+    double saw(double freq) {
+        double dt = advance(freq);
+        return 2.0 * phase_ - 1.0 - blep(phase_, dt);
+    }
+    // Pulse with the given duty cycle in (0, 1).
+    double pulse(double freq, double duty) {
+        double dt = advance(freq);
+        double shifted = phase_ + (1.0 - duty);
+        if (shifted >= 1.0) shifted -= 1.0;
+        double a = 2.0 * phase_ - 1.0 - blep(phase_, dt);
+        double b = 2.0 * shifted - 1.0 - blep(shifted, dt);
+        return a - b;
+    }
+
+private:
+    double advance(double freq) {
+        double dt = freq / kRate;
+        phase_ += dt;
+        if (phase_ >= 1.0) phase_ -= 1.0;
+        return dt;
+    }
+    static double blep(double t, double dt) {
+        if (t < dt) {
+            t /= dt;
+            return t + t - t * t - 1.0;
+        }
+        if (t > 1.0 - dt) {
+            t = (t - 1.0) / dt;
+            return t * t + t + t + 1.0;
+        }
+        return 0.0;
+    }
+    double phase_;
+};
+
 // Adds a decaying sine (one vibration mode of a struck body) starting at sample `start`.
 inline void addMode(std::vector<float>& out, int start, double freq, double amplitude, double decaySeconds,
                     double phase = 0.0) {
