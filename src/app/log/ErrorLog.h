@@ -1,0 +1,32 @@
+#pragma once
+// The game's one way of reporting problems: a line "error: <message>" appended to
+// error.txt in the current directory. The file is opened and closed for every line, so a
+// line is on disk before the call returns even if the process dies right after.
+#include <cstdint>
+#include <string>
+
+// Appends "error: " + message + a line end to error.txt. A file that cannot be opened
+// drops the message silently.
+void logError(const std::string& message);
+
+// Shows a blocking error box. The platform layer installs the real one at start-up; until
+// then (and in tests) nothing is shown, so failure paths never block.
+class ErrorBoxPresenter {
+public:
+    virtual ~ErrorBoxPresenter() = default;
+    virtual void present(const std::string& title, const std::string& message) = 0;
+};
+void setErrorBoxPresenter(ErrorBoxPresenter* presenter);
+ErrorBoxPresenter* errorBoxPresenter();
+
+// logError(message), then the box titled "Error" (the line exists before the box shows).
+void showError(const std::string& message);
+
+// " (HRESULT=<name>)" for the device result codes the game knows by name, otherwise the
+// code as a signed decimal integer. Device messages append it to their text.
+std::string hresultText(std::uint32_t result);
+
+// Where error.txt lies: "error.txt" in the current directory unless a test points it
+// elsewhere.
+void setErrorLogPath(const std::string& path);
+const std::string& errorLogPath();
