@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The game starts, its window covers the 1024x768 screen with the loading picture, and a
+# close request saves the profiles and ends it with exit code 0 and nothing in error.txt.
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/lib.sh"
+e2e_setup "$1"
+out=${PITCHBAR_E2E_OUT:-$work}
+
+e2e_start
+e2e_wait_window 20
+sleep 1.5  # a few frames of the loading screen
+
+eval "$(xdotool getwindowgeometry --shell "$window_id")"
+# A bare X server has no window manager to grant full screen; only report the size.
+echo "window is ${WIDTH}x${HEIGHT}"
+
+import -window root "$out/start_and_close.png" || e2e_fail "no screenshot"
+brightest=$(e2e_brightest "$out/start_and_close.png")
+if [ -f "$PITCHBAR_RESOURCES/textures/loadingpic.png" ]; then
+  [ "$brightest" -gt 16 ] || e2e_fail "the screen is black (brightest channel $brightest)"
+fi
+
+e2e_stop_and_wait 10
+[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"
+[ -f "$work/gamestate.dat" ] || e2e_fail "closing did not save gamestate.dat"
+if [ -s "$work/error.txt" ]; then
+  # expected_errors.txt: one extended regular expression a line for lines that may appear
+  # on a normal start (none so far).
+  unexpected=$(grep -v -E -f "$here/expected_errors.txt" "$work/error.txt" || true)
+  [ -z "$unexpected" ] || e2e_fail "unexpected error lines: $unexpected"
+fi
+echo "ok: window ${WIDTH}x${HEIGHT}, brightest channel $brightest, exit 0"
