@@ -176,8 +176,39 @@ bool Effect::build(std::string& errors) {
         releasePrograms();
         return false;
     }
-    // Every active uniform of every pass is a parameter of the effect.
+    // Every uniform the file declares is a parameter, even one that no pass reads after the
+    // compiler has optimised it away; setting it then simply changes nothing.
     int nextUnit = 0;
+    auto declare = [&](const std::string& key, ParameterType type) {
+        if (parameterIndex_.count(key)) return;
+        Parameter param;
+        param.name = key;
+        param.type = type;
+        if (type == ParameterType::Matrix)
+            param.values[0] = param.values[5] = param.values[10] = param.values[15] = 1.0f;
+        if (type == ParameterType::Texture) param.textureUnit = nextUnit++;
+        parameterIndex_[key] = static_cast<int>(parameters_.size());
+        parameters_.push_back(param);
+    };
+    for (const std::vector<ShaderSource>* list : {&vertexShaders_, &fragmentShaders_}) {
+        for (const ShaderSource& shader : *list) {
+            std::istringstream lines(shader.text);
+            std::string declaration;
+            while (std::getline(lines, declaration)) {
+                std::vector<std::string> w = splitWords(declaration);
+                if (w.size() < 3 || w[0] != "uniform") continue;
+                std::string key = w[2];
+                while (!key.empty() && (key.back() == ';')) key.pop_back();
+                ParameterType type = w[1] == "float"       ? ParameterType::Float
+                                     : w[1] == "vec4"      ? ParameterType::Vector4
+                                     : w[1] == "mat4"      ? ParameterType::Matrix
+                                     : w[1] == "sampler2D" ? ParameterType::Texture
+                                                           : ParameterType::None;
+                if (!key.empty()) declare(key, type);
+            }
+        }
+    }
+    // Anything else the linker reports active (declared in an unusual way) joins them.
     for (Technique& t : techniques_) {
         for (Pass& p : t.passes) {
             GLint count = 0;
@@ -191,21 +222,11 @@ bool Effect::build(std::string& errors) {
                 std::string key = name;
                 if (key.size() > 3 && key.compare(key.size() - 3, 3, "[0]") == 0)
                     key.resize(key.size() - 3);
-                if (parameterIndex_.count(key)) continue;
-                Parameter param;
-                param.name = key;
-                switch (type) {
-                case GL_FLOAT: param.type = ParameterType::Float; break;
-                case GL_FLOAT_VEC4: param.type = ParameterType::Vector4; break;
-                case GL_FLOAT_MAT4:
-                    param.type = ParameterType::Matrix;
-                    param.values[0] = param.values[5] = param.values[10] = param.values[15] = 1.0f;
-                    break;
-                case GL_SAMPLER_2D: param.type = ParameterType::Texture; param.textureUnit = nextUnit++; break;
-                default: param.type = ParameterType::None; break;
-                }
-                parameterIndex_[key] = static_cast<int>(parameters_.size());
-                parameters_.push_back(param);
+                declare(key, type == GL_FLOAT        ? ParameterType::Float
+                             : type == GL_FLOAT_VEC4  ? ParameterType::Vector4
+                             : type == GL_FLOAT_MAT4  ? ParameterType::Matrix
+                             : type == GL_SAMPLER_2D  ? ParameterType::Texture
+                                                      : ParameterType::None);
             }
         }
     }

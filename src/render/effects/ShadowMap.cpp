@@ -34,6 +34,12 @@ bool ShadowMap::createSurfaces() {
         logError("Unable to create shadow depth surface");
         return false;
     }
+    // The frame clears only the band the table covers; the rest must read "no occluder" too.
+    RenderSurface* previous = device->renderTarget();
+    DepthSurface* previousDepth = device->depthSurface();
+    device->setRenderTarget(surface.get(), depthSurface.get());
+    device->clear(nullptr, 0xFFFFFFFFu, 1.0f);
+    device->setRenderTarget(previous, previousDepth);
     return true;
 }
 
