@@ -1,0 +1,151 @@
+#include "app/Game.h"
+
+#include "app/FrameStep.h"
+#include "app/log/ErrorLog.h"
+#include "audio/SoundSystem.h"
+#include "input/InputSystem.h"
+#include "platform/input/SdlInputDevices.h"
+#include "platform/math/GameRandom.h"
+#include "platform/time/GameClock.h"
+#include "platform/window/GameWindow.h"
+#include "screens/InitScreen.h"
+#include "ui/GUIStyle.h"
+#include "ui/PBScreen.h"
+
+#include <ctime>
+
+// The graphics layer (renderer and resource manager) is built beside this file; the
+// game cannot run without it.
+#if __has_include("render/Renderer.h")
+#include "app/assets/ResourceManager.h"
+#include "render/Renderer.h"
+
+Game* gGame = nullptr;
+
+Game::Game()
+{
+    seedGameRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    renderer = new Renderer();
+    soundSystem = new SoundSystem();
+    inputSystem = new InputSystem();
+    // The opponents table is filled here once the rod controls provide it.
+}
+
+Game::~Game()
+{
+    timeEndPeriod(1);
+    // The renderer first: it holds the current screen and the device the textures live on.
+    delete renderer;
+    renderer = nullptr;
+    if (musicSource && soundSystem)
+        soundSystem->stopVoice(musicSource);
+    musicSource = nullptr;
+
+    PBScreen** screens[] = {&profilesScreen, &newProfileScreen, &matchScreen, &playerScreen,
+                            &settingsScreen, &bestAchievementsScreen, &creatorsScreen,
+                            &helpScreen, &winnerScreen, &deleteProfileScreen, &loadingScreen};
+    for (PBScreen** screen : screens) {
+        delete *screen;
+        *screen = nullptr;
+    }
+    // The fonts are released here when they join the game.
+    delete guiStyle;
+    guiStyle = nullptr;
+    // The match sound player is released here when it joins the game.
+    delete resourceManager;
+    resourceManager = nullptr;
+    delete inputSystem;
+    inputSystem = nullptr;
+    delete soundSystem;
+    soundSystem = nullptr;
+}
+
+bool Game::init(GameWindow* gameWindow)
+{
+    window = gameWindow;
+    if (!renderer->initDevice(gameWindow))
+        return false;
+    if (!soundSystem->init())
+        return false;
+    resourceManager = new ResourceManager("resources/", renderer->device, soundSystem);
+    renderer->resources = resourceManager;
+    if (!renderer->initScene(gameWindow))
+        return false;
+
+    profileStore.load(renderer->shadowCapable);
+    // The match sound player ("roll.wav", "kick.wav", "rodwall.wav") is created here.
+    guiStyle = new GUIStyle(renderer);
+    // fontSmall, then fontBig, are created here with the resource manager.
+
+    if (!inputSystem->init(new SdlInputDevices(gameWindow)))
+        return false;
+    inputSystem->poll();
+
+    // The match screen is created and loaded here (a failed load ends the start-up).
+
+    loadingScreen = new InitScreen(this, renderer);
+    if (renderer->screen)
+        renderer->screen->onLeave();
+    renderer->screen = loadingScreen;
+    loadingScreen->onEnter();
+    return true;
+}
+
+void Game::createMenus()
+{
+    if (resourceManager)
+        musicBuffer = resourceManager->getMusic("precalc.dat");
+    if (soundSystem) {
+        musicSource = soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
+        if (musicSource && !soundSystem->play(musicSource, musicBuffer, 0.6f, true, false))
+            musicSource = nullptr;  // play released the voice
+    }
+    applySoundSettings(profileStore.soundSettings());
+    // The menu screens are built here, in this order: profiles, new profile, delete
+    // profile, player, settings, best achievements, creators, help, winner.
+}
+
+void Game::applySoundSettings(const SoundSettings& s)
+{
+    if (!soundSystem)
+        return;
+    soundSystem->setMasterVolume((s.sound ? 1.0f : 0.0f) * static_cast<float>(s.soundVolume) / 15.0f);
+    if (musicSource) {
+        const float gain = (s.music ? 1.0f : 0.0f) * static_cast<float>(s.musicVolume) / 15.0f * 0.6f;
+        soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), gain);
+    }
+}
+
+Opponent* Game::currentOpponentEntry()
+{
+    // Index profileStore.currentOpponent into the opponents table once it exists; -1 is
+    // free practice.
+    return nullptr;
+}
+
+TextureRecord* Game::opponentPicture(int index)
+{
+    if (index < 0 || index > 7 || !resourceManager)
+        return nullptr;
+    return resourceManager->getTexture("opponent" + std::to_string(index) + ".png");
+}
+
+void Game::runFrame()
+{
+    const float dt = advanceFrameClock(lastFrameTime, timeGetTime());
+    inputSystem->poll();
+    moveCursor(mouseX, mouseY, inputSystem->mouseMoveX, inputSystem->mouseMoveY);
+    renderer->mouseX = mouseX;
+    renderer->mouseY = mouseY;
+    if (renderer->screen)
+        renderer->screen->update(dt);
+    renderer->renderFrame();
+}
+
+void Game::quit()
+{
+    profileStore.save();
+    if (window)
+        window->requestQuit();
+}
+#endif

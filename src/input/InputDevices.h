@@ -1,0 +1,26 @@
+#pragma once
+// The keyboard and mouse as the InputSystem sees them. The platform layer implements them
+// on SDL; tests hand in a fake. A device is "lost" when the window loses the focus: reads
+// fail until it is acquired again.
+#include "input/InputSystem.h"
+
+#include <cstdint>
+
+class InputDevices {
+public:
+    virtual ~InputDevices() = default;
+
+    // Whether the platform's input layer is there at all, and each device on it.
+    virtual bool available() = 0;
+    virtual bool hasKeyboard() = 0;
+    virtual bool hasMouse() = 0;
+
+    virtual bool acquireKeyboard() = 0;
+    virtual bool acquireMouse() = 0;
+
+    // 256 bytes indexed by key code, bit 0x80 = down. false when the device is lost; the
+    // buffer is then left as it was.
+    virtual bool readKeyboard(std::uint8_t keys[256]) = 0;
+    // Movement since the last read and the four button bytes. false when lost.
+    virtual bool readMouse(MouseState& state) = 0;
+};

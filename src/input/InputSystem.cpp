@@ -1,0 +1,65 @@
+#include "input/InputSystem.h"
+
+#include "app/log/ErrorLog.h"
+#include "input/InputDevices.h"
+
+InputSystem::~InputSystem() { delete devices; }
+
+bool InputSystem::init(InputDevices* platformDevices)
+{
+    delete devices;
+    devices = platformDevices;
+    if (!devices || !devices->available()) {
+        logError("Directinput not available");
+        return false;
+    }
+    if (!devices->hasKeyboard()) {
+        logError("Could not create Directinput device for keyboard.");
+        return false;
+    }
+    if (!devices->hasMouse()) {
+        logError("Could not create Directinput device for mouse.");
+        return false;
+    }
+    if (!devices->acquireKeyboard()) {
+        logError("Could not acquire keyboard.");
+        return false;
+    }
+    if (!devices->acquireMouse()) {
+        logError("Could not acquire mouse.");
+        return false;
+    }
+    return true;
+}
+
+void InputSystem::poll()
+{
+    std::memcpy(previousKeys, keys, sizeof keys);
+    if (!devices)
+        return;
+
+    // A lost device (the window lost the focus) gets one re-acquire and one more read; if
+    // that fails too, the keys keep their last contents.
+    if (!devices->readKeyboard(keys)) {
+        devices->acquireKeyboard();
+        devices->readKeyboard(keys);
+    }
+
+    MouseState state = mouseState;
+    bool read = devices->readMouse(state);
+    if (!read) {
+        devices->acquireMouse();
+        read = devices->readMouse(state);
+    }
+    if (read) {
+        mouseState = state;
+    } else {
+        // The buttons keep their last state, but a lost mouse has not moved: repeating
+        // the last movement would drift the cursor and the held rod every frame.
+        mouseState.x = 0;
+        mouseState.y = 0;
+        mouseState.wheel = 0;
+    }
+    mouseMoveX = static_cast<float>(mouseState.x);
+    mouseMoveY = static_cast<float>(mouseState.y);
+}

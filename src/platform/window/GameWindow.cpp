@@ -1,0 +1,146 @@
+#include "platform/window/GameWindow.h"
+
+#include "app/log/ErrorLog.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <string>
+
+GameWindow::~GameWindow()
+{
+    if (window_)
+        SDL_DestroyWindow(window_);
+    if (ownsSdl_)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
+
+bool GameWindow::create()
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        logError(std::string("Could not start the window system: ") + SDL_GetError());
+        return false;
+    }
+    ownsSdl_ = true;
+
+    // The attributes only count when set before the window exists. The default framebuffer
+    // needs no depth, stencil or samples: the game draws into its own 1024x768 buffer.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
+
+    window_ = SDL_CreateWindow("Pitchbar", kLeft, kTop, kWidth, kHeight,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (!window_) {
+        logError(std::string("Could not create the window: ") + SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+void GameWindow::show()
+{
+    if (!window_)
+        return;
+    SDL_ShowWindow(window_);
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_RaiseWindow(window_);
+}
+
+bool GameWindow::isFullscreen() const
+{
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void GameWindow::toggleFullscreen()
+{
+    if (!window_)
+        return;
+    SDL_SetWindowFullscreen(window_, isFullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool GameWindow::hasInputFocus() const
+{
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+int GameWindow::width() const
+{
+    int w = 0, h = 0;
+    if (window_)
+        SDL_GL_GetDrawableSize(window_, &w, &h);
+    return w;
+}
+
+int GameWindow::height() const
+{
+    int w = 0, h = 0;
+    if (window_)
+        SDL_GL_GetDrawableSize(window_, &w, &h);
+    return h;
+}
+
+void GameWindow::addEventListener(WindowEventListener* listener)
+{
+    if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void GameWindow::removeEventListener(WindowEventListener* listener)
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+bool GameWindow::dispatch(const SDL_Event& event, WindowClient& client)
+{
+    for (WindowEventListener* listener : listeners_)
+        listener->handleEvent(event);
+
+    switch (event.type) {
+    case SDL_QUIT:
+        // A termination signal or the last window going away: save as the close box does,
+        // unless the close path already ran.
+        if (!closed_) {
+            closed_ = true;
+            client.onClose();
+        }
+        return true;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+            if (!closed_) {
+                closed_ = true;
+                client.onClose();
+            }
+            return true;
+        }
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            client.onFrame();
+        return false;
+    case SDL_KEYDOWN:
+        if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && !event.key.repeat &&
+            (event.key.keysym.mod & KMOD_ALT) != 0)
+            toggleFullscreen();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void GameWindow::runMessageLoop(WindowClient& client)
+{
+    quitRequested_ = false;
+    SDL_Event event;
+    while (!quitRequested_) {
+        if (SDL_PollEvent(&event)) {
+            if (dispatch(event, client))
+                break;
+        } else {
+            client.onFrame();
+        }
+    }
+}

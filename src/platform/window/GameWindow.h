@@ -1,0 +1,76 @@
+#pragma once
+// The game's one window and its event pump. The pump is the game loop: a frame runs
+// whenever no event is waiting, so the frame rate is bounded only by the graphics device.
+// SDL types stay behind forward declarations so that the app layer can hold a window.
+struct SDL_Window;
+union SDL_Event;
+
+#include <vector>
+
+// Something in the platform layer that wants to see raw events (the input devices latch
+// quick key taps and clicks from them).
+class WindowEventListener {
+public:
+    virtual ~WindowEventListener() = default;
+    virtual void handleEvent(const SDL_Event& event) = 0;
+};
+
+// What the loop calls back into.
+class WindowClient {
+public:
+    virtual ~WindowClient() = default;
+    // One frame: runs when the queue is empty and when the window needs repainting.
+    virtual void onFrame() = 0;
+    // The window is being closed (close box, window manager or a termination signal):
+    // the last chance to save before the loop ends.
+    virtual void onClose() = 0;
+};
+
+class GameWindow {
+public:
+    static constexpr int kWidth = 940;
+    static constexpr int kHeight = 700;
+    static constexpr int kLeft = 100;
+    static constexpr int kTop = 100;
+
+    GameWindow() = default;
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // Starts SDL's video and event subsystems and creates the hidden window "Pitchbar",
+    // 940x700 at (100, 100), ready for an OpenGL 3.3 core context with a double-buffered
+    // colour-only default framebuffer. false (after writing the error line) on failure.
+    bool create();
+    // Shows the window, then makes it full screen on the desktop's own resolution.
+    void show();
+    // Alt+Enter: between the window and full screen.
+    void toggleFullscreen();
+    bool isFullscreen() const;
+    // Whether the window has the keyboard focus (the input devices are lost without it).
+    bool hasInputFocus() const;
+
+    SDL_Window* sdlWindow() const { return window_; }
+    // Size of the drawable area in pixels.
+    int width() const;
+    int height() const;
+
+    void addEventListener(WindowEventListener* listener);
+    void removeEventListener(WindowEventListener* listener);
+
+    // Runs until the window is closed or requestQuit is called.
+    void runMessageLoop(WindowClient& client);
+    // Ends the loop after the current event or frame without the close path: the menu's
+    // quit command saves by itself before asking.
+    void requestQuit() { quitRequested_ = true; }
+
+    // Routes one event as the loop does; true when it ends the loop.
+    bool dispatch(const SDL_Event& event, WindowClient& client);
+
+private:
+    SDL_Window* window_ = nullptr;
+    bool ownsSdl_ = false;
+    bool quitRequested_ = false;
+    bool closed_ = false;
+    std::vector<WindowEventListener*> listeners_;
+};

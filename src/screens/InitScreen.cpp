@@ -1,0 +1,48 @@
+#include "screens/InitScreen.h"
+
+#include "app/Game.h"
+
+#if __has_include("render/Renderer.h")
+#include "app/assets/ResourceManager.h"
+#include "render/Renderer.h"
+#if __has_include("render/fonts/PBFontSmall.h")
+#include "render/fonts/PBFontSmall.h"
+#define PITCHBAR_HAS_FONTS 1
+#endif
+
+InitScreen::InitScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    showsPointer = false;
+    if (game && game->resourceManager)
+        picture = game->resourceManager->getTexture("loadingpic.png");
+}
+
+void InitScreen::update(float dt)
+{
+    PBScreen::update(dt);
+    if (!drawn || loaded)
+        return;
+    // The picture is on screen: now the slow part may run.
+    loaded = true;
+    if (!game)
+        return;
+    game->createMenus();
+    if (game->profilesScreen)
+        switchTo(game->profilesScreen);
+}
+
+void InitScreen::draw(int pass)
+{
+    if (pass == 2 && renderer) {
+        if (picture)
+            renderer->drawTexture(picture, 0, 0);
+#ifdef PITCHBAR_HAS_FONTS
+        if (game && game->fontSmall)
+            renderer->drawText(game->fontSmall, "LOADING GAME...", 460, 570, 0xFFFFFFFFu);
+#endif
+    }
+    PBScreen::draw(pass);
+    if (pass == 2)
+        drawn = true;
+}
+#endif

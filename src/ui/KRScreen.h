@@ -1,0 +1,62 @@
+#pragma once
+// A screen: its widgets, the routing of the pointer and the left button to them, and the
+// named timers. The renderer holds the current screen, draws it and tells it about device
+// loss; the game updates it once per frame.
+#include "ui/GUIComponent.h"
+#include "ui/ScreenTimer.h"
+
+#include <string>
+#include <vector>
+
+class Renderer;
+class InputSystem;
+
+class KRScreen {
+public:
+    Renderer* renderer = nullptr;
+    bool showsPointer = true;
+    GUIComponent* focused = nullptr;
+    InputSystem* input = nullptr;
+    std::vector<GUIComponent*> components;  // owned; hit-test, update and draw order
+    GUIComponent* hovered = nullptr;
+    bool buttonWasDown = false;
+    int lastX = 0;
+    int lastY = 0;
+    int pressX = 0;
+    int pressY = 0;
+    std::vector<ScreenTimer> timers;
+
+    KRScreen(Renderer* renderer, InputSystem* input);
+    virtual ~KRScreen();
+    KRScreen(const KRScreen&) = delete;
+    KRScreen& operator=(const KRScreen&) = delete;
+
+    // Timers, then the pointer and the left button routed to the widgets, then every
+    // widget's own update.
+    virtual void update(float dt);
+    // Pass 2 draws the widgets; pass 3 (over the pointer) draws nothing here.
+    virtual void draw(int pass);
+    virtual void onEnter() {}
+    virtual void onLeave() {}
+    virtual void onDeviceLost() {}
+    virtual void onDeviceReset() {}
+    virtual void onCommand(const std::string& id) { (void)id; }
+    virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
+
+    // The screen takes ownership.
+    void addComponent(GUIComponent* component);
+    void addTimer(const std::string& name, float seconds);
+    // The first widget in order whose rectangle holds the point, or null.
+    GUIComponent* componentAt(int px, int py) const;
+
+private:
+    // The pointer position the renderer draws, truncated towards zero.
+    void pointerPosition(int& px, int& py) const;
+    void runTimers(float dt);
+    void routeMouse();
+
+    // Whether the last press of the left button landed on a widget. pressX/pressY alone
+    // would keep an older press, so a press on empty space dragged onto a widget that had
+    // been pressed before would click it.
+    bool pressLanded_ = false;
+};

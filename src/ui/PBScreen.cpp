@@ -1,0 +1,103 @@
+#include "ui/PBScreen.h"
+
+#include "app/Game.h"
+#include "audio/SoundSystem.h"
+
+#if __has_include("render/Renderer.h")
+#include "app/assets/ResourceManager.h"
+#include "render/Renderer.h"
+#define PITCHBAR_HAS_RENDERER 1
+#endif
+#if __has_include("audio/MatchSoundPlayer.h")
+#include "audio/MatchSoundPlayer.h"
+#define PITCHBAR_HAS_MATCH_SOUNDS 1
+#endif
+
+#include <algorithm>
+
+PBScreen::PBScreen(Game* g, Renderer* r) : KRScreen(r, g ? g->inputSystem : nullptr), game(g)
+{
+#ifdef PITCHBAR_HAS_RENDERER
+    if (game && game->resourceManager) {
+        guiTexture = game->resourceManager->getTexture("gui.png");
+        ballTexture = game->resourceManager->getTexture("ball32.png");
+        puppetTexture = game->resourceManager->getTexture("orangepuppetsmall.png");
+    }
+#endif
+}
+
+void PBScreen::startRollingLoop()
+{
+#ifdef PITCHBAR_HAS_MATCH_SOUNDS
+    if (game && game->matchSoundPlayer)
+        game->matchSoundPlayer->startLoop();
+#endif
+}
+
+void PBScreen::stopRollingLoop()
+{
+#ifdef PITCHBAR_HAS_MATCH_SOUNDS
+    if (game && game->matchSoundPlayer)
+        game->matchSoundPlayer->stopLoop();
+#endif
+}
+
+void PBScreen::switchTo(PBScreen* target)
+{
+    if (framed)
+        startRollingLoop();
+    transitionTime = 0.0f;
+    transition = FadingOut;
+    next = target;
+}
+
+float PBScreen::fadeAlpha() const
+{
+    float a = 0.0f;
+    if (transition == FadingIn)
+        a = (kFadeSeconds - transitionTime) / kFadeSeconds;
+    else if (transition == FadingOut)
+        a = transitionTime / kFadeSeconds;
+    return std::clamp(a, 0.0f, 1.0f);
+}
+
+void PBScreen::finishFadeOut()
+{
+    // The outgoing screen keeps the excess time (and stays black); the target starts its
+    // fade-in from zero.
+    transitionTime -= kFadeSeconds;
+    if (!next)
+        return;
+    next->transitionTime = 0.0f;
+    next->transition = FadingIn;
+    if (!framed && next->framed)
+        startRollingLoop();
+    else if (framed && !next->framed)
+        stopRollingLoop();
+#ifdef PITCHBAR_HAS_RENDERER
+    if (renderer) {
+        if (renderer->screen)
+            renderer->screen->onLeave();
+        renderer->screen = next;
+        next->onEnter();
+    }
+#endif
+}
+
+void PBScreen::update(float dt)
+{
+    KRScreen::update(dt);
+    transitionTime += dt;
+    // Every screen is a PBScreen, so this runs exactly once per frame.
+    if (game && game->soundSystem)
+        game->soundSystem->releaseFinished();
+
+    if (transition == FadingIn && transitionTime > kFadeSeconds) {
+        if (framed)
+            stopRollingLoop();
+        transitionTime -= kFadeSeconds;
+        transition = Shown;
+    }
+    if (transition == FadingOut && transitionTime > kFadeSeconds)
+        finishFadeOut();
+}

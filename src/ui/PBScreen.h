@@ -1,0 +1,52 @@
+#pragma once
+// The base of every screen of the game: the link to the Game, the header-and-footer frame
+// of the menus, the sliding title and the 0.8 s fade through black from one screen to the
+// next. The rolling sound of the ball plays while a menu screen fades.
+#include "ui/KRScreen.h"
+
+#include <string>
+
+class Game;
+class PBButton;
+struct TextureRecord;
+
+class PBScreen : public KRScreen {
+public:
+    static constexpr float kFadeSeconds = 0.8f;
+    enum Transition { FadingIn = 0, Shown = 1, FadingOut = 2 };
+
+    bool framed = false;
+    Game* game = nullptr;
+    TextureRecord* guiTexture = nullptr;
+    std::string title;
+    int titleSlide = 0;
+    int transition = Shown;
+    PBScreen* next = nullptr;
+    float transitionTime = 0.0f;
+    TextureRecord* ballTexture = nullptr;
+    TextureRecord* puppetTexture = nullptr;
+
+    // Loads "gui.png", "ball32.png" and "orangepuppetsmall.png" (shared through the
+    // resource cache).
+    PBScreen(Game* game, Renderer* renderer);
+
+    // Widgets and timers, then the fade.
+    void update(float dt) override;
+    // The frame, widgets, title, fade overlay and logo.
+    void draw(int pass) override;
+
+    // Starts fading out towards target; during a fade it retargets and restarts it.
+    void switchTo(PBScreen* target);
+    // Opacity of the black overlay, in [0, 1].
+    float fadeAlpha() const;
+
+    // A button in the small font owned by this screen, at (x, y).
+    PBButton* addButton(const std::string& id, const std::string& label, int x, int y, int width);
+    // A one-line message panel in the middle of the screen; "[...]" parts highlighted.
+    void drawMessageBox(const std::string& text);
+
+private:
+    void startRollingLoop();
+    void stopRollingLoop();
+    void finishFadeOut();
+};
