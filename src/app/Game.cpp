@@ -2,6 +2,7 @@
 
 #include "app/FrameStep.h"
 #include "app/log/ErrorLog.h"
+#include "audio/MatchSoundPlayer.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/input/SdlInputDevices.h"
@@ -51,7 +52,9 @@ Game::~Game()
     // The fonts are released here when they join the game.
     delete guiStyle;
     guiStyle = nullptr;
-    // The match sound player is released here when it joins the game.
+    // Before the sound system: it stops its rolling loop on the way out.
+    delete matchSoundPlayer;
+    matchSoundPlayer = nullptr;
     delete resourceManager;
     resourceManager = nullptr;
     delete inputSystem;
@@ -73,7 +76,7 @@ bool Game::init(GameWindow* gameWindow)
         return false;
 
     profileStore.load(renderer->shadowCapable);
-    // The match sound player ("roll.wav", "kick.wav", "rodwall.wav") is created here.
+    matchSoundPlayer = new MatchSoundPlayer(soundSystem, resourceManager);
     guiStyle = new GUIStyle(renderer);
     // fontSmall, then fontBig, are created here with the resource manager.
 
