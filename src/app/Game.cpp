@@ -3,6 +3,7 @@
 #include "app/FrameStep.h"
 #include "app/log/ErrorLog.h"
 #include "audio/MatchSoundPlayer.h"
+#include "control/Opponent.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/input/SdlInputDevices.h"
@@ -29,7 +30,7 @@ Game::Game()
     renderer = new Renderer();
     soundSystem = new SoundSystem();
     inputSystem = new InputSystem();
-    // The opponents table is filled here once the rod controls provide it.
+    opponents = createOpponents();
 }
 
 Game::~Game()
@@ -121,9 +122,11 @@ void Game::applySoundSettings(const SoundSettings& s)
 
 Opponent* Game::currentOpponentEntry()
 {
-    // Index profileStore.currentOpponent into the opponents table once it exists; -1 is
-    // free practice.
-    return nullptr;
+    // -1 is free practice.
+    const int index = profileStore.currentOpponent;
+    if (index < 0 || index >= static_cast<int>(opponents.size()))
+        return nullptr;
+    return opponents[index].get();
 }
 
 TextureRecord* Game::opponentPicture(int index)

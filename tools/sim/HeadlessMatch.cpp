@@ -39,7 +39,7 @@ void appendNumber(std::string& out, double value)
 
 int parseOpponent(const std::string& text)
 {
-    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kOpponentCount) return text[0] - '0';
+    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kOpponentTableSize) return text[0] - '0';
     return findOpponent(upper(text));
 }
 

@@ -26,17 +26,17 @@ int usageError(const std::string& what)
 }
 
 struct Standings {
-    int wins[kOpponentCount][kOpponentCount] = {};  // row beat column, on either side
-    int draws[kOpponentCount] = {};
-    int points[kOpponentCount] = {};
-    int played[kOpponentCount] = {};
+    int wins[kOpponentTableSize][kOpponentTableSize] = {};  // row beat column, on either side
+    int draws[kOpponentTableSize] = {};
+    int points[kOpponentTableSize] = {};
+    int played[kOpponentTableSize] = {};
     double gameSeconds = 0.0;
 };
 
 std::vector<int> ranking(const Standings& s)
 {
     std::vector<int> order;
-    for (int i = 0; i < kOpponentCount; ++i) order.push_back(i);
+    for (int i = 0; i < kOpponentTableSize; ++i) order.push_back(i);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return s.points[a] > s.points[b]; });
     return order;
 }
@@ -45,11 +45,11 @@ void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, d
 {
     std::printf("Tournament: %d matches per ordered pair, seed %u, rim %s\n", matches, seed, rim ? "on" : "off");
     std::printf("Wins of the row against the column (home and away together):\n\n%-14s", "");
-    for (int j = 0; j < kOpponentCount; ++j) std::printf("%8.7s", opponentEntry(j).name);
+    for (int j = 0; j < kOpponentTableSize; ++j) std::printf("%8.7s", opponentEntry(j).name);
     std::printf("%7s%7s\n", "draws", "points");
-    for (int i = 0; i < kOpponentCount; ++i) {
+    for (int i = 0; i < kOpponentTableSize; ++i) {
         std::printf("%-14s", opponentEntry(i).name);
-        for (int j = 0; j < kOpponentCount; ++j) {
+        for (int j = 0; j < kOpponentTableSize; ++j) {
             if (i == j)
                 std::printf("%8s", "-");
             else
@@ -67,17 +67,17 @@ void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, d
 void printJson(const Standings& s, std::uint32_t seed, int matches, bool rim)
 {
     std::printf("{\"seed\": %u, \"matches\": %d, \"rim\": %s, \"opponents\": [", seed, matches, rim ? "true" : "false");
-    for (int i = 0; i < kOpponentCount; ++i) std::printf("%s\"%s\"", i ? ", " : "", opponentEntry(i).name);
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s\"%s\"", i ? ", " : "", opponentEntry(i).name);
     std::printf("], \"wins\": [");
-    for (int i = 0; i < kOpponentCount; ++i) {
+    for (int i = 0; i < kOpponentTableSize; ++i) {
         std::printf("%s[", i ? ", " : "");
-        for (int j = 0; j < kOpponentCount; ++j) std::printf("%s%d", j ? ", " : "", s.wins[i][j]);
+        for (int j = 0; j < kOpponentTableSize; ++j) std::printf("%s%d", j ? ", " : "", s.wins[i][j]);
         std::printf("]");
     }
     std::printf("], \"draws\": [");
-    for (int i = 0; i < kOpponentCount; ++i) std::printf("%s%d", i ? ", " : "", s.draws[i]);
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s%d", i ? ", " : "", s.draws[i]);
     std::printf("], \"points\": [");
-    for (int i = 0; i < kOpponentCount; ++i) std::printf("%s%d", i ? ", " : "", s.points[i]);
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s%d", i ? ", " : "", s.points[i]);
     std::printf("], \"ranking\": [");
     bool first = true;
     for (int i : ranking(s)) {
@@ -116,8 +116,8 @@ int runTournament(const std::vector<std::string>& args)
     auto started = std::chrono::steady_clock::now();
     Standings s;
     std::uint32_t matchSeed = seed;
-    for (int home = 0; home < kOpponentCount; ++home) {
-        for (int away = 0; away < kOpponentCount; ++away) {
+    for (int home = 0; home < kOpponentTableSize; ++home) {
+        for (int away = 0; away < kOpponentTableSize; ++away) {
             if (home == away) continue;
             for (std::uint32_t n = 0; n < matches; ++n) {
                 HeadlessMatchSettings settings;
