@@ -2,6 +2,8 @@
 
 #include "app/FrameStep.h"
 #include "app/log/ErrorLog.h"
+#include "audio/MatchSoundPlayer.h"
+#include "control/Opponent.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/input/SdlInputDevices.h"
@@ -28,7 +30,7 @@ Game::Game()
     renderer = new Renderer();
     soundSystem = new SoundSystem();
     inputSystem = new InputSystem();
-    // The opponents table is filled here once the rod controls provide it.
+    opponents = createOpponents();
 }
 
 Game::~Game()
@@ -51,7 +53,9 @@ Game::~Game()
     // The fonts are released here when they join the game.
     delete guiStyle;
     guiStyle = nullptr;
-    // The match sound player is released here when it joins the game.
+    // Before the sound system: it stops its rolling loop on the way out.
+    delete matchSoundPlayer;
+    matchSoundPlayer = nullptr;
     delete resourceManager;
     resourceManager = nullptr;
     delete inputSystem;
@@ -73,7 +77,7 @@ bool Game::init(GameWindow* gameWindow)
         return false;
 
     profileStore.load(renderer->shadowCapable);
-    // The match sound player ("roll.wav", "kick.wav", "rodwall.wav") is created here.
+    matchSoundPlayer = new MatchSoundPlayer(soundSystem, resourceManager);
     guiStyle = new GUIStyle(renderer);
     // fontSmall, then fontBig, are created here with the resource manager.
 
@@ -118,9 +122,11 @@ void Game::applySoundSettings(const SoundSettings& s)
 
 Opponent* Game::currentOpponentEntry()
 {
-    // Index profileStore.currentOpponent into the opponents table once it exists; -1 is
-    // free practice.
-    return nullptr;
+    // -1 is free practice.
+    const int index = profileStore.currentOpponent;
+    if (index < 0 || index >= static_cast<int>(opponents.size()))
+        return nullptr;
+    return opponents[index].get();
 }
 
 TextureRecord* Game::opponentPicture(int index)
