@@ -176,7 +176,8 @@ TEST(FoosballDisplayer, FiguresRodsAndBumpersStandWhereTheSimulationHasThem) {
     // Bearings sit just inside the walls on both sides of every rod.
     expectNear(placed(display.bearings[0]), {-52.7f, 6.8f, 34.2f}, "bearing +");
     expectNear(placed(display.bearings[1]), {-52.7f, 6.8f, -34.2f}, "bearing -");
-    expectNear(placed(display.bearings[15]), {52.7f, 6.8f, -34.2f}, "team 1 keeper bearing");
+    expectNear(placed(display.bearings[9]), {52.7f, 6.8f, -34.2f}, "team 1 keeper bearing");
+    expectNear(placed(display.bearings[14]), {-22.3f, 6.8f, 34.2f}, "team 1 attack bearing");
     EXPECT_LT(placed(display.bearings[0], {0, 1, 0}).z, 34.2f);  // faces into the table
 }
 
