@@ -10,6 +10,9 @@
 #include "platform/math/GameRandom.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
+#include "render/fonts/GlyphTables.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
 #include "screens/InitScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
@@ -50,7 +53,10 @@ Game::~Game()
         delete *screen;
         *screen = nullptr;
     }
-    // The fonts are released here when they join the game.
+    delete fontSmall;
+    fontSmall = nullptr;
+    delete fontBig;
+    fontBig = nullptr;
     delete guiStyle;
     guiStyle = nullptr;
     // Before the sound system: it stops its rolling loop on the way out.
@@ -79,7 +85,8 @@ bool Game::init(GameWindow* gameWindow)
     profileStore.load(renderer->shadowCapable);
     matchSoundPlayer = new MatchSoundPlayer(soundSystem, resourceManager);
     guiStyle = new GUIStyle(renderer);
-    // fontSmall, then fontBig, are created here with the resource manager.
+    fontSmall = new PBFontSmall(resourceManager->getTexture(FontTables::SmallTextureName));
+    fontBig = new PBFontBig(resourceManager->getTexture(FontTables::BigTextureName));
 
     if (!inputSystem->init(new SdlInputDevices(gameWindow)))
         return false;

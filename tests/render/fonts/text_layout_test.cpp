@@ -148,6 +148,19 @@ TEST(DrawWrappedText, WidthBreaksFollowTheListThenUnlimited) {
     EXPECT_EQ(p.glyphs[0].x, 5);
 }
 
+TEST(DrawWrappedText, AWordThatOpensALineIsNotChargedItsSpace) {
+    PBFontSmall small(nullptr);
+    RecordingPainter p;
+    // After the break the line holds one word at w = 33; the next fits since 33 + 33 < 70,
+    // which it would not if the break had charged the following space (41 + 33 >= 70).
+    TextLayout::drawWrappedText(p, small, "AAA AAA AAA AAA", 0, 0, kNormal, kHighlight, {40, 70});
+    auto lines = drawnLines(p, small);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].second, "AAA");
+    EXPECT_EQ(lines[1].second, "AAAAAA");
+    EXPECT_EQ(lines[2].second, "AAA");
+}
+
 TEST(DrawWrappedText, HighlightWorksInsideWrappedLines) {
     PBFontSmall small(nullptr);
     RecordingPainter p;
