@@ -75,6 +75,10 @@ public:
     int initStage() const { return initStage_; }
     int bufferCount() const { return bufferCount_; }
     int voicesInUse() const;
+    // The voice that uses source `slot`, or null (for tests and diagnostics).
+    const Voice* voiceAt(int slot) const {
+        return slot >= 0 && slot < kSourceCount ? voices_[slot] : nullptr;
+    }
     // The OpenAL source name behind a voice (for tests and diagnostics).
     unsigned int sourceOf(const Voice* voice) const;
 

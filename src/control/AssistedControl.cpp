@@ -1,0 +1,134 @@
+#include "control/AssistedControl.h"
+
+#include "control/AState.h"
+#include "control/FState.h"
+#include "control/NonControlledState.h"
+#include "control/UserControlledState.h"
+#include "input/InputSystem.h"
+
+#include <algorithm>
+
+void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalSetting)
+{
+    rotationSensitivity = static_cast<float>(horizontalSetting) * 0.007f / 7.5f;
+    shiftSensitivity = static_cast<float>(verticalSetting) * 0.045f / 7.5f;
+}
+
+void AssistedControl::initStates()
+{
+    for (int i = 0; i < 4; ++i)
+        installState(i, makeState(i, i == 2 ? kUserControlledStateType : kNonControlledStateType));
+    // The first selection pass brings the rods into their assignment and tells the display.
+    finishPassSilently();
+}
+
+void AssistedControl::update(float dt)
+{
+    if (updateCounter == 0) selectionPass();
+    updateCounter = (updateCounter + 1) % 10;
+    FoosballControl::update(dt);
+}
+
+void AssistedControl::selectionPass()
+{
+    readKeys();
+    assignStates();
+    finishPass();
+}
+
+void AssistedControl::readKeys()
+{
+    if (!input) return;
+    bool xDown = input->isDown(Key::X);
+    if (xDown && !previousX) assisted = !assisted;
+    previousX = xDown;
+
+    struct ModeKey {
+        uint8_t key;
+        int32_t mode;
+    };
+    // The first key down in this order wins.
+    static const ModeKey kModeKeys[] = {
+        {Key::Digit1, 0}, {Key::Digit2, 1}, {Key::Digit3, 2}, {Key::Digit4, 3},
+        {Key::Space, kSelectionAuto}, {Key::C, kSelectionAll}, {Key::V, kSelectionBack},
+    };
+    for (const ModeKey& k : kModeKeys) {
+        if (input->isDown(k.key)) {
+            selectionMode = k.mode;
+            return;
+        }
+    }
+}
+
+int AssistedControl::pickRod() const
+{
+    if (selectionMode >= 0) return selectionMode;
+    OwnFrameVector ball = ballPositionOwn();
+    OwnFrameVector velocity = ballVelocityOwn();
+    int i = -1;
+    for (int k = 0; k < 4 && rods[k].position < ball.x; ++k) i = k;
+    if (i < 0) return 0;   // behind the goalkeeper
+    if (i == 3) return 3;  // beyond the attack rod
+    float xa = rods[i].position;
+    float xb = rods[i + 1].position;
+    // A moving ball hands over early to the rod it is heading for.
+    float wa = 8.0f;
+    float wb = 8.0f;
+    if (velocity.x < -30.0f) {
+        wb = 38.0f;
+    } else {
+        float v = std::min(velocity.x, 30.0f);
+        if (v > 0.0f) wa = 8.0f + v;
+        if (v < 0.0f) wb = 8.0f - v;
+    }
+    float split = (wa * xa + wb * xb) / (wa + wb);
+    return split <= ball.x ? i + 1 : i;
+}
+
+void AssistedControl::assignStates()
+{
+    if (selectionMode == kSelectionAll) {
+        for (int i = 0; i < 4; ++i) want(i, kUserControlledStateType);
+        return;
+    }
+    int s = pickRod();
+    int behind = assisted ? kFStateType : kNonControlledStateType;
+    int inFront = assisted ? kAStateType : kNonControlledStateType;
+    if (selectionMode == kSelectionBack) {
+        for (int i = 0; i <= s; ++i) want(i, kUserControlledStateType);
+        for (int i = s + 1; i < 4; ++i) want(i, inFront);
+        return;
+    }
+    for (int i = 0; i < s; ++i) want(i, behind);
+    for (int i = s + 1; i < 4; ++i) want(i, inFront);
+    want(s, kUserControlledStateType);
+}
+
+void AssistedControl::want(int rodIndex, int type)
+{
+    if (states[rodIndex] && states[rodIndex]->typeId() == type) return;
+    installState(rodIndex, makeState(rodIndex, type));
+}
+
+ControlState* AssistedControl::makeState(int rodIndex, int type)
+{
+    Rod* rod = &rods[rodIndex];
+    switch (type) {
+    case kUserControlledStateType: {
+        auto* state = new UserControlledState(rod, this);
+        state->rotationLimits = rotationLimits;
+        state->clickRotationSpeed = clickRotationSpeed;
+        state->reversedRotation = reversedRotation;
+        state->rotationSensitivity = rotationSensitivity;
+        state->shiftSensitivity = shiftSensitivity;
+        state->input = input;
+        return state;
+    }
+    case kFStateType:
+        return new FState(rod, this, false, 0.0f, 0.0f, assistRotationSpeed, assistShiftSpeed);
+    case kAStateType:
+        return new AState(rod, this, -kHalfPi, assistRotationSpeed);
+    default:
+        return new NonControlledState(rod, this);
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The player's controller: reads the rod selection keys on every tenth update, puts the
+// chosen rods under the mouse and, in assisted mode, lets the rods behind the selection
+// block upright in the middle and the rods in front of it lift their figures.
+#include "control/UserControl.h"
+
+#include <cstdint>
+
+class InputSystem;
+
+// selectionMode values besides the manual rods 0..3.
+constexpr int32_t kSelectionAuto = -1;
+constexpr int32_t kSelectionAll = -2;
+constexpr int32_t kSelectionBack = -3;
+
+class AssistedControl : public UserControl {
+public:
+    bool rotationLimits = false;
+    int32_t clickRotationSpeed = 8;
+    int32_t reversedRotation = 0;
+    const InputSystem* input = nullptr;
+    float assistRotationSpeed = 5.0f;
+    float assistShiftSpeed = 9.0f;
+    bool assisted = true;
+    int32_t selectionMode = kSelectionAuto;
+    float rotationSensitivity = 0.007f;
+    float shiftSensitivity = 0.045f;
+    int32_t updateCounter = 0;
+    bool previousX = false;
+
+    // Sensitivity settings 1..15 of the profile in mouse counts per radian / table unit.
+    void setMouseSensitivities(int horizontalSetting, int verticalSetting);
+
+    void initStates() override;
+    void update(float dt) override;
+
+    // The rod the automatic choice (or the manual mode) selects, 0..3.
+    int pickRod() const;
+
+private:
+    void selectionPass();
+    void readKeys();
+    void assignStates();
+    void want(int rodIndex, int type);
+    ControlState* makeState(int rodIndex, int type);
+};

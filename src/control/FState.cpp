@@ -1,0 +1,18 @@
+#include "control/FState.h"
+
+#include "control/FoosballControl.h"
+#include "simulation/Simulation.h"
+
+#include <cmath>
+
+void FState::update(float dt)
+{
+    FoosballControl::rotateToward(*rod, dt, 0.0f, rotationSpeed);
+    if (tracking) {
+        // The figure at offset 0 (the goalkeeper) lines up with the ball.
+        float offset = controller->ballPositionOwn().z - controller->simulation->width * 0.5f;
+        if (std::fabs(offset) < trackingRange) targetShift = offset;
+    }
+    FoosballControl::moveShiftToward(*rod, dt, targetShift, shiftSpeed);
+    keepBooks(dt);
+}

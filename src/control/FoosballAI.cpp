@@ -1,0 +1,254 @@
+#include "control/FoosballAI.h"
+
+#include "control/AState.h"
+#include "control/FState.h"
+#include "control/SState.h"
+#include "platform/math/GameRandom.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr float kSlowBallSpeed = 4.0f;
+constexpr float kStrikeLineOffset = 3.3f;   // ball radius 1.8 + foot radius 1.5
+constexpr float kSlowReach = 7.5f;
+constexpr float kPassedDistance = 2.0f;
+constexpr int32_t kActionAfterglow = 400;   // updates, about 0.4 s
+constexpr float kHalfWidth = 33.2f;
+constexpr float kTravelSlack = 1.0f;        // a figure may be sought 1.0 beyond the end stop
+constexpr float kDeadBallTime = 11.0f;
+constexpr float kPassAimZ = 1.2f;
+
+float randomUnit()
+{
+    return static_cast<float>(gameRandom()) / static_cast<float>(kGameRandomMax);
+}
+} // namespace
+
+FoosballAI::FoosballAI(const OpponentParameters& p)
+    : rotationSpeed(p.rotationSpeed), shiftSpeed(p.shiftSpeed), strikeSpeed(p.strikeSpeed),
+      lowerDistance(p.lowerDistance), liftDistance(p.liftDistance), reactionTime(p.reactionTime),
+      actSpeed(p.actSpeed), blockSpeed(p.blockSpeed), aimErrorMoving(p.aimErrorMoving),
+      aimErrorResting(p.aimErrorResting), goalieTracking(p.goalieTracking),
+      trackingRange(p.trackingRange), passChance(p.passChance)
+{
+}
+
+void FoosballAI::initStates()
+{
+    for (int i = 0; i < 4; ++i) putOnGuard(i);
+    finishPassSilently();
+}
+
+void FoosballAI::update(float dt)
+{
+    if (updateCounter == 0) decide();
+    updateCounter = (updateCounter + 1) % 10;
+    FoosballControl::update(dt);
+}
+
+void FoosballAI::putOnGuard(int i)
+{
+    bool goalkeeper = i == 0;
+    installState(i, new FState(&rods[i], this, goalkeeper && goalieTracking,
+                               goalkeeper ? trackingRange : 0.0f, 0.0f, rotationSpeed,
+                               0.8f * shiftSpeed));
+}
+
+void FoosballAI::endPendingAction()
+{
+    if (pendingRod >= 0 && states[pendingRod]) states[pendingRod]->countdown = kActionAfterglow;
+    pendingRod = -1;
+}
+
+float FoosballAI::ballSpeed() const
+{
+    return std::sqrt(ballVx * ballVx + ballVz * ballVz);
+}
+
+void FoosballAI::decide()
+{
+    previousBallX = ballX;
+    previousBallZ = ballZ;
+    OwnFrameVector position = ballPositionOwn();
+    OwnFrameVector velocity = ballVelocityOwn();
+    ballX = position.x;
+    ballZ = position.z;
+    ballVx = velocity.x;
+    ballVz = velocity.z;
+
+    for (int i = 0; i < 4; ++i)
+        if (states[i] && states[i]->countdown == 0) putOnGuard(i);
+
+    if (changed) {
+        changed = false;
+        if (pendingRod >= 0) endPendingAction();
+    }
+
+    if (pendingRod >= 0) {
+        float rodX = rods[pendingRod].position;
+        if (std::fabs(previousBallX - rodX) < kPassedDistance && std::fabs(ballX - rodX) >= kPassedDistance)
+            endPendingAction();
+    }
+
+    for (int i = 1; i < 4; ++i) {
+        bool lifted = states[i] && states[i]->typeId() == kAStateType;
+        if (rods[i].position - ballX >= liftDistance && !lifted && i != pendingRod)
+            installState(i, new AState(&rods[i], this, -kHalfPi, rotationSpeed));
+    }
+
+    if (pendingRod < 0 && ballVx < actSpeed) chooseAction();
+
+    for (int i = 0; i < 4; ++i) {
+        bool lifted = states[i] && states[i]->typeId() == kAStateType;
+        if (ballX - rods[i].position >= lowerDistance && lifted) putOnGuard(i);
+    }
+
+    reportDeadBallIfStuck();
+    finishPass();
+}
+
+void FoosballAI::chooseAction()
+{
+    for (int i = 3; i >= 0; --i) {
+        if (!canReach(i)) continue;
+        pendingRod = i;
+        if (std::fabs(ballVx) > blockSpeed)
+            block(i);
+        else
+            shoot(i);
+        return;
+    }
+}
+
+void FoosballAI::reportDeadBallIfStuck()
+{
+    // A resting ball that only this side can reach, for long enough: this side restarts
+    // play with its goalkeeper. The other side's reach is judged in its own frame.
+    int own = playsTeam1() ? 1 : 0;
+    int other = 1 - own;
+    Vector3 ownPoint(ballX, 0.0f, ballZ);
+    Vector3 otherPoint(simulation->length - ballX, 0.0f, simulation->width - ballZ);
+    if (!simulation->inReach(other, otherPoint) && simulation->inReach(own, ownPoint) &&
+        simulation->regionTime > kDeadBallTime && ballSpeed() < 0.001f)
+        simulation->reportDeadBall(own);
+}
+
+bool FoosballAI::canReach(int i) const
+{
+    float rodX = rods[i].position;
+    if (ballSpeed() > kSlowBallSpeed) {
+        float d = ballX - rodX;
+        if (d * ballVx >= 0.0f) return false;  // not heading for the rod's line
+        float t = -d / ballVx;
+        return reactionTime < t;
+    }
+    return std::fabs(rodX - ballX) < kSlowReach;
+}
+
+float FoosballAI::crossingZ(int i) const
+{
+    if (ballVx == 0.0f) return ballZ;  // never asked so, but no division by zero either
+    float width = simulation->width;
+    float z = ((rods[i].position + kStrikeLineOffset) - ballX) / ballVx * ballVz + ballZ;
+    if (z < 0.0f)
+        z = -z;
+    else if (z > width)
+        z = 2.0f * width - z;
+    return z;
+}
+
+bool FoosballAI::findFigure(int i, float z, float& shift, float& strikeX, float& strikeZ) const
+{
+    float width = simulation->width;
+    if (z <= 0.0f || z >= width) return false;
+    const Rod& rod = rods[i];
+    const float* offsets = simulation->teams[playsTeam1() ? 1 : 0].figureOffsets;
+    float margin = rod.endMargin;
+    float limit = kHalfWidth + kTravelSlack;
+    float bestCost = 999.0f;
+    int chosen = -1;
+    float chosenShift = 0.0f;
+    for (int k = 0; k < rod.figureCount; ++k) {
+        float needed = z - offsets[rod.firstFigure + k] - width / 2.0f;
+        if (needed + margin > limit || needed - margin < -limit) continue;
+        float cost = std::fabs(rod.shift - needed);
+        if (cost < bestCost) {
+            bestCost = cost;
+            chosen = k;
+            chosenShift = needed;
+        }
+    }
+    if (chosen < 0) return false;
+    shift = chosenShift;
+    strikeX = rod.position;
+    strikeZ = z;
+    return !(shift + margin - kHalfWidth > kTravelSlack || shift - margin + kHalfWidth < -kTravelSlack);
+}
+
+void FoosballAI::block(int i)
+{
+    float shift = 0.0f;
+    float strikeX = 0.0f;
+    float strikeZ = 0.0f;
+    if (!findFigure(i, crossingZ(i), shift, strikeX, strikeZ)) shift = 0.0f;
+    installState(i, new FState(&rods[i], this, false, 0.0f, shift, rotationSpeed, shiftSpeed));
+}
+
+void FoosballAI::shoot(int i)
+{
+    float width = simulation->width;
+    bool pass = false;
+    if (i == 2) pass = passChance > randomUnit();
+
+    // A pass crosses to the other half; a shot aims from the ball at the goal's centre.
+    float dx = 1.0f;
+    float dz = 0.0f;
+    if (pass) {
+        dz = ballZ < width / 2.0f ? kPassAimZ : -kPassAimZ;
+    } else {
+        dx = simulation->length - ballX;
+        dz = width / 2.0f - ballZ;
+    }
+    float len = std::sqrt(dx * dx + dz * dz);
+    if (len < 0.000001f) {
+        dx = 1.0f;
+        dz = 0.0f;
+        len = 1.0f;
+    }
+    // The lateral offset between figure and ball that deflects the strike that way.
+    float aimOffset = -1.5f * std::sin(1.8f * std::atan2(dz / len, dx / len));
+
+    float shift = 0.0f;
+    float strikeX = rods[i].position;
+    float strikeZ = ballZ;
+    float error = 0.0f;
+    float windUp = kHalfPi;
+    float strike = strikeSpeed;
+    if (ballSpeed() <= kSlowBallSpeed) {
+        // No figure can get to the ball: the rod stays as it is, and pending.
+        if (!findFigure(i, ballZ, shift, strikeX, strikeZ)) return;
+        if (!pass) error = (randomUnit() - 0.5f) * aimErrorResting;
+    } else {
+        float crossing = crossingZ(i);
+        strikeZ = crossing;
+        if (!findFigure(i, crossing, shift, strikeX, strikeZ)) {
+            // Out of every figure's reach: the rod goes for the middle of its travel.
+            shift = 0.0f;
+            aimOffset = 0.0f;
+        }
+        if (!pass) error = (randomUnit() - 0.5f) * aimErrorMoving;
+        windUp = ballVx >= 0.0f ? kHalfPi : 0.5f;
+        if (pass) strike = strikeSpeed / 3.0f;
+    }
+    float margin = rods[i].endMargin;
+    auto* state = new SState(&rods[i], this);
+    state->targetShift = std::clamp(shift + aimOffset + error, margin - kHalfWidth, kHalfWidth - margin);
+    state->strikePointX = strikeX;
+    state->strikePointZ = strikeZ;
+    state->windUpAngle = windUp;
+    state->rotationSpeed = rotationSpeed;
+    state->shiftSpeed = shiftSpeed;
+    state->strikeSpeed = strike;
+    installState(i, state);
+}

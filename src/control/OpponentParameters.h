@@ -1,0 +1,17 @@
+#pragma once
+// The thirteen numbers that make one computer opponent differ from another.
+struct OpponentParameters {
+    float rotationSpeed;    // rad/s: guard uprighting, lifting, wind-up
+    float shiftSpeed;       // units/s: shot and block positioning; guards use 0.8 of it
+    float strikeSpeed;      // rad/s: the strike itself
+    float lowerDistance;    // a lifted rod comes down once the ball is this far in front of it
+    float liftDistance;     // a rod lifts once it stands this far in front of the ball
+    float reactionTime;     // s: a moving ball must need longer than this to reach the rod
+    float actSpeed;         // units/s: actions start only while the ball's vx is below this
+    float blockSpeed;       // units/s: faster balls are blocked rather than shot
+    float aimErrorMoving;   // units: spread of the aim error on a moving ball
+    float aimErrorResting;  // units: the same on a slow or resting ball
+    bool goalieTracking;    // the goalkeeper follows the ball sideways
+    float trackingRange;    // ...while the ball is closer than this to the centre line
+    float passChance;       // 0..1: share of midfield shots that are diagonal passes
+};

@@ -1,0 +1,106 @@
+#include "control/UserControlledState.h"
+
+#include "control/FoosballControl.h"
+#include "control/SmoothRate.h"
+#include "input/InputSystem.h"
+
+#include <cmath>
+
+namespace {
+constexpr int kLeftButton = 0;
+constexpr int kRightButton = 1;
+constexpr float kStrikeAngle = 0.5f;
+constexpr float kWindBackAngle = -0.5f;
+constexpr float kTrapAngle = 1.2f;
+constexpr float kRotationRateLimit = 100.0f;
+constexpr float kShiftRateLimit = 400.0f;
+constexpr float kHalfWidth = 33.2f;
+constexpr float kSideWallZ = 66.4f;
+
+float wrapAngle(float angle)
+{
+    // A wild mouse count can throw the angle many turns away; fold it before the loops.
+    if (std::fabs(angle) > 4.0f * kTwoPi) angle = std::fmod(angle, kTwoPi);
+    while (angle < -kPi) angle += kTwoPi;
+    while (angle > kPi) angle -= kTwoPi;
+    return angle;
+}
+} // namespace
+
+void UserControlledState::update(float dt)
+{
+    rotate(dt);
+    shiftByMouse(dt);
+    float angularSpeed = std::fabs(rod->angularVelocity);
+    float shiftSpeed = std::fabs(rod->shiftVelocity);
+    if (angularSpeed > rod->peakAngularSpeed) rod->peakAngularSpeed = angularSpeed;
+    if (shiftSpeed > rod->peakShiftSpeed) rod->peakShiftSpeed = shiftSpeed;
+    keepBooks(dt);
+}
+
+void UserControlledState::rotate(float dt)
+{
+    float clickSpeed = static_cast<float>(clickRotationSpeed) * 50.0f * 0.125f;
+    bool leftDown = input && input->isButtonDown(kLeftButton);
+    bool rightDown = input && input->isButtonDown(kRightButton);
+    switch (clickPhase) {
+    case kClickStriking:
+        if (FoosballControl::rotateToward(*rod, dt, kStrikeAngle, clickSpeed)) clickPhase = kClickFree;
+        return;
+    case kClickWoundBack:
+        // Held back until the button comes up; the rod does not turn meanwhile.
+        if (!leftDown) clickPhase = kClickStriking;
+        return;
+    default:
+        if (rightDown) {
+            FoosballControl::rotateToward(*rod, dt, kTrapAngle, clickSpeed);
+        } else if (leftDown) {
+            if (FoosballControl::rotateToward(*rod, dt, kWindBackAngle, clickSpeed))
+                clickPhase = kClickWoundBack;
+        } else {
+            turnByMouse(dt);
+        }
+        return;
+    }
+}
+
+void UserControlledState::turnByMouse(float dt)
+{
+    float m = input ? input->mouseMoveX : 0.0f;
+    if (reversedRotation) m = -m;
+    float dA = -(rotationSensitivity * m);
+    if (rotationLimits) {
+        float over = rod->angle + dA - kHalfPi;
+        if (over > 0.0f) {
+            dA -= over;
+            rod->angularVelocity = 0.0f;
+        }
+        float under = rod->angle + dA + kHalfPi;
+        if (under < 0.0f) {
+            dA -= under;
+            rod->angularVelocity = 0.0f;
+        }
+    }
+    rod->angle = wrapAngle(rod->angle + dA);
+    rod->angularVelocity = smoothRate(rod->angularVelocity, dA, dt, kRotationRateLimit);
+}
+
+void UserControlledState::shiftByMouse(float dt)
+{
+    float dS = -(shiftSensitivity * (input ? input->mouseMoveY : 0.0f));
+    float margin = rod->endMargin;
+    float over = rod->shift + dS + margin - kHalfWidth;
+    if (over > 0.0f) {
+        controller->simulation->playRodWallSound(rod->position, kSideWallZ, rod->shiftVelocity);
+        dS -= over;
+        rod->shiftVelocity = 0.0f;
+    }
+    float under = rod->shift + dS - margin + kHalfWidth;
+    if (under < 0.0f) {
+        controller->simulation->playRodWallSound(rod->position, 0.0f, rod->shiftVelocity);
+        dS -= under;
+        rod->shiftVelocity = 0.0f;
+    }
+    rod->shift += dS;
+    rod->shiftVelocity = smoothRate(rod->shiftVelocity, dS, dt, kShiftRateLimit);
+}

@@ -1,0 +1,329 @@
+// The computer opponent's choices on set-up table situations. The opponent plays team 1;
+// positions below are in its own frame unless said otherwise.
+#include "ControlTestSupport.h"
+
+#include "control/AState.h"
+#include "control/FState.h"
+#include "control/FoosballAI.h"
+#include "control/Opponent.h"
+#include "control/SState.h"
+#include "platform/math/GameRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kBob = 0;
+constexpr int kDavid = 2;
+constexpr int kLisa = 5;
+constexpr int kJohn = 7;
+
+class CountingDeadBalls : public DeadBallListener {
+public:
+    int calls = 0;
+    void onDeadBall() override { ++calls; }
+};
+
+class OpponentTest : public ::testing::Test {
+protected:
+    Simulation sim;
+    std::unique_ptr<FoosballAI> ai;
+
+    void play(int opponent)
+    {
+        ai = std::make_unique<FoosballAI>(opponentEntry(opponent).parameters);
+        ai->simulation = &sim;
+        ai->rods = sim.teams[1].rods;
+        ai->initStates();
+    }
+
+    // Ball at own-frame (x, z) with own-frame velocity.
+    void ballOwn(float x, float z, float vx = 0.0f, float vz = 0.0f)
+    {
+        placeBallForTest(sim, sim.length - x, sim.width - z, -vx, -vz);
+    }
+
+    int type(int rod) const { return ai->states[rod]->typeId(); }
+    SState* shot(int rod) const { return static_cast<SState*>(ai->states[rod]); }
+};
+
+TEST_F(OpponentTest, OpponentTableHoldsEightRisingOpponents)
+{
+    auto opponents = createOpponents();
+    ASSERT_EQ(opponents.size(), 8u);
+    const char* names[] = {"BOB", "ROBERT", "DAVID", "NATALIE", "OSCAR", "LISA", "SAM", "JOHN THE KING"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(opponents[i]->name, names[i]);
+        EXPECT_EQ(findOpponent(names[i]), i);
+        ASSERT_NE(opponents[i]->ai, nullptr);
+        EXPECT_NE(opponents[i]->description.find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(opponents[0]->description.rfind("Bob is certainly not the best player in the city, "
+                                              "but he is very enthusiastic about foosball.\n", 0), 0u);
+    EXPECT_NE(opponents[5]->description.find("\nBoth her defense and attack are on a very high level!"),
+              std::string::npos);
+    EXPECT_EQ(findOpponent("NOBODY"), -1);
+    EXPECT_FLOAT_EQ(opponents[7]->ai->strikeSpeed, 28.0f);
+    EXPECT_FLOAT_EQ(opponents[5]->ai->passChance, 0.4f);
+    EXPECT_FALSE(opponents[1]->ai->goalieTracking);
+    EXPECT_TRUE(opponents[2]->ai->goalieTracking);
+}
+
+TEST_F(OpponentTest, RestingBallInFrontOfTheMidfieldIsShotWithTheNearestFigure)
+{
+    play(kBob);
+    seedGameRandom(7);
+    ballOwn(56.0f, 40.0f);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, 2);
+    ASSERT_EQ(type(2), kSStateType);
+    SState* s = shot(2);
+    // Figures at -22..22: offset 11 needs shift -4.2, offset 0 needs 6.8; -4.2 is nearer.
+    EXPECT_FLOAT_EQ(s->strikePointX, 51.0f);
+    EXPECT_NEAR(s->strikePointZ, 40.0f, 1e-4f);
+    // Aimed at the goal's centre from (56, 40): a small positive offset, then BOB's +-1.
+    EXPECT_GT(s->targetShift, -4.2f + 0.29f - 1.0f);
+    EXPECT_LT(s->targetShift, -4.2f + 0.30f + 1.0f);
+    EXPECT_FLOAT_EQ(s->windUpAngle, kHalfPi);
+    EXPECT_FLOAT_EQ(s->strikeSpeed, 4.5f);
+    EXPECT_FLOAT_EQ(s->shiftSpeed, 9.0f);
+    // Rods behind and in front keep guard; the attack rod stands 25 in front: lifted.
+    EXPECT_EQ(type(0), kFStateType);
+    EXPECT_EQ(type(3), kAStateType);
+}
+
+TEST_F(OpponentTest, FastBallIsBlockedByTheWeakAndShotByTheStrong)
+{
+    ballOwn(70.0f, 30.0f, -30.0f, 0.0f);
+    play(kBob);
+    ai->decide();
+    // Rod 2's line is 0.63 s away, inside BOB's 0.7 s reaction: the defence takes it.
+    EXPECT_EQ(ai->pendingRod, 1);
+    ASSERT_EQ(type(1), kFStateType);
+    auto* blocker = static_cast<FState*>(ai->states[1]);
+    EXPECT_FALSE(blocker->tracking);
+    EXPECT_FLOAT_EQ(blocker->shiftSpeed, 9.0f);  // full speed, not the guard's 0.8
+    // Crossing at z 30: the figure at -12 needs 8.8 (beyond the 16.2 travel? no), at +12 -15.2.
+    EXPECT_NEAR(blocker->targetShift, 30.0f + 12.0f - 33.2f, 1e-4f);
+
+    play(kJohn);
+    seedGameRandom(3);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, 2);
+    EXPECT_EQ(type(2), kSStateType);
+}
+
+TEST_F(OpponentTest, ReactionTimeDecidesWhichRodCanReach)
+{
+    play(kBob);
+    ai->ballX = 65.0f;  // 14 in front of the midfield rod
+    ai->ballZ = 30.0f;
+    ai->ballVz = 0.0f;
+    ai->ballVx = -20.0f;
+    EXPECT_FALSE(ai->canReach(2)) << "0.7 s away is not more than the reaction time";
+    ai->ballVx = -19.0f;
+    EXPECT_TRUE(ai->canReach(2));
+    ai->ballVx = 19.0f;
+    EXPECT_FALSE(ai->canReach(2)) << "moving away from the rod";
+    // A fast ball moving straight across never reaches any rod's line: no crossing asked.
+    ai->ballVx = 0.0f;
+    ai->ballVz = 30.0f;
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(ai->canReach(i));
+    // Slow ball: within 7.5 of the rod.
+    ai->ballVz = 0.0f;
+    ai->ballX = 58.4f;
+    EXPECT_TRUE(ai->canReach(2));
+    ai->ballX = 58.6f;
+    EXPECT_FALSE(ai->canReach(2));
+}
+
+TEST_F(OpponentTest, SidewaysBallWithoutForwardSpeedChoosesNothing)
+{
+    play(kJohn);
+    ballOwn(60.0f, 30.0f, 0.0f, 40.0f);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, -1);
+    for (int i = 0; i < 4; ++i) EXPECT_NE(type(i), kSStateType);
+}
+
+TEST_F(OpponentTest, CrossingPointFoldsOffTheSideWalls)
+{
+    play(kBob);
+    ai->ballX = 60.0f;
+    ai->ballZ = 30.0f;
+    ai->ballVx = -10.0f;
+    ai->ballVz = 5.0f;
+    EXPECT_NEAR(ai->crossingZ(1), 47.85f, 1e-3f);
+    ai->ballVz = -20.0f;
+    ai->ballZ = 10.0f;
+    EXPECT_NEAR(ai->crossingZ(1), 61.4f, 1e-3f);
+    ai->ballZ = 56.4f;
+    ai->ballVz = 20.0f;
+    EXPECT_NEAR(ai->crossingZ(1), 2.0f * 66.4f - (71.4f + 56.4f), 1e-3f);
+}
+
+TEST_F(OpponentTest, FigureSearchRespectsTheTravel)
+{
+    play(kBob);
+    float shift = 99.0f;
+    float x = 0.0f;
+    float z = 0.0f;
+    EXPECT_FALSE(ai->findFigure(3, 0.0f, shift, x, z));
+    EXPECT_FALSE(ai->findFigure(3, 66.4f, shift, x, z));
+    EXPECT_FALSE(ai->findFigure(3, 64.0f, shift, x, z)) << "outer figure would need 16.8";
+    EXPECT_EQ(shift, 99.0f);
+    ASSERT_TRUE(ai->findFigure(3, 62.0f, shift, x, z));
+    EXPECT_NEAR(shift, 14.8f, 1e-4f);
+    EXPECT_FLOAT_EQ(x, 81.0f);
+    // Two figures at equal cost: the earlier one.
+    ASSERT_TRUE(ai->findFigure(1, 33.2f, shift, x, z));
+    EXPECT_NEAR(shift, 12.0f, 1e-4f);
+}
+
+TEST_F(OpponentTest, ShotTargetIsClampedToTheTravel)
+{
+    play(kBob);
+    seedGameRandom(11);
+    ai->pendingRod = -1;
+    ballOwn(85.0f, 62.0f);
+    ai->decide();
+    ASSERT_EQ(ai->pendingRod, 3);
+    ASSERT_EQ(type(3), kSStateType);
+    EXPECT_FLOAT_EQ(shot(3)->targetShift, 14.2f);
+
+    play(kBob);
+    ai->pendingRod = -1;
+    ballOwn(85.0f, 4.4f);
+    ai->decide();
+    ASSERT_EQ(type(3), kSStateType);
+    EXPECT_FLOAT_EQ(shot(3)->targetShift, -14.2f);
+}
+
+TEST_F(OpponentTest, GoalkeeperTracksOnlyNearTheCentreLine)
+{
+    play(kDavid);
+    auto* keeper = static_cast<FState*>(ai->states[0]);
+    ballOwn(60.0f, 33.2f + 3.0f);
+    keeper->update(0.001f);
+    EXPECT_NEAR(keeper->targetShift, 3.0f, 1e-4f);
+    ballOwn(60.0f, 33.2f - 6.0f);
+    keeper->update(0.001f);
+    EXPECT_NEAR(keeper->targetShift, 3.0f, 1e-4f);
+    ballOwn(60.0f, 33.2f - 5.0f);
+    keeper->update(0.001f);
+    EXPECT_NEAR(keeper->targetShift, -5.0f, 1e-4f);
+    EXPECT_FALSE(static_cast<FState*>(ai->states[1])->tracking);
+
+    play(kBob);
+    ballOwn(60.0f, 33.2f + 3.0f);
+    ai->states[0]->update(0.001f);
+    EXPECT_EQ(static_cast<FState*>(ai->states[0])->targetShift, 0.0f);
+}
+
+TEST_F(OpponentTest, MidfieldPassesAboutFortyPercentForTheStrongOnly)
+{
+    auto passShare = [&](int opponent) {
+        play(opponent);
+        seedGameRandom(2024);
+        ai->ballX = 60.0f;
+        ai->ballZ = 30.0f;
+        ai->ballVx = -10.0f;
+        ai->ballVz = 0.0f;
+        int passes = 0;
+        for (int n = 0; n < 1000; ++n) {
+            ai->shoot(2);
+            float speed = shot(2)->strikeSpeed;
+            if (speed != ai->strikeSpeed) {
+                EXPECT_FLOAT_EQ(speed, ai->strikeSpeed / 3.0f);  // a pass of a moving ball
+                ++passes;
+            }
+        }
+        return passes / 1000.0;
+    };
+    EXPECT_EQ(passShare(kBob), 0.0);
+    double lisa = passShare(kLisa);
+    EXPECT_GT(lisa, 0.35);
+    EXPECT_LT(lisa, 0.45);
+    // Shooting is never a pass from other rods.
+    play(kJohn);
+    seedGameRandom(5);
+    ai->ballX = 86.0f;
+    ai->ballZ = 30.0f;
+    ai->ballVx = -10.0f;
+    for (int n = 0; n < 100; ++n) {
+        ai->shoot(3);
+        EXPECT_EQ(shot(3)->strikeSpeed, 28.0f);
+        EXPECT_FLOAT_EQ(shot(3)->windUpAngle, 0.5f);  // an oncoming ball: a short wind-up
+    }
+}
+
+TEST_F(OpponentTest, ActionEndsFourHundredUpdatesAfterABallEvent)
+{
+    play(kBob);
+    seedGameRandom(1);
+    ballOwn(56.0f, 40.0f);
+    ai->update(0.001f);
+    ASSERT_EQ(ai->pendingRod, 2);
+    ASSERT_EQ(type(2), kSStateType);
+    for (int i = 1; i < 10; ++i) ai->update(0.001f);
+
+    // The ball is struck away past every rod: an event, and nothing left to act on.
+    ballOwn(100.0f, 40.0f, 50.0f, 0.0f);
+    ai->changed = true;
+    ai->update(0.001f);
+    EXPECT_FALSE(ai->changed);
+    EXPECT_EQ(ai->pendingRod, -1);
+    EXPECT_EQ(ai->states[2]->countdown, 399);
+    for (int i = 1; i < 400; ++i) ai->update(0.001f);
+    EXPECT_EQ(type(2), kSStateType);
+    EXPECT_EQ(ai->states[2]->countdown, 0);
+    ai->update(0.001f);
+    EXPECT_EQ(type(2), kFStateType);
+    EXPECT_EQ(ai->states[2]->countdown, -1);
+}
+
+TEST_F(OpponentTest, RodsLiftInFrontOfTheBallAndComeDownBehindIt)
+{
+    play(kBob);
+    ballOwn(30.0f, 10.0f, 60.0f, 0.0f);  // too fast for BOB to act on
+    ai->decide();
+    EXPECT_EQ(type(0), kFStateType);
+    EXPECT_EQ(type(1), kFStateType);
+    EXPECT_EQ(type(2), kAStateType);
+    EXPECT_EQ(type(3), kAStateType);
+    ballOwn(88.0f, 10.0f, 60.0f, 0.0f);
+    ai->decide();
+    EXPECT_EQ(type(2), kFStateType);
+    EXPECT_EQ(type(3), kFStateType);
+}
+
+TEST_F(OpponentTest, ReportsAStuckBallOnlyItCanReach)
+{
+    CountingDeadBalls deadBalls;
+    sim.addDeadBallListener(&deadBalls);
+    play(kBob);
+    ballOwn(8.0f, 33.2f);  // in front of its own goalkeeper, out of the player's reach
+    sim.regionTime = 10.0f;
+    ai->decide();
+    EXPECT_EQ(deadBalls.calls, 0);
+    sim.regionTime = 11.5f;
+    ballOwn(8.0f, 33.2f, 0.01f, 0.0f);
+    ai->decide();
+    EXPECT_EQ(deadBalls.calls, 0) << "still rolling";
+    ballOwn(8.0f, 33.2f);
+    sim.regionTime = 11.5f;
+    ai->decide();
+    EXPECT_EQ(deadBalls.calls, 1);
+    // Restarted at its own goalkeeper.
+    EXPECT_NEAR(sim.ballPosition.x, sim.length - 6.0f - 3.5f, 1e-3f);
+
+    // A ball the player can also reach is never reported by the opponent.
+    ballOwn(117.4f - 21.0f, 33.2f);
+    sim.regionTime = 20.0f;
+    ai->decide();
+    EXPECT_EQ(deadBalls.calls, 1);
+}
+
+} // namespace

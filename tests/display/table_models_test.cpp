@@ -1,0 +1,230 @@
+// The generated table models and textures: they must read, be lit from the right side,
+// stay within a sensible triangle budget, and agree with the sizes the simulation plays on.
+#include "display/KrmtTestReader.h"
+
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+std::string resourcesDir() {
+    const char* dir = std::getenv("PITCHBAR_RESOURCES");
+    return dir ? dir : "resources";
+}
+
+TestModel load(const std::string& name) {
+    TestModel m = readTestModel(resourcesDir() + "/models/" + name);
+    EXPECT_TRUE(m.ok) << name << ": " << m.error;
+    return m;
+}
+
+int triangles(const TestModel& m) {
+    int n = 0;
+    for (const auto& entry : m.subMeshes) n += int(entry.second.indices.size() / 3);
+    return n;
+}
+
+struct Bounds {
+    float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
+};
+
+Bounds bounds(const TestSubMesh& s) {
+    Bounds b;
+    for (int i = 0; i < s.vertexCount(); ++i)
+        for (int k = 0; k < 3; ++k) {
+            b.lo[k] = std::min(b.lo[k], s.vertex(i)[k]);
+            b.hi[k] = std::max(b.hi[k], s.vertex(i)[k]);
+        }
+    return b;
+}
+
+// Point-in-triangle test in the plane x = const of a vertical wall face.
+bool wallCovers(const TestSubMesh& s, float x, float y, float z) {
+    for (size_t t = 0; t + 2 < s.indices.size(); t += 3) {
+        const float* a = s.vertex(s.indices[t]);
+        const float* b = s.vertex(s.indices[t + 1]);
+        const float* c = s.vertex(s.indices[t + 2]);
+        if (std::fabs(a[0] - x) > 1e-3f || std::fabs(b[0] - x) > 1e-3f || std::fabs(c[0] - x) > 1e-3f) continue;
+        auto side = [&](const float* p, const float* q) {
+            return (q[2] - p[2]) * (y - p[1]) - (q[1] - p[1]) * (z - p[2]);
+        };
+        float d1 = side(a, b), d2 = side(b, c), d3 = side(c, a);
+        bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+        if (!(neg && pos)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(TableModels, EveryModelHasItsSubMeshesWithSoundTrianglesAndNormals) {
+    const std::map<std::string, std::set<std::string>> expected = {
+        {"ball.krmt", {"sphere"}},
+        {"playfield.krmt", {"playfield", "innerwalls", "top"}},
+        {"rim.krmt", {"default"}},
+        {"bearing.krmt", {"cyltop", "cylinder"}},
+        {"puppet.krmt", {"default"}},
+        {"rod.krmt", {"rodcyltop", "rodcylinder", "cyltop", "cylinder", "cylbottom"}},
+        {"terminal.krmt", {"cyltop", "cylbottom", "cylinder"}},
+    };
+    std::map<std::string, int> triangleCounts;
+    for (const auto& [file, names] : expected) {
+        TestModel m = load(file);
+        std::set<std::string> found;
+        for (const auto& [name, sub] : m.subMeshes) {
+            found.insert(name);
+            ASSERT_EQ(sub.floatsPerVertex, 8) << file << " " << name;
+            ASSERT_GT(sub.indices.size(), 0u) << file << " " << name;
+            for (int i : sub.indices) ASSERT_TRUE(i >= 0 && i < sub.vertexCount()) << file << " " << name;
+            for (int v = 0; v < sub.vertexCount(); ++v) {
+                const float* p = sub.vertex(v);
+                EXPECT_NEAR(std::sqrt(p[3] * p[3] + p[4] * p[4] + p[5] * p[5]), 1.0f, 1e-3f)
+                    << file << " " << name << " vertex " << v;
+            }
+            // The front of every triangle (clockwise in the left-handed frame) must face the
+            // way its normals do, or it is lit from behind or culled.
+            for (size_t t = 0; t + 2 < sub.indices.size(); t += 3) {
+                const float* a = sub.vertex(sub.indices[t]);
+                const float* b = sub.vertex(sub.indices[t + 1]);
+                const float* c = sub.vertex(sub.indices[t + 2]);
+                float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+                float e2[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+                float f[3] = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2],
+                              e1[0] * e2[1] - e1[1] * e2[0]};
+                float n[3] = {a[3] + b[3] + c[3], a[4] + b[4] + c[4], a[5] + b[5] + c[5]};
+                float area = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]);
+                if (area < 1e-6f) continue;
+                EXPECT_GT(f[0] * n[0] + f[1] * n[1] + f[2] * n[2], 0.0f)
+                    << file << " " << name << " triangle " << t / 3;
+            }
+        }
+        EXPECT_EQ(found, names) << file;
+        triangleCounts[file] = triangles(m);
+    }
+    int table = triangleCounts["playfield.krmt"] + triangleCounts["rim.krmt"] +
+                triangleCounts["ball.krmt"] + 16 * triangleCounts["bearing.krmt"] +
+                8 * triangleCounts["rod.krmt"] + 22 * triangleCounts["puppet.krmt"] +
+                16 * triangleCounts["terminal.krmt"];
+    EXPECT_LT(table, 100000);
+}
+
+TEST(TableModels, BallFigureAndBumperMatchTheSimulatedSizes) {
+    TestModel ball = load("ball.krmt");
+    const TestSubMesh& sphere = ball.subMeshes["sphere"];
+    for (int v = 0; v < sphere.vertexCount(); ++v) {
+        const float* p = sphere.vertex(v);
+        EXPECT_NEAR(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), 1.8f, 1e-3f);
+    }
+
+    // The figure hangs from the rod axis at 6.8: its foot block is centred 5.0 below, clears
+    // the field, and it is no wider across the rod than the bumpers allow.
+    Bounds figure = bounds(load("puppet.krmt").subMeshes["default"]);
+    EXPECT_GT(figure.lo[1], -6.8f);
+    EXPECT_LT(figure.lo[1], -6.0f);
+    EXPECT_GT(figure.hi[1], 3.5f);  // a head above the rod
+    EXPECT_LE(figure.hi[0], 1.5f);
+    EXPECT_GE(figure.lo[0], -1.5f);
+
+    // Bumpers sit endMargin - 1.5 from the rod's middle; at the end of travel that is 31.7
+    // from the centre line, and the bumper must then reach, not pass, the bearing at 34.2.
+    Bounds bumper = bounds(load("terminal.krmt").subMeshes["cylinder"]);
+    EXPECT_LE(31.7f + bumper.hi[1], 34.2f + 1e-3f);
+    EXPECT_GE(31.7f + bumper.hi[1], 33.0f);
+    // The midfield's outer figure at 22 (half width 1.5) must clear its bumper at 25.5.
+    EXPECT_GE(25.5f + bumper.lo[1], 23.5f - 1e-3f);
+
+    // The handle stays outside the cabinet even with the rod pushed 18.2 towards it.
+    Bounds handle = bounds(load("rod.krmt").subMeshes["cylinder"]);
+    EXPECT_LT(handle.hi[1] + 18.2f, -40.0f);
+}
+
+TEST(TableModels, FieldWallsAndGoalMouthsLieWhereTheBallIsStopped) {
+    TestModel m = load("playfield.krmt");
+    Bounds field = bounds(m.subMeshes["playfield"]);
+    EXPECT_FLOAT_EQ(field.lo[1], 0.0f);
+    EXPECT_FLOAT_EQ(field.hi[1], 0.0f);
+    EXPECT_NEAR(field.lo[0], -60.5f, 1e-3f);
+    EXPECT_NEAR(field.hi[0], 60.5f, 1e-3f);
+    EXPECT_NEAR(field.lo[2], -35.0f, 1e-3f);
+    EXPECT_NEAR(field.hi[2], 35.0f, 1e-3f);
+
+    const TestSubMesh& walls = m.subMeshes["innerwalls"];
+    for (float x : {-60.5f, 60.5f}) {
+        // Open in the 24 wide mouth, closed beside it and above it.
+        EXPECT_FALSE(wallCovers(walls, x, 2.0f, 0.0f));
+        EXPECT_FALSE(wallCovers(walls, x, 2.0f, 11.5f));
+        EXPECT_TRUE(wallCovers(walls, x, 2.0f, 12.5f));
+        EXPECT_TRUE(wallCovers(walls, x, 2.0f, -30.0f));
+        EXPECT_TRUE(wallCovers(walls, x, 8.5f, 0.0f));
+    }
+    // The goal box is deep enough to hide the scored ball parked at -50.
+    EXPECT_LT(bounds(walls).lo[1], -52.0f);
+}
+
+TEST(TableModels, RimSurfaceIsTheHeightTheSimulationGivesTheBall) {
+    TestModel rimModel = load("rim.krmt");
+    const TestSubMesh& rim = rimModel.subMeshes["default"];
+    ASSERT_GT(rim.vertexCount(), 0);
+    const float nx = 14.0f / std::sqrt(14.0f * 14.0f + 21.0f * 21.0f);
+    const float nz = 21.0f / std::sqrt(14.0f * 14.0f + 21.0f * 21.0f);
+    const float d = nx * 21.0f + nz * 4.0f;
+    // Checks a point of the surface against the ball lift at the same place.
+    auto expectedLift = [&](float x, float z) {
+        float along = 60.5f - std::fabs(x), across = 35.0f - std::fabs(z);
+        bool inCorner = along <= 21.0f && nx * along + nz * across < d + 1e-3f &&
+                        across > along * 4.0f / 21.0f - 1e-3f;
+        if (inCorner) return (d - (nx * along + nz * across)) * 1.4f / d;
+        return across < 4.0f + 1e-3f ? (4.0f - across) * 1.4f / 4.0f : -1.0f;
+    };
+    float highest = 0.0f;
+    for (size_t t = 0; t + 2 < rim.indices.size(); t += 3) {
+        // Sample each triangle's centre, which is strictly inside its region.
+        float c[3] = {0, 0, 0};
+        for (int k = 0; k < 3; ++k)
+            for (int j = 0; j < 3; ++j) c[j] += rim.vertex(rim.indices[t + k])[j] / 3.0f;
+        float lift = expectedLift(c[0], c[2]);
+        ASSERT_GE(lift, 0.0f) << "rim triangle outside the sloped border";
+        EXPECT_NEAR(c[1], lift, 0.08f) << "at " << c[0] << ", " << c[2];
+    }
+    for (int v = 0; v < rim.vertexCount(); ++v) highest = std::max(highest, rim.vertex(v)[1]);
+    EXPECT_NEAR(highest, 1.4f, 0.08f);
+}
+
+TEST(TableTextures, FieldIsGreenWithWhiteMarkingsAndBallAndWoodArePatterned) {
+    int w = 0, h = 0, n = 0;
+    unsigned char* field = stbi_load((resourcesDir() + "/textures/playfield.png").c_str(), &w, &h, &n, 4);
+    ASSERT_NE(field, nullptr);
+    auto at = [&](unsigned char* img, int width, int x, int y) { return img + (size_t(y) * width + x) * 4; };
+    unsigned char* centre = at(field, w, w / 2, h / 2);  // the centre spot
+    EXPECT_GT(centre[0], 200);
+    EXPECT_GT(centre[2], 200);
+    unsigned char* grass = at(field, w, w / 4, h / 3);
+    EXPECT_GT(grass[1], grass[0] + 40);
+    EXPECT_GT(grass[1], grass[2] + 40);
+    stbi_image_free(field);
+
+    unsigned char* ball = stbi_load((resourcesDir() + "/textures/balltexture.png").c_str(), &w, &h, &n, 4);
+    ASSERT_NE(ball, nullptr);
+    int dark = 0, light = 0;
+    for (int i = 0; i < w * h; ++i) {
+        if (ball[i * 4] < 80) ++dark;
+        if (ball[i * 4] > 200) ++light;
+    }
+    EXPECT_GT(dark, w * h / 10);
+    EXPECT_GT(light, w * h / 3);
+    stbi_image_free(ball);
+
+    unsigned char* wood = stbi_load((resourcesDir() + "/textures/wood.png").c_str(), &w, &h, &n, 4);
+    ASSERT_NE(wood, nullptr);
+    unsigned char* p = at(wood, w, w / 2, h / 2);
+    EXPECT_GT(p[0], p[1]);
+    EXPECT_GT(p[1], p[2]);
+    stbi_image_free(wood);
+}

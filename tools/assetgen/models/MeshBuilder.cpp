@@ -1,0 +1,162 @@
+#include "models/MeshBuilder.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+struct AxisFrame {
+    ModelVec3 along, p, q;
+};
+
+AxisFrame frameFor(Axis axis) {
+    switch (axis) {
+    case Axis::X: return {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    case Axis::Y: return {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}};
+    case Axis::Z: break;
+    }
+    return {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}};
+}
+
+}  // namespace
+
+ModelVec3 normalised(ModelVec3 v) {
+    float length = std::sqrt(dot(v, v));
+    if (length <= 0.0f) return v;
+    return v * (1.0f / length);
+}
+
+int MeshBuilder::addVertex(const ModelVertex& v) {
+    vertices_.push_back(v);
+    return static_cast<int>(vertices_.size()) - 1;
+}
+
+void MeshBuilder::addTriangle(int a, int b, int c) {
+    const ModelVertex& va = vertices_[a];
+    const ModelVertex& vb = vertices_[b];
+    const ModelVertex& vc = vertices_[c];
+    ModelVec3 facing = cross(vb.position - va.position, vc.position - va.position);
+    ModelVec3 wanted = va.normal + vb.normal + vc.normal;
+    if (dot(facing, wanted) < 0.0f) std::swap(b, c);
+    indices_.push_back(a);
+    indices_.push_back(b);
+    indices_.push_back(c);
+}
+
+void MeshBuilder::addQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d, ModelVec3 normal,
+                          float ua, float va, float ub, float vb, float uc, float vc, float ud,
+                          float vd) {
+    normal = normalised(normal);
+    int ia = addVertex({a, normal, ua, va});
+    int ib = addVertex({b, normal, ub, vb});
+    int ic = addVertex({c, normal, uc, vc});
+    int id = addVertex({d, normal, ud, vd});
+    addTriangle(ia, ib, ic);
+    addTriangle(ia, ic, id);
+}
+
+void MeshBuilder::addPlanarQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
+                                ModelVec3 normal, float uvScale) {
+    ModelVec3 n = normalised(normal);
+    auto uv = [&](ModelVec3 p, float& u, float& v) {
+        if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
+            u = p.x * uvScale;
+            v = p.z * uvScale;
+        } else if (std::fabs(n.z) >= std::fabs(n.x)) {
+            u = p.x * uvScale;
+            v = p.y * uvScale;
+        } else {
+            u = p.z * uvScale;
+            v = p.y * uvScale;
+        }
+    };
+    float ua, va, ub, vb, uc, vc, ud, vd;
+    uv(a, ua, va);
+    uv(b, ub, vb);
+    uv(c, uc, vc);
+    uv(d, ud, vd);
+    addQuad(a, b, c, d, n, ua, va, ub, vb, uc, vc, ud, vd);
+}
+
+void MeshBuilder::addBox(ModelVec3 lo, ModelVec3 hi, float uvScale, const std::string& skipFaces) {
+    auto wanted = [&](const char* face) { return skipFaces.find(face) == std::string::npos; };
+    if (wanted("-x"))
+        addPlanarQuad({lo.x, lo.y, lo.z}, {lo.x, hi.y, lo.z}, {lo.x, hi.y, hi.z},
+                      {lo.x, lo.y, hi.z}, {-1, 0, 0}, uvScale);
+    if (wanted("+x"))
+        addPlanarQuad({hi.x, lo.y, lo.z}, {hi.x, hi.y, lo.z}, {hi.x, hi.y, hi.z},
+                      {hi.x, lo.y, hi.z}, {1, 0, 0}, uvScale);
+    if (wanted("-y"))
+        addPlanarQuad({lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, lo.y, hi.z},
+                      {lo.x, lo.y, hi.z}, {0, -1, 0}, uvScale);
+    if (wanted("+y"))
+        addPlanarQuad({lo.x, hi.y, lo.z}, {hi.x, hi.y, lo.z}, {hi.x, hi.y, hi.z},
+                      {lo.x, hi.y, hi.z}, {0, 1, 0}, uvScale);
+    if (wanted("-z"))
+        addPlanarQuad({lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, hi.y, lo.z},
+                      {lo.x, hi.y, lo.z}, {0, 0, -1}, uvScale);
+    if (wanted("+z"))
+        addPlanarQuad({lo.x, lo.y, hi.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z},
+                      {lo.x, hi.y, hi.z}, {0, 0, 1}, uvScale);
+}
+
+void MeshBuilder::addCylinderSide(Axis axis, ModelVec3 centre, float radius, float from,
+                                  float to, int segments) {
+    AxisFrame f = frameFor(axis);
+    int first = static_cast<int>(vertices_.size());
+    // One extra column so that the texture seam has its own vertices.
+    for (int i = 0; i <= segments; ++i) {
+        float phi = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(segments);
+        ModelVec3 radial = f.p * std::cos(phi) + f.q * std::sin(phi);
+        float u = static_cast<float>(i) / static_cast<float>(segments);
+        addVertex({centre + f.along * from + radial * radius, radial, u, 0.0f});
+        addVertex({centre + f.along * to + radial * radius, radial, u, 1.0f});
+    }
+    for (int i = 0; i < segments; ++i) {
+        int a = first + 2 * i;
+        addTriangle(a, a + 1, a + 3);
+        addTriangle(a, a + 3, a + 2);
+    }
+}
+
+void MeshBuilder::addDisc(Axis axis, ModelVec3 centre, float radius, float at,
+                          bool facingPositive, int segments) {
+    AxisFrame f = frameFor(axis);
+    ModelVec3 normal = facingPositive ? f.along : f.along * -1.0f;
+    ModelVec3 middle = centre + f.along * at;
+    int hub = addVertex({middle, normal, 0.5f, 0.5f});
+    int first = static_cast<int>(vertices_.size());
+    for (int i = 0; i < segments; ++i) {
+        float phi = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(segments);
+        float c = std::cos(phi), s = std::sin(phi);
+        addVertex({middle + (f.p * c + f.q * s) * radius, normal, 0.5f + 0.5f * c, 0.5f + 0.5f * s});
+    }
+    for (int i = 0; i < segments; ++i) addTriangle(hub, first + i, first + (i + 1) % segments);
+}
+
+void MeshBuilder::addEllipsoid(ModelVec3 centre, ModelVec3 radii, int segments, int rings) {
+    int first = static_cast<int>(vertices_.size());
+    for (int r = 0; r <= rings; ++r) {
+        float theta = kPi * static_cast<float>(r) / static_cast<float>(rings);  // 0 at the top
+        for (int i = 0; i <= segments; ++i) {
+            float phi = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(segments);
+            ModelVec3 unit{std::sin(theta) * std::cos(phi), std::cos(theta),
+                           std::sin(theta) * std::sin(phi)};
+            ModelVec3 p{unit.x * radii.x, unit.y * radii.y, unit.z * radii.z};
+            ModelVec3 n = normalised({unit.x / radii.x, unit.y / radii.y, unit.z / radii.z});
+            addVertex({centre + p, n, static_cast<float>(i) / static_cast<float>(segments),
+                       static_cast<float>(r) / static_cast<float>(rings)});
+        }
+    }
+    int columns = segments + 1;
+    for (int r = 0; r < rings; ++r) {
+        for (int i = 0; i < segments; ++i) {
+            int a = first + r * columns + i;
+            int below = a + columns;
+            // The pole rows collapse to one point: skip their degenerate halves.
+            if (r != 0) addTriangle(a, a + 1, below + 1);
+            if (r != rings - 1) addTriangle(a, below + 1, below);
+        }
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Sizes of the table in the display frame (the field's centre is the origin, y up, x along
+// the table towards team 1's goal, z across). They are the simulation's own numbers: the
+// ball centre is held within x ±58.7 and z ±33.2, so the wall faces stand one ball radius
+// further out, and the models must agree with that or the ball would roll through them.
+namespace table {
+
+constexpr float kBallRadius = 1.8f;
+constexpr float kHalfLength = 58.7f;             // ball-centre bound along x
+constexpr float kHalfWidth = 33.2f;              // ball-centre bound across
+constexpr float kWallX = kHalfLength + kBallRadius;  // 60.5: inner face of the end walls
+constexpr float kWallZ = kHalfWidth + kBallRadius;   // 35.0: inner face of the side walls
+constexpr float kGoalHalfWidth = 12.0f;          // goal mouths are 24 wide, centred
+constexpr float kRodAxisHeight = 6.8f;
+constexpr float kFootDistance = 5.0f;            // foot centre below the rod axis
+constexpr float kFootRadius = 1.5f;
+
+// The cabinet around the field.
+constexpr float kWallHeight = 10.0f;
+constexpr float kWallThickness = 5.0f;
+constexpr float kGoalMouthHeight = 7.0f;
+constexpr float kGoalBoxDepth = 16.0f;   // how far the goal box reaches behind the end wall
+constexpr float kGoalBoxFloor = -56.0f;  // below the height where a scored ball is parked
+
+// The sloped border, in the folded quarter frame measured from the wall lines of the
+// nearest corner: first coordinate along the table, second across.
+constexpr float kRimHeight = 1.4f;
+constexpr float kRimK1Across = 18.0f;
+constexpr float kRimK2Along = 21.0f;
+constexpr float kRimK2Across = 4.0f;
+constexpr float kRimStripWidth = 4.0f;
+
+}  // namespace table
