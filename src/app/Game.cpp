@@ -2,12 +2,17 @@
 
 #include "app/FrameStep.h"
 #include "app/log/ErrorLog.h"
+#include "audio/MatchSoundPlayer.h"
+#include "control/Opponent.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/input/SdlInputDevices.h"
 #include "platform/math/GameRandom.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
+#include "render/fonts/GlyphTables.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
 #include "screens/InitScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
@@ -28,7 +33,7 @@ Game::Game()
     renderer = new Renderer();
     soundSystem = new SoundSystem();
     inputSystem = new InputSystem();
-    // The opponents table is filled here once the rod controls provide it.
+    opponents = createOpponents();
 }
 
 Game::~Game()
@@ -48,10 +53,15 @@ Game::~Game()
         delete *screen;
         *screen = nullptr;
     }
-    // The fonts are released here when they join the game.
+    delete fontSmall;
+    fontSmall = nullptr;
+    delete fontBig;
+    fontBig = nullptr;
     delete guiStyle;
     guiStyle = nullptr;
-    // The match sound player is released here when it joins the game.
+    // Before the sound system: it stops its rolling loop on the way out.
+    delete matchSoundPlayer;
+    matchSoundPlayer = nullptr;
     delete resourceManager;
     resourceManager = nullptr;
     delete inputSystem;
@@ -73,9 +83,10 @@ bool Game::init(GameWindow* gameWindow)
         return false;
 
     profileStore.load(renderer->shadowCapable);
-    // The match sound player ("roll.wav", "kick.wav", "rodwall.wav") is created here.
+    matchSoundPlayer = new MatchSoundPlayer(soundSystem, resourceManager);
     guiStyle = new GUIStyle(renderer);
-    // fontSmall, then fontBig, are created here with the resource manager.
+    fontSmall = new PBFontSmall(resourceManager->getTexture(FontTables::SmallTextureName));
+    fontBig = new PBFontBig(resourceManager->getTexture(FontTables::BigTextureName));
 
     if (!inputSystem->init(new SdlInputDevices(gameWindow)))
         return false;
@@ -118,9 +129,11 @@ void Game::applySoundSettings(const SoundSettings& s)
 
 Opponent* Game::currentOpponentEntry()
 {
-    // Index profileStore.currentOpponent into the opponents table once it exists; -1 is
-    // free practice.
-    return nullptr;
+    // -1 is free practice.
+    const int index = profileStore.currentOpponent;
+    if (index < 0 || index >= static_cast<int>(opponents.size()))
+        return nullptr;
+    return opponents[index].get();
 }
 
 TextureRecord* Game::opponentPicture(int index)

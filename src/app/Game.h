@@ -6,6 +6,8 @@
 #include "profiles/SoundSettings.h"
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 class SoundSystem;
 class MatchSoundPlayer;
@@ -46,7 +48,9 @@ public:
     float mouseY = 384.0f;
     GUIStyle* guiStyle = nullptr;
     ProfileStore profileStore;
-    // The table of the eight computer opponents joins here with the rod controls.
+    // The eight computer opponents, weakest first; the index is the opponent index of
+    // the profiles and the match screen.
+    std::vector<std::unique_ptr<Opponent>> opponents;
     Voice* musicSource = nullptr;
     std::uint32_t lastFrameTime = 0;  // 0: no frame has run yet
     const SoundHandle* musicBuffer = nullptr;

@@ -8,8 +8,6 @@ const Vector3 kCentre{0.0f, 0.0f, 0.0f};
 constexpr float kMenuGain = 0.7f;
 }  // namespace
 
-MatchSoundPlayer::~MatchSoundPlayer() { stopLoop(); }
-
 void MatchSoundPlayer::playHover() { playOneShot(soundSystem, kick, kCentre, kMenuGain); }
 
 void MatchSoundPlayer::playClick() { playOneShot(soundSystem, rodwall, kCentre, kMenuGain); }

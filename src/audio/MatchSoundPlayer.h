@@ -19,8 +19,8 @@ public:
         kick = resources->getSound("kick.wav");
         rodwall = resources->getSound("rodwall.wav");
     }
-    // Stops the rolling loop if a fade was still running.
-    ~MatchSoundPlayer();
+    // Leaves a playing loop to the SoundSystem, which frees every voice when it shuts down;
+    // the players live as long as the game, and the sound system may already be gone.
     MatchSoundPlayer(const MatchSoundPlayer&) = delete;
     MatchSoundPlayer& operator=(const MatchSoundPlayer&) = delete;
 

@@ -13,8 +13,6 @@ constexpr float kApplauseGain = 0.7f;
 constexpr float kFullRollGain = 0.7f;
 }  // namespace
 
-OpenALTableSounds::~OpenALTableSounds() { stopRoll(); }
-
 float OpenALTableSounds::rollGain(const Vector3& velocity) {
     return kFullRollGain * std::clamp(length(velocity) * 0.01f, 0.1f, 1.0f);
 }

@@ -24,8 +24,8 @@ public:
         ballwall = resources->getSound("ballwall.wav");
         applause = resources->getSound("applause.wav");
     }
-    // Stops the rolling voice if a match was left with the ball in play.
-    ~OpenALTableSounds() override;
+    // Leaves a playing loop to the SoundSystem, which frees every voice when it shuts down;
+    // the players live as long as the game, and the sound system may already be gone.
     OpenALTableSounds(const OpenALTableSounds&) = delete;
     OpenALTableSounds& operator=(const OpenALTableSounds&) = delete;
 

@@ -206,6 +206,13 @@ bool SoundSystem::play(Voice* voice, const SoundHandle* sound, float gain, bool 
         return false;
     }
     alSourcePlay(source);
+    // A source that never started would be neither stopped nor playing, and the release
+    // scan would complain about it every frame; it goes back to the pool instead.
+    if (alFailed()) {
+        logError("could not start playing.");
+        releaseSlot(voice->slot);
+        return false;
+    }
     return true;
 }
 

@@ -18,8 +18,10 @@ void AssistedControl::initStates()
 {
     for (int i = 0; i < 4; ++i)
         installState(i, makeState(i, i == 2 ? kUserControlledStateType : kNonControlledStateType));
-    // The first selection pass brings the rods into their assignment and tells the display.
-    finishPassSilently();
+    // The display hears of the new match's states at once: the first selection pass may
+    // change nothing (a manual mode without assistance), and the previous match's last
+    // states may have been different ones.
+    finishPass();
 }
 
 void AssistedControl::update(float dt)

@@ -37,7 +37,7 @@ FoosballAI::FoosballAI(const OpponentParameters& p)
 void FoosballAI::initStates()
 {
     for (int i = 0; i < 4; ++i) putOnGuard(i);
-    finishPassSilently();
+    finishPass();
 }
 
 void FoosballAI::update(float dt)

@@ -56,8 +56,6 @@ protected:
     // ends with one notification of the listeners (finishPass).
     void installState(int rodIndex, ControlState* state);
     void finishPass();
-    // initStates(): a new match's first states are not a change the listeners hear about.
-    void finishPassSilently() { replacedInPass_ = false; }
 
 private:
     bool replacedInPass_ = false;

@@ -7,7 +7,7 @@
 namespace {
 // rotation, shift, strike, lower, lift, reaction, act, block, aim moving, aim resting,
 // goalie tracking, tracking range, pass chance
-const OpponentEntry kOpponents[kOpponentCount] = {
+const OpponentEntry kOpponents[kOpponentTableSize] = {
     {"BOB",
      "Bob is certainly not the best player in the city, but he is very enthusiastic about foosball.\n"
      "He turns his rods slowly and takes his time before every shot.\n"
@@ -64,7 +64,7 @@ Opponent::~Opponent()
 const OpponentEntry& opponentEntry(int index)
 {
     if (index < 0) index = 0;
-    if (index >= kOpponentCount) index = kOpponentCount - 1;
+    if (index >= kOpponentTableSize) index = kOpponentTableSize - 1;
     return kOpponents[index];
 }
 
@@ -78,7 +78,7 @@ std::vector<std::unique_ptr<Opponent>> createOpponents()
 
 int findOpponent(const std::string& name)
 {
-    for (int i = 0; i < kOpponentCount; ++i)
+    for (int i = 0; i < kOpponentTableSize; ++i)
         if (name == kOpponents[i].name) return i;
     return -1;
 }

@@ -9,7 +9,7 @@
 
 class FoosballAI;
 
-constexpr int kOpponentCount = 8;
+constexpr int kOpponentTableSize = 8;
 
 class Opponent {
 public:

@@ -326,4 +326,52 @@ TEST_F(OpponentTest, ReportsAStuckBallOnlyItCanReach)
     EXPECT_EQ(deadBalls.calls, 1);
 }
 
+TEST_F(OpponentTest, StrikeStartsWhenTheBallArrivesWithinTheStrikeTime)
+{
+    play(kJohn);
+    SState strike(&sim.teams[1].rods[2], ai.get());
+    strike.strikePointX = 51.0f;
+    strike.strikePointZ = 30.0f;
+    strike.windUpAngle = kHalfPi;
+    strike.rotationSpeed = 12.0f;
+    strike.strikeSpeed = 28.0f;  // the strike needs 0.056 s
+    // Oncoming at 50 units/s: contact distance 3.3 is reached after (d - 3.3) / 50 s.
+    ballOwn(51.0f + 3.3f + 3.0f, 30.0f, -50.0f, 0.0f);  // 0.06 s away: still winding up
+    strike.update(0.001f);
+    EXPECT_FALSE(strike.striking);
+    EXPECT_LT(sim.teams[1].rods[2].angle, 0.0f);
+    ballOwn(51.0f + 3.3f + 2.5f, 30.0f, -50.0f, 0.0f);  // 0.05 s away
+    strike.update(0.001f);
+    EXPECT_TRUE(strike.striking);
+    EXPECT_GT(sim.teams[1].rods[2].angularVelocity, 0.0f);
+    // A slow ball: only once the wind-up has had its time (3.5 / 12 + 0.3 s) and near.
+    SState slow(&sim.teams[1].rods[3], ai.get());
+    slow.strikePointX = 81.0f;
+    slow.strikePointZ = 30.0f;
+    slow.windUpAngle = kHalfPi;
+    slow.rotationSpeed = 12.0f;
+    slow.strikeSpeed = 28.0f;
+    ballOwn(85.0f, 30.0f);
+    for (int i = 0; i < 590 && !slow.striking; ++i) slow.update(0.001f);
+    EXPECT_FALSE(slow.striking);
+    for (int i = 0; i < 10 && !slow.striking; ++i) slow.update(0.001f);
+    EXPECT_TRUE(slow.striking);
+}
+
+TEST_F(OpponentTest, ActionEndsWhenTheBallHasPassedTheRod)
+{
+    play(kJohn);
+    seedGameRandom(9);
+    ballOwn(51.5f, 30.0f);
+    ai->decide();
+    ASSERT_EQ(ai->pendingRod, 2);
+    ballOwn(52.5f, 30.0f, 150.0f, 0.0f);  // still within 2.0 of the rod: pending
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, 2);
+    ballOwn(53.5f, 30.0f, 150.0f, 0.0f);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, -1);
+    EXPECT_EQ(ai->states[2]->countdown, 400);
+}
+
 } // namespace

@@ -25,7 +25,7 @@ public:
     void initStates() override
     {
         for (int i = 0; i < 4; ++i) installState(i, new NonControlledState(&rods[i], this));
-        finishPassSilently();
+        finishPass();
     }
     void replaceIn(int count)
     {
@@ -159,13 +159,13 @@ TEST(ControlListeners, OneNotificationPerReplacingPassInListOrder)
     EXPECT_EQ(control.listeners[2], &second);
 
     control.initStates();
-    EXPECT_EQ(first.calls, 0);
-    control.replaceIn(0);
-    EXPECT_EQ(first.calls, 0);
-    control.replaceIn(3);
     EXPECT_EQ(first.calls, 1);
-    EXPECT_EQ(second.calls, 1);
-    EXPECT_EQ(third.calls, 1);
+    control.replaceIn(0);
+    EXPECT_EQ(first.calls, 1);
+    control.replaceIn(3);
+    EXPECT_EQ(first.calls, 2);
+    EXPECT_EQ(second.calls, 2);
+    EXPECT_EQ(third.calls, 2);
 }
 
 } // namespace

@@ -54,9 +54,10 @@ TEST_F(SelectionTest, ManualModeAssignsBlockersBehindAndLiftersInFront)
     control.selectionMode = 2;
     control.initStates();
     EXPECT_EQ(types(), (Types{0, 0, 1, 0}));
+    EXPECT_EQ(display.calls, 1);
     control.update(0.001f);
     EXPECT_EQ(types(), (Types{2, 2, 1, 3}));
-    EXPECT_EQ(display.calls, 1);
+    EXPECT_EQ(display.calls, 2);
 
     // Upright in the middle, lifted flat: give them half a second.
     sim.teams[0].rods[0].shift = 5.0f;
@@ -65,14 +66,14 @@ TEST_F(SelectionTest, ManualModeAssignsBlockersBehindAndLiftersInFront)
     EXPECT_EQ(sim.teams[0].rods[0].shift, 0.0f);
     EXPECT_EQ(sim.teams[0].rods[1].angle, 0.0f);
     EXPECT_EQ(sim.teams[0].rods[3].angle, -kHalfPi);
-    EXPECT_EQ(display.calls, 1) << "kinds unchanged: no state replaced, no notification";
+    EXPECT_EQ(display.calls, 2) << "kinds unchanged: no state replaced, no notification";
 
     // Assisted off: the others keep whatever angle and shift they had.
     control.assisted = false;
     sim.teams[0].rods[3].shift = 3.0f;
     runToNextPass();
     EXPECT_EQ(types(), (Types{0, 0, 1, 0}));
-    EXPECT_EQ(display.calls, 2);
+    EXPECT_EQ(display.calls, 3);
     for (int i = 0; i < 100; ++i) control.update(0.001f);
     EXPECT_EQ(sim.teams[0].rods[3].angle, -kHalfPi);
     EXPECT_EQ(sim.teams[0].rods[3].shift, 3.0f);

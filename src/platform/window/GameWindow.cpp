@@ -1,6 +1,7 @@
 #include "platform/window/GameWindow.h"
 
 #include "app/log/ErrorLog.h"
+#include "platform/window/WindowIcon.h"
 
 #include <SDL.h>
 
@@ -40,6 +41,7 @@ bool GameWindow::create()
         logError(std::string("Could not create the window: ") + SDL_GetError());
         return false;
     }
+    setBallWindowIcon(window_);
     return true;
 }
 

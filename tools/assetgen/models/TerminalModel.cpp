@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr float kRadius = 1.2f;
+constexpr float kRadius = 0.85f;
 constexpr float kHalfLength = 2.0f;
 constexpr int kSegments = 16;
 

@@ -1,0 +1,124 @@
+#include "app/assets/ResourceManager.h"
+
+#include "app/log/ErrorLog.h"
+#include "audio/SoundSystem.h"
+#include "platform/gfx/DeviceTexture.h"
+#include "platform/gfx/Effect.h"
+#include "platform/gfx/GraphicsDevice.h"
+#include "render/mesh/MeshReader.h"
+
+std::unique_ptr<DeviceTexture> DeviceAssetLoader::loadTexture(const std::string& path) {
+    return device_ ? device_->loadTexture(path) : nullptr;
+}
+
+std::unique_ptr<Effect> DeviceAssetLoader::loadEffect(const std::string& path) {
+    std::string errors;
+    std::unique_ptr<Effect> effect = Effect::loadFromFile(path, errors);
+    if (!effect && !errors.empty()) logError(errors);
+    return effect;
+}
+
+std::unique_ptr<Mesh> DeviceAssetLoader::loadMesh(const std::string& path) {
+    return ::loadMesh(device_, path);
+}
+
+bool DeviceAssetLoader::reloadMesh(const std::string& path, Mesh& mesh) {
+    return ::reloadMesh(device_, path, mesh);
+}
+
+const SoundHandle* DeviceAssetLoader::loadSound(const std::string& path) {
+    return sounds_ ? sounds_->loadWav(path) : nullptr;
+}
+
+const SoundHandle* DeviceAssetLoader::loadMusic(const std::string& path) {
+    return sounds_ ? sounds_->loadOgg(path) : nullptr;
+}
+
+ResourceManager::ResourceManager(const std::string& baseDirectory, GraphicsDevice* device,
+                                 SoundSystem* sounds)
+    : baseDirectory_(baseDirectory), loader_(std::make_unique<DeviceAssetLoader>(device, sounds)) {}
+
+ResourceManager::ResourceManager(const std::string& baseDirectory, std::unique_ptr<AssetLoader> loader)
+    : baseDirectory_(baseDirectory), loader_(std::move(loader)) {}
+
+ResourceManager::~ResourceManager() = default;
+
+void ResourceManager::loadTextureInto(const std::string& name, TextureEntry& entry) {
+    entry.texture = loader_->loadTexture(baseDirectory_ + "textures/" + name);
+    entry.record->texture = entry.texture.get();
+    entry.record->width = entry.texture ? entry.texture->width : 0;
+    entry.record->height = entry.texture ? entry.texture->height : 0;
+}
+
+TextureRecord* ResourceManager::getTexture(const std::string& name) {
+    auto it = textures_.find(name);
+    if (it == textures_.end()) {
+        TextureEntry entry;
+        entry.record = std::make_unique<TextureRecord>();
+        loadTextureInto(name, entry);
+        it = textures_.emplace(name, std::move(entry)).first;
+    }
+    return it->second.record.get();
+}
+
+Effect* ResourceManager::getEffect(const std::string& name) {
+    auto it = effects_.find(name);
+    if (it == effects_.end())
+        it = effects_.emplace(name, loader_->loadEffect(baseDirectory_ + "effects/" + name)).first;
+    return it->second.get();
+}
+
+Mesh* ResourceManager::getMesh(const std::string& name) {
+    auto it = meshes_.find(name);
+    if (it == meshes_.end())
+        it = meshes_.emplace(name, loader_->loadMesh(baseDirectory_ + "models/" + name)).first;
+    return it->second.get();
+}
+
+const SoundHandle* ResourceManager::getSound(const std::string& name) {
+    auto it = sounds_.find(name);
+    if (it == sounds_.end())
+        it = sounds_.emplace(name, loader_->loadSound(baseDirectory_ + "sounds/" + name)).first;
+    return it->second;
+}
+
+const SoundHandle* ResourceManager::getMusic(const std::string& name) {
+    auto it = music_.find(name);
+    if (it == music_.end())
+        it = music_.emplace(name, loader_->loadMusic(baseDirectory_ + "precalc/" + name)).first;
+    return it->second;
+}
+
+void ResourceManager::releaseTextures() {
+    for (auto& entry : textures_) {
+        entry.second.record->texture = nullptr;
+        entry.second.texture.reset();
+    }
+}
+
+void ResourceManager::releaseMeshes() {
+    for (auto& entry : meshes_)
+        if (entry.second) entry.second->releaseBuffers();
+}
+
+void ResourceManager::effectsLost() {
+    for (auto& entry : effects_)
+        if (entry.second) entry.second->onLostDevice();
+}
+
+void ResourceManager::reloadTextures() {
+    for (auto& entry : textures_) loadTextureInto(entry.first, entry.second);
+}
+
+void ResourceManager::reloadMeshes() {
+    for (auto& entry : meshes_)
+        if (entry.second) loader_->reloadMesh(baseDirectory_ + "models/" + entry.first, *entry.second);
+}
+
+void ResourceManager::effectsReset() {
+    for (auto& entry : effects_) {
+        if (!entry.second) continue;
+        std::string errors;
+        if (!entry.second->onResetDevice(errors)) logError(errors);
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The table in 3D: one scene object for every visible part of the table, placed every frame
+// from the simulation's rods and ball. The objects live here for the whole run; a match
+// start hands them to the renderer and a match end takes them back. The displayer also
+// listens to the player's controller and paints the rods the mouse holds gold.
+#include "control/ControlStatesChangedListener.h"
+#include "platform/math/Quaternion.h"
+#include "platform/math/Vector3.h"
+
+class AssistedControl;
+class Renderer;
+class SceneObject;
+class Simulation;
+struct Material;
+
+// What forEachObject does to each object.
+enum DisplayObjectMode : int {
+    kAddObjectsToRenderer = 0,
+    kRemoveObjectsFromRenderer = 1,
+    kDestroyObjects = 2,
+};
+
+class FoosballDisplayer : public ControlStatesChangedListener {
+public:
+    struct TeamObjects {
+        SceneObject* rods[4] = {};      // rod.krmt, by rod index
+        SceneObject* figures[11] = {};  // puppet.krmt, by figure index
+        SceneObject* bumpers[8] = {};   // terminal.krmt, two per rod in rod order
+    };
+
+    Renderer* renderer = nullptr;
+    Simulation* simulation = nullptr;
+    AssistedControl* playerControl = nullptr;
+    SceneObject* playfield = nullptr;
+    SceneObject* rim = nullptr;
+    SceneObject* ball = nullptr;
+    // Two per rod k (0-3 team 0, 4-7 team 1): 2k on the z > 0 side, 2k + 1 on the z < 0 side.
+    SceneObject* bearings[16] = {};
+    TeamObjects teams[2];
+    Quaternion ballOrientation;
+    Vector3 lastBallPosition;
+    float lastSpinAngle = 0.0f;
+
+    // Loads the models and textures through the renderer's resource manager, creates every
+    // object with its materials and places the bearings.
+    FoosballDisplayer(Renderer* renderer_, Simulation* simulation_, AssistedControl* playerControl_);
+    ~FoosballDisplayer() override;
+    FoosballDisplayer(const FoosballDisplayer&) = delete;
+    FoosballDisplayer& operator=(const FoosballDisplayer&) = delete;
+
+    // Recolours team 0's rods: gold for the rods the mouse holds.
+    void onControlStatesChanged() override;
+    // The ball starts unturned at its current place.
+    virtual void resetBallDisplay();
+
+    // Team 0's figures, bumpers and rods, team 1's, the ball, the bearings, the playfield,
+    // and the rim while the rim is on.
+    void forEachObject(int mode);
+    // The match screen has prepared the simulation and becomes active.
+    void startMatch();
+    // Writes the ball's and every rod's, figure's and bumper's world matrix.
+    void update();
+    // The match screen becomes inactive.
+    void endMatch();
+
+private:
+    template <typename Visit>
+    void visitAllButRim(Visit visit);
+    void applyTo(SceneObject* object, int mode);
+    void placeBall();
+    void placeTeam(int team);
+    void placeBearings();
+    bool rimInRenderer_ = false;
+};

@@ -1,0 +1,348 @@
+// The GL device: context, off-screen back buffer, present with black bars, device loss.
+#include "platform/gfx/GraphicsDevice.h"
+
+#include "platform/gfx/GlTexture.h"
+#include "platform/gfx/GpuBuffer.h"
+#include "platform/gfx/RenderTarget.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+
+GraphicsDevice::GraphicsDevice() = default;
+
+GraphicsDevice::~GraphicsDevice() {
+    if (context_) {
+        destroyBackBuffer();
+        if (meshVertexArray_) glDeleteVertexArrays(1, &meshVertexArray_);
+        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+    }
+}
+
+bool GraphicsDevice::openContext(SDL_Window* window) {
+    window_ = window;
+    if (!window) {
+        lastError_ = "no window";
+        return false;
+    }
+    SDL_GLContext context = SDL_GL_CreateContext(window);
+    if (!context) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    context_ = context;
+    if (epoxy_gl_version() < 33) {
+        lastError_ = "the driver offers OpenGL " + std::to_string(epoxy_gl_version() / 10) + "." +
+                     std::to_string(epoxy_gl_version() % 10);
+        SDL_GL_DeleteContext(context);
+        context_ = nullptr;
+        return false;
+    }
+    // Presenting never waits for the vertical retrace.
+    SDL_GL_SetSwapInterval(0);
+    glGenVertexArrays(1, &meshVertexArray_);
+    return true;
+}
+
+DeviceCapabilities GraphicsDevice::capabilities() const {
+    DeviceCapabilities caps;
+    // A 3.3 core context has vertex and fragment stages of shader model 4.0.
+    if (context_ && epoxy_gl_version() >= 33) {
+        caps.vertexShaderMajor = caps.pixelShaderMajor = 4;
+    }
+    // The back buffer is an off-screen framebuffer, so its format, its depth format and its
+    // size exist whatever the desktop runs at.
+    caps.backBufferFormatAvailable = context_ != nullptr;
+    caps.depthFormatAvailable = context_ != nullptr;
+    caps.modes.push_back(DisplayMode{1024, 768, 60, 22});
+    SDL_DisplayMode mode;
+    int display = window_ ? SDL_GetWindowDisplayIndex(window_) : 0;
+    if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0) {
+        caps.currentMode = DisplayMode{mode.w, mode.h, mode.refresh_rate, 22};
+    }
+    // Software renderers halve their frame rate with 4 samples: they answer no.
+    bool software = false;
+    if (context_) {
+        const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        std::string name = renderer ? renderer : "";
+        software = name.find("llvmpipe") != std::string::npos ||
+                   name.find("softpipe") != std::string::npos ||
+                   name.find("Software") != std::string::npos;
+        GLint maxSamples = 0;
+        glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
+        caps.fourSamplesSupported = !software && maxSamples >= 4;
+    }
+    return caps;
+}
+
+void GraphicsDevice::destroyBackBuffer() {
+    if (resolveFramebuffer_ && resolveFramebuffer_ != drawFramebuffer_) {
+        glDeleteFramebuffers(1, &resolveFramebuffer_);
+        glDeleteTextures(1, &resolveColour_);
+    }
+    if (drawFramebuffer_) glDeleteFramebuffers(1, &drawFramebuffer_);
+    if (drawColour_) glDeleteRenderbuffers(1, &drawColour_);
+    if (drawDepth_) glDeleteRenderbuffers(1, &drawDepth_);
+    drawFramebuffer_ = drawColour_ = drawDepth_ = resolveFramebuffer_ = resolveColour_ = 0;
+}
+
+bool GraphicsDevice::create(const PresentParameters& parameters) {
+    if (!context_) return false;
+    destroyBackBuffer();
+    parameters_ = parameters;
+    const int samples = parameters.samples;
+    glGenFramebuffers(1, &drawFramebuffer_);
+    glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
+    glGenRenderbuffers(1, &drawColour_);
+    glBindRenderbuffer(GL_RENDERBUFFER, drawColour_);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, parameters.width,
+                                     parameters.height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, drawColour_);
+    glGenRenderbuffers(1, &drawDepth_);
+    glBindRenderbuffer(GL_RENDERBUFFER, drawDepth_);
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH_COMPONENT16,
+                                     parameters.width, parameters.height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, drawDepth_);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        lastError_ = "the back buffer framebuffer is incomplete";
+        destroyBackBuffer();
+        return false;
+    }
+    if (samples > 0) {
+        glGenFramebuffers(1, &resolveFramebuffer_);
+        glBindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
+        glGenTextures(1, &resolveColour_);
+        glBindTexture(GL_TEXTURE_2D, resolveColour_);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, parameters.width, parameters.height, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, resolveColour_, 0);
+    } else {
+        resolveFramebuffer_ = drawFramebuffer_;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
+    glViewport(0, 0, parameters.width, parameters.height);
+    currentColour_ = nullptr;
+    currentDepth_ = nullptr;
+    lost_ = false;
+    return true;
+}
+
+bool GraphicsDevice::reset(const PresentParameters& parameters) { return create(parameters); }
+
+bool GraphicsDevice::windowAway() const {
+    if (simulatedAway_) return true;
+    if (!window_) return false;
+    const Uint32 flags = SDL_GetWindowFlags(window_);
+    const bool fullscreen = (flags & SDL_WINDOW_FULLSCREEN) != 0;
+    const bool minimised = (flags & SDL_WINDOW_MINIMIZED) != 0;
+    const bool focused = (flags & SDL_WINDOW_INPUT_FOCUS) != 0;
+    return fullscreen && (minimised || !focused);
+}
+
+DeviceState GraphicsDevice::testCooperativeLevel() {
+    if (!lost_) return DeviceState::Ok;
+    // A simulated loss ends with the first question; a real one lasts while the window is away.
+    simulatedAway_ = false;
+    return windowAway() ? DeviceState::Lost : DeviceState::NotReset;
+}
+
+bool GraphicsDevice::present() {
+    if (!context_) return false;
+    if (lost_) return false;
+    if (simulatedLoss_ || windowAway()) {
+        simulatedLoss_ = false;
+        lost_ = true;
+        return false;
+    }
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(window_, &w, &h);
+    if (resolveFramebuffer_ != drawFramebuffer_) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
+        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, 0, 0, parameters_.width,
+                          parameters_.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
+    // Keep the 4:3 picture whole and centred; the rest of the window is black.
+    int outW = w, outH = h;
+    if (static_cast<long>(w) * parameters_.height > static_cast<long>(h) * parameters_.width)
+        outW = h * parameters_.width / parameters_.height;
+    else
+        outH = w * parameters_.height / parameters_.width;
+    const int x0 = (w - outW) / 2, y0 = (h - outH) / 2;
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    glViewport(0, 0, w, h);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
+    glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, x0, y0, x0 + outW, y0 + outH,
+                      GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    SDL_GL_SwapWindow(window_);
+    glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
+    glViewport(0, 0, parameters_.width, parameters_.height);
+    return true;
+}
+
+void GraphicsDevice::clear(const ClearRect* rect, std::uint32_t argb, float depth) {
+    const float a = ((argb >> 24) & 0xFF) / 255.0f, r = ((argb >> 16) & 0xFF) / 255.0f,
+                g = ((argb >> 8) & 0xFF) / 255.0f, b = (argb & 0xFF) / 255.0f;
+    const int targetHeight = currentColour_ ? currentColour_->height() : parameters_.height;
+    if (rect) {
+        // Rectangles are given top-down; GL counts rows from the bottom.
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(rect->left, targetHeight - rect->bottom, rect->right - rect->left,
+                  rect->bottom - rect->top);
+    }
+    glClearColor(r, g, b, a);
+    glClearDepth(depth);
+    glDepthMask(GL_TRUE);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (rect) glDisable(GL_SCISSOR_TEST);
+}
+
+void GraphicsDevice::setDepthTest(bool enabled) {
+    if (enabled) {
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_LEQUAL);
+    } else {
+        glDisable(GL_DEPTH_TEST);
+    }
+}
+
+void GraphicsDevice::setRenderTarget(RenderSurface* colour, DepthSurface* depth) {
+    currentColour_ = colour;
+    currentDepth_ = depth;
+    if (!colour) {
+        glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
+        glViewport(0, 0, parameters_.width, parameters_.height);
+        return;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, colour->framebuffer());
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                              depth ? depth->renderbuffer() : 0);
+    glViewport(0, 0, colour->width(), colour->height());
+}
+
+std::unique_ptr<DeviceTexture> GraphicsDevice::createTexture(int width, int height,
+                                                             const std::uint8_t* rgba) {
+    if (!context_ || width <= 0 || height <= 0) return nullptr;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    return std::make_unique<GlTexture>(name, width, height);
+}
+
+std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int width, int height) {
+    if (!context_ || refuseRenderTargets) return nullptr;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, width, height, 0, GL_RED, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return nullptr;
+    }
+    return std::make_unique<GlTexture>(name, width, height);
+}
+
+std::unique_ptr<RenderSurface> GraphicsDevice::createRenderSurface(DeviceTexture* texture) {
+    auto* gl = static_cast<GlTexture*>(texture);
+    if (!context_ || !gl) return nullptr;
+    GLuint framebuffer = 0;
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, gl->name(), 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+    return std::make_unique<RenderSurface>(framebuffer, texture, texture->width, texture->height);
+}
+
+std::unique_ptr<DepthSurface> GraphicsDevice::createDepthSurface(int width, int height) {
+    if (!context_ || refuseRenderTargets) return nullptr;
+    GLuint name = 0;
+    glGenRenderbuffers(1, &name);
+    glBindRenderbuffer(GL_RENDERBUFFER, name);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteRenderbuffers(1, &name);
+        return nullptr;
+    }
+    return std::make_unique<DepthSurface>(name, width, height);
+}
+
+std::unique_ptr<GpuBuffer> GraphicsDevice::createVertexBuffer(const void* data, std::size_t bytes) {
+    if (!context_) return nullptr;
+    GLuint name = 0;
+    glGenBuffers(1, &name);
+    glBindBuffer(GL_ARRAY_BUFFER, name);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), data, GL_STATIC_DRAW);
+    return std::make_unique<GpuBuffer>(name, static_cast<unsigned>(bytes));
+}
+
+std::unique_ptr<GpuBuffer> GraphicsDevice::createIndexBuffer(const std::uint32_t* indices,
+                                                             std::size_t count) {
+    if (!context_) return nullptr;
+    GLuint name = 0;
+    glGenBuffers(1, &name);
+    // Bound as an array buffer: element buffers attach to whatever vertex array is bound.
+    glBindBuffer(GL_ARRAY_BUFFER, name);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * 4), indices, GL_STATIC_DRAW);
+    return std::make_unique<GpuBuffer>(name, static_cast<unsigned>(count * 4));
+}
+
+void GraphicsDevice::drawIndexedTriangles(const VertexDeclaration& declaration,
+                                          const GpuBuffer* vertices, int stride,
+                                          const GpuBuffer* indices, int vertexCount,
+                                          int triangleCount) {
+    (void)vertexCount;
+    if (!vertices || !indices || triangleCount <= 0) return;
+    glBindVertexArray(meshVertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertices->name());
+    for (int location = 0; location < 10; ++location) glDisableVertexAttribArray(location);
+    for (const VertexElement& e : declaration.elements) {
+        const int location = vertexAttributeLocation(e);
+        glEnableVertexAttribArray(location);
+        glVertexAttribPointer(location, e.floats, GL_FLOAT, GL_FALSE, stride,
+                              reinterpret_cast<const void*>(static_cast<std::size_t>(e.offset)));
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices->name());
+    glDrawElements(GL_TRIANGLES, triangleCount * 3, GL_UNSIGNED_INT, nullptr);
+}
+
+std::vector<std::uint8_t> GraphicsDevice::readBackBuffer() const {
+    const int w = parameters_.width, h = parameters_.height;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * h * 4);
+    if (!context_) return pixels;
+    if (resolveFramebuffer_ != drawFramebuffer_) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
+        glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    std::vector<std::uint8_t> upsideDown(pixels.size());
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, upsideDown.data());
+    for (int row = 0; row < h; ++row)
+        std::copy_n(upsideDown.begin() + static_cast<std::size_t>(h - 1 - row) * w * 4, w * 4,
+                    pixels.begin() + static_cast<std::size_t>(row) * w * 4);
+    glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
+    return pixels;
+}
+
+void GraphicsDevice::hideSystemCursor() { SDL_ShowCursor(SDL_DISABLE); }
+
+void GraphicsDevice::sleepBriefly() { SDL_Delay(1); }

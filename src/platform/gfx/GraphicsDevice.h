@@ -1,0 +1,133 @@
+#pragma once
+// The graphics device over OpenGL 3.3 core. The game draws into an off-screen 1024x768
+// back buffer (colour + 16-bit depth, 4x multisampled when the driver is fast enough for
+// it); present scales it into the window with black bars and never waits for the retrace.
+//
+// Device loss: a full-screen window that is minimised or loses the focus makes present
+// report the device lost; while the window stays away the device answers "lost"; once it is
+// back it answers "can be reset", and reset rebuilds the back buffer. Textures, buffers and
+// effects are released and reloaded by their owners around the reset.
+#include "platform/gfx/VertexDeclaration.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SDL_Window;
+class DeviceTexture;
+class GpuBuffer;
+class RenderSurface;
+class DepthSurface;
+
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int refreshRate = 0;
+    int format = 22;  // the numeric code of the 32-bit X8R8G8B8 layout
+};
+
+// What the game checks before it starts, derived from the context.
+struct DeviceCapabilities {
+    int vertexShaderMajor = 0;
+    int vertexShaderMinor = 0;
+    int pixelShaderMajor = 0;
+    int pixelShaderMinor = 0;
+    bool backBufferFormatAvailable = false;  // X8R8G8B8 colour for the back buffer
+    bool depthFormatAvailable = false;       // 16-bit depth with it
+    std::vector<DisplayMode> modes;          // back-buffer sizes the device can draw
+    DisplayMode currentMode;                 // the desktop's mode
+    bool fourSamplesSupported = false;       // the 4x multisampling check succeeded
+};
+
+struct PresentParameters {
+    int width = 1024;
+    int height = 768;
+    int samples = 0;  // 0 or 4
+};
+
+enum class DeviceState { Ok, Lost, NotReset };
+
+struct ClearRect {
+    int left, top, right, bottom;  // pixels of the current target, origin at the top left
+};
+
+class GraphicsDevice {
+public:
+    GraphicsDevice();
+    ~GraphicsDevice();
+    GraphicsDevice(const GraphicsDevice&) = delete;
+    GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+    // Makes the GL 3.3 core context on the window. false: no such context (see lastError).
+    bool openContext(SDL_Window* window);
+    const std::string& lastError() const { return lastError_; }
+    DeviceCapabilities capabilities() const;
+
+    // Builds the back buffer; false (with lastError) when the driver refuses it.
+    bool create(const PresentParameters& parameters);
+    bool reset(const PresentParameters& parameters);
+    DeviceState testCooperativeLevel();
+    // Scales the back buffer into the window and swaps. false: the device was lost.
+    bool present();
+    // Lets a test or the window layer force the next present to report a loss.
+    void simulateLoss() { simulatedLoss_ = true; }
+
+    void clear(const ClearRect* rect, std::uint32_t argb, float depth);
+    void setDepthTest(bool enabled);
+    // The game draws its own pointer.
+    void hideSystemCursor();
+    // Gives the processor back for a moment while the device is away.
+    void sleepBriefly();
+
+    // Render target (null colour surface = the back buffer).
+    void setRenderTarget(RenderSurface* colour, DepthSurface* depth);
+    RenderSurface* renderTarget() const { return currentColour_; }
+    DepthSurface* depthSurface() const { return currentDepth_; }
+
+    // PNG (or anything stb_image reads) with its top row first; null on failure, no log.
+    std::unique_ptr<DeviceTexture> loadTexture(const std::string& path);
+    // RGBA8 texture from memory, rows top first.
+    std::unique_ptr<DeviceTexture> createTexture(int width, int height, const std::uint8_t* rgba);
+    // One-level R32F render-target texture and its colour surface / a 16-bit depth surface.
+    std::unique_ptr<DeviceTexture> createFloatRenderTexture(int width, int height);
+    std::unique_ptr<RenderSurface> createRenderSurface(DeviceTexture* texture);
+    std::unique_ptr<DepthSurface> createDepthSurface(int width, int height);
+    // Reproduces a driver without memory for render targets (tests of the fallback).
+    bool refuseRenderTargets = false;
+
+    std::unique_ptr<GpuBuffer> createVertexBuffer(const void* data, std::size_t bytes);
+    std::unique_ptr<GpuBuffer> createIndexBuffer(const std::uint32_t* indices, std::size_t count);
+    void drawIndexedTriangles(const VertexDeclaration& declaration, const GpuBuffer* vertices,
+                              int stride, const GpuBuffer* indices, int vertexCount,
+                              int triangleCount);
+
+    // Reads the back buffer (top row first, RGBA) for tests and screenshots.
+    std::vector<std::uint8_t> readBackBuffer() const;
+    int backBufferWidth() const { return parameters_.width; }
+    int backBufferHeight() const { return parameters_.height; }
+    unsigned int backBufferFramebuffer() const { return drawFramebuffer_; }
+    SDL_Window* window() const { return window_; }
+
+private:
+    void destroyBackBuffer();
+    bool windowAway() const;
+
+    SDL_Window* window_ = nullptr;
+    void* context_ = nullptr;
+    std::string lastError_;
+    PresentParameters parameters_;
+    bool lost_ = false;
+    bool simulatedLoss_ = false;
+    bool simulatedAway_ = false;
+    // Multisampled back buffer (drawn into) and its resolve target when sampling; without
+    // multisampling both name the same framebuffer.
+    unsigned int drawFramebuffer_ = 0;
+    unsigned int drawColour_ = 0;
+    unsigned int drawDepth_ = 0;
+    unsigned int resolveFramebuffer_ = 0;
+    unsigned int resolveColour_ = 0;
+    unsigned int meshVertexArray_ = 0;
+    RenderSurface* currentColour_ = nullptr;
+    DepthSurface* currentDepth_ = nullptr;
+};

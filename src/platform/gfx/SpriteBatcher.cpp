@@ -1,0 +1,157 @@
+#include "platform/gfx/SpriteBatcher.h"
+
+#include "app/log/ErrorLog.h"
+#include "platform/gfx/GlTexture.h"
+#include "platform/gfx/ShaderProgram.h"
+
+#include <epoxy/gl.h>
+
+namespace {
+
+// Quads per draw call before the buffer is flushed even within one texture.
+constexpr int kMaxQuads = 2048;
+
+const char* kVertexSource = R"(#version 330 core
+layout(location = 0) in vec2 position;
+layout(location = 1) in vec2 uv;
+layout(location = 2) in vec4 tint;
+out vec2 texCoord;
+out vec4 colour;
+void main() {
+    // 1024x768 pixels, origin at the top left.
+    gl_Position = vec4(position.x / 512.0 - 1.0, 1.0 - position.y / 384.0, 0.0, 1.0);
+    texCoord = uv;
+    colour = tint;
+}
+)";
+
+const char* kFragmentSource = R"(#version 330 core
+in vec2 texCoord;
+in vec4 colour;
+uniform sampler2D image;
+out vec4 fragColour;
+void main() {
+    fragColour = texture(image, texCoord) * colour;
+}
+)";
+
+}  // namespace
+
+SpriteBatcher::SpriteBatcher() { vertices_.reserve(kMaxQuads * 4); }
+
+SpriteBatcher::~SpriteBatcher() { release(); }
+
+void SpriteBatcher::release() {
+    if (program_) glDeleteProgram(program_);
+    if (vertexBuffer_) glDeleteBuffers(1, &vertexBuffer_);
+    if (indexBuffer_) glDeleteBuffers(1, &indexBuffer_);
+    if (vertexArray_) glDeleteVertexArrays(1, &vertexArray_);
+    program_ = vertexBuffer_ = indexBuffer_ = vertexArray_ = 0;
+}
+
+bool SpriteBatcher::create() {
+    release();
+    std::string errors;
+    GLuint vs = 0, fs = 0;
+    if (!compileShader(GL_VERTEX_SHADER, kVertexSource, vs, errors) ||
+        !compileShader(GL_FRAGMENT_SHADER, kFragmentSource, fs, errors) ||
+        !linkProgram(vs, fs, program_, errors)) {
+        if (vs) glDeleteShader(vs);
+        if (fs) glDeleteShader(fs);
+        logError("sprite shaders: " + errors);
+        return false;
+    }
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    glUseProgram(program_);
+    glUniform1i(glGetUniformLocation(program_, "image"), 0);
+
+    glGenVertexArrays(1, &vertexArray_);
+    glBindVertexArray(vertexArray_);
+    glGenBuffers(1, &vertexBuffer_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    glBufferData(GL_ARRAY_BUFFER, kMaxQuads * 4 * sizeof(Vertex), nullptr, GL_STREAM_DRAW);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                          reinterpret_cast<const void*>(offsetof(Vertex, u)));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
+                          reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
+    std::vector<std::uint32_t> indices;
+    indices.reserve(kMaxQuads * 6);
+    for (std::uint32_t q = 0; q < kMaxQuads; ++q) {
+        const std::uint32_t b = q * 4;
+        for (std::uint32_t i : {b, b + 1, b + 2, b, b + 2, b + 3}) indices.push_back(i);
+    }
+    glGenBuffers(1, &indexBuffer_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, indices.size() * 4, indices.data(), GL_STATIC_DRAW);
+    glBindVertexArray(0);
+    return true;
+}
+
+void SpriteBatcher::begin() {
+    vertices_.clear();
+    batchTexture_ = nullptr;
+    drawCalls_ = 0;
+    inBatch_ = true;
+}
+
+void SpriteBatcher::draw(DeviceTexture* texture, int sx, int sy, int sw, int sh, float dx,
+                         float dy, float dw, float dh, std::uint32_t argb) {
+    if (!texture || !inBatch_ || texture->width <= 0 || texture->height <= 0) return;
+    if (texture != batchTexture_ || vertices_.size() >= kMaxQuads * 4) {
+        flush();
+        batchTexture_ = texture;
+    }
+    const float iw = 1.0f / static_cast<float>(texture->width);
+    const float ih = 1.0f / static_cast<float>(texture->height);
+    const float u0 = sx * iw, v0 = sy * ih, u1 = (sx + sw) * iw, v1 = (sy + sh) * ih;
+    // ARGB to the bytes R, G, B, A in memory order.
+    const std::uint32_t rgba = ((argb >> 16) & 0xFFu) | (argb & 0xFF00u) | ((argb & 0xFFu) << 16) |
+                               (argb & 0xFF000000u);
+    vertices_.push_back(Vertex{dx, dy, u0, v0, rgba});
+    vertices_.push_back(Vertex{dx + dw, dy, u1, v0, rgba});
+    vertices_.push_back(Vertex{dx + dw, dy + dh, u1, v1, rgba});
+    vertices_.push_back(Vertex{dx, dy + dh, u0, v1, rgba});
+}
+
+void SpriteBatcher::flush() {
+    if (vertices_.empty() || !batchTexture_ || !program_) {
+        vertices_.clear();
+        return;
+    }
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glUseProgram(program_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GlTexture*>(batchTexture_)->name());
+    glBindVertexArray(vertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    // Orphan the buffer so the driver need not wait for the previous draw.
+    glBufferData(GL_ARRAY_BUFFER, kMaxQuads * 4 * sizeof(Vertex), nullptr, GL_STREAM_DRAW);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, vertices_.size() * sizeof(Vertex), vertices_.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(vertices_.size() / 4 * 6), GL_UNSIGNED_INT,
+                   nullptr);
+    glBindVertexArray(0);
+    ++drawCalls_;
+    vertices_.clear();
+}
+
+void SpriteBatcher::end() {
+    flush();
+    batchTexture_ = nullptr;
+    inBatch_ = false;
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void SpriteBatcher::onLostDevice() { vertices_.clear(); }
+
+void SpriteBatcher::onResetDevice() {}

@@ -1,0 +1,41 @@
+#pragma once
+// Textured, tinted quads in 1024x768 pixels with the origin at the top left, alpha
+// blended; consecutive quads of one texture become one draw call.
+#include <cstdint>
+#include <vector>
+
+class DeviceTexture;
+
+class SpriteBatcher {
+public:
+    SpriteBatcher();
+    ~SpriteBatcher();
+    SpriteBatcher(const SpriteBatcher&) = delete;
+    SpriteBatcher& operator=(const SpriteBatcher&) = delete;
+
+    bool create();  // GL objects; false when the shaders did not build
+    void begin();
+    void draw(DeviceTexture* texture, int sx, int sy, int sw, int sh, float dx, float dy,
+              float dw, float dh, std::uint32_t argb);
+    void end();
+    void onLostDevice();
+    void onResetDevice();
+    int drawCallsLastBatch() const { return drawCalls_; }
+
+private:
+    struct Vertex {
+        float x, y, u, v;
+        std::uint32_t rgba;
+    };
+    void flush();
+    void release();
+
+    std::vector<Vertex> vertices_;
+    DeviceTexture* batchTexture_ = nullptr;
+    unsigned int program_ = 0;
+    unsigned int vertexArray_ = 0;
+    unsigned int vertexBuffer_ = 0;
+    unsigned int indexBuffer_ = 0;
+    int drawCalls_ = 0;
+    bool inBatch_ = false;
+};

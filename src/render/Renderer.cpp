@@ -1,0 +1,266 @@
+#include "render/Renderer.h"
+
+#include "app/assets/ResourceManager.h"
+#include "app/log/ErrorLog.h"
+#include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/RenderTarget.h"
+#include "platform/gfx/SpriteBatcher.h"
+#include "platform/time/GameClock.h"
+#include "platform/window/GameWindow.h"
+#include "render/BatcherSpriteSink.h"
+#include "render/Camera.h"
+#include "render/effects/SceneEffect.h"
+#include "render/effects/SceneObject.h"
+#include "render/effects/ShadowMap.h"
+#include "ui/KRScreen.h"
+
+#include <SDL_video.h>
+
+namespace {
+
+const char* const kNoContextMessage =
+    "You need at least OpenGL 3.3 to run this game. (Please google for 'update opengl driver', "
+    "download and install it, it is free!)";
+
+bool hasMode1024x768(const DeviceCapabilities& caps) {
+    for (const DisplayMode& m : caps.modes)
+        if (m.width == 1024 && m.height == 768) return true;
+    return false;
+}
+
+std::string currentModeText(const DeviceCapabilities& caps) {
+    const DisplayMode& m = caps.currentMode;
+    return " Current display mode: " + describeDisplayMode(m.width, m.height, m.refreshRate, m.format);
+}
+
+PresentParameters presentParameters(const DeviceCapabilities& caps) {
+    PresentParameters p;
+    p.samples = caps.fourSamplesSupported ? 4 : 0;
+    return p;
+}
+
+}  // namespace
+
+void BatcherSpriteSink::drawSprite(const SpriteDraw& d) {
+    if (!d.texture || !d.texture->texture) return;
+    batcher_->draw(d.texture->texture, d.srcX, d.srcY, d.srcW, d.srcH, d.dstX, d.dstY, d.dstW,
+                   d.dstH, d.colour);
+}
+
+std::string describeDisplayMode(int width, int height, int refreshRate, int format) {
+    return "width: " + std::to_string(width) + " height: " + std::to_string(height) +
+           " refreshRate: " + std::to_string(refreshRate) + " format: " + std::to_string(format);
+}
+
+std::string checkDeviceCapabilities(const DeviceCapabilities& caps) {
+    if (caps.vertexShaderMajor < 2 || caps.pixelShaderMajor < 2)
+        return "Sorry, but a video card with at least shader model 2.0 is needed to play Pitchbar. "
+               "Detected vertex shader version is " +
+               std::to_string(caps.vertexShaderMajor) + "." + std::to_string(caps.vertexShaderMinor) +
+               " detected pixel shader version is " + std::to_string(caps.pixelShaderMajor) + "." +
+               std::to_string(caps.pixelShaderMinor);
+    if (!caps.backBufferFormatAvailable)
+        return "Display format D3DFMT_X8R8G8B8 is not available on this video device." +
+               hresultText(0x8876086Au) + currentModeText(caps);
+    if (!caps.depthFormatAvailable)
+        return "Depth format D3DFMT_D16 cannot be used with display format D3DFMT_X8R8G8B8 on this "
+               "video device." +
+               hresultText(0x8876086Au) + currentModeText(caps);
+    if (!hasMode1024x768(caps))
+        return "Resolution 1024x768 is not available with the display format D3DFMT_X8R8G8B8 on "
+               "this video device." +
+               currentModeText(caps);
+    return "";
+}
+
+Renderer::Renderer() = default;
+
+Renderer::~Renderer() {
+    // Device objects go before the context that owns them.
+    shadowMap.reset();
+    sprite.reset();
+    sceneEffect.reset();
+    delete device;
+    device = nullptr;
+}
+
+bool Renderer::initDevice(GameWindow* window) {
+    delete device;
+    device = new GraphicsDevice();
+    if (!device->openContext(window ? window->sdlWindow() : nullptr)) {
+        logError("OpenGL context: " + device->lastError());
+        showError(kNoContextMessage);
+        delete device;
+        device = nullptr;
+        return false;
+    }
+    const DeviceCapabilities caps = device->capabilities();
+    const std::string problem = checkDeviceCapabilities(caps);
+    if (!problem.empty()) {
+        showError(problem);
+        if (caps.backBufferFormatAvailable && caps.depthFormatAvailable && caps.vertexShaderMajor >= 2 &&
+            caps.pixelShaderMajor >= 2) {
+            logError("Available resolutions in D3DFMT_X8R8G8B8:");
+            for (const DisplayMode& m : caps.modes)
+                logError(describeDisplayMode(m.width, m.height, m.refreshRate, m.format));
+        }
+        delete device;
+        device = nullptr;
+        return false;
+    }
+    if (!device->create(presentParameters(caps))) {
+        showError("Colud not create OpenGL device. (" + device->lastError() + ")");
+        delete device;
+        device = nullptr;
+        return false;
+    }
+    shadowCapable = caps.vertexShaderMajor >= 3 && caps.pixelShaderMajor >= 3;
+    savedRenderTarget = nullptr;
+    savedDepthSurface = nullptr;
+    device->setDepthTest(true);
+    device->hideSystemCursor();
+    return true;
+}
+
+bool Renderer::initScene(GameWindow* window) {
+    sceneEffect = std::make_unique<SceneEffect>(this);
+    const bool loaded = sceneEffect->loadEffect();
+    if (loaded) {
+        int w = GameWindow::kWidth, h = GameWindow::kHeight;
+        if (window && window->sdlWindow()) {
+            // The outer size of the window, frame included.
+            int top = 0, left = 0, bottom = 0, right = 0;
+            SDL_GetWindowSize(window->sdlWindow(), &w, &h);
+            if (SDL_GetWindowBordersSize(window->sdlWindow(), &top, &left, &bottom, &right) == 0) {
+                w += left + right;
+                h += top + bottom;
+            }
+        }
+        sceneEffect->projection =
+            matrixPerspectiveFovLH(0.7853982f, static_cast<float>(w) / static_cast<float>(h), 20.0f, 220.0f);
+    }
+    sprite = std::make_unique<SpriteBatcher>();
+    if (device) sprite->create();
+    batcherSink_ = std::make_unique<BatcherSpriteSink>(sprite.get());
+    spriteSink = batcherSink_.get();
+    pointerTexture = resources ? resources->getTexture("mousepointer.png") : nullptr;
+    return loaded;
+}
+
+void Renderer::renderFrame() {
+    if (deviceLost) {
+        if (device) {
+            device->sleepBriefly();
+            if (device->testCooperativeLevel() == DeviceState::NotReset) resetDevice();
+        }
+        return;
+    }
+    if (!device) return;
+
+    // Shadow pass: the casters seen from the light into the shadow map.
+    if (!objects.empty() && shadowsEnabled != 0 && shadowMap) {
+        savedRenderTarget = device->renderTarget();
+        savedDepthSurface = device->depthSurface();
+        device->setRenderTarget(shadowMap->surface.get(), shadowMap->depthSurface.get());
+        const ClearRect rect{0, 200, 1024, 824};
+        device->clear(&rect, 0xFFFFFFFFu, 1.0f);
+        for (SceneObject* object : objects) shadowMap->drawCaster(*object);
+        device->setRenderTarget(savedRenderTarget, savedDepthSurface);
+        savedRenderTarget = nullptr;
+        savedDepthSurface = nullptr;
+    }
+
+    device->clear(nullptr, 0xFF000000u, 1.0f);
+
+    if (!objects.empty() && camera && sceneEffect) {
+        sceneEffect->view = camera->computeView();
+        sceneEffect->cameraPosition[0] = camera->x;
+        sceneEffect->cameraPosition[1] = camera->y;
+        sceneEffect->cameraPosition[2] = camera->z;
+        sceneEffect->cameraPosition[3] = 1.0f;
+        sceneEffect->setFrameParameters();
+        for (SceneObject* object : objects) sceneEffect->drawObject(*object);
+    }
+
+    fps = frameCounter.tick(timeGetTime());
+
+    if (sprite) sprite->begin();
+    if (screen) {
+        screen->draw(2);
+        if (screen->showsPointer)
+            drawTexture(pointerTexture, static_cast<int>(mouseX) - 8, static_cast<int>(mouseY) - 8);
+    }
+    if (sprite) sprite->end();
+    if (sprite) sprite->begin();
+    if (screen) screen->draw(3);
+    if (sprite) sprite->end();
+
+    if (!device->present()) {
+        if (sprite) sprite->onLostDevice();
+        if (screen) screen->onDeviceLost();
+        deviceLost = true;
+    }
+}
+
+void Renderer::resetDevice() {
+    if (resources) {
+        resources->releaseTextures();
+        resources->releaseMeshes();
+        resources->effectsLost();
+    }
+    if (shadowMap) shadowMap->releaseSurfaces();
+    savedRenderTarget = nullptr;
+    savedDepthSurface = nullptr;
+    device->reset(presentParameters(device->capabilities()));
+    if (sprite) sprite->onResetDevice();
+    device->setDepthTest(true);
+    device->hideSystemCursor();
+    if (shadowMap) shadowMap->createSurfaces();
+    if (resources) {
+        resources->reloadTextures();
+        resources->reloadMeshes();
+        resources->effectsReset();
+    }
+    if (screen) screen->onDeviceReset();
+    deviceLost = false;
+}
+
+void Renderer::addObject(SceneObject* object) { objects.push_back(object); }
+
+void Renderer::removeFlaggedObjects() {
+    std::vector<SceneObject*> kept;
+    kept.reserve(objects.size());
+    for (SceneObject* object : objects) {
+        if (object->removeRequested)
+            object->removeRequested = false;
+        else
+            kept.push_back(object);
+    }
+    objects.swap(kept);
+}
+
+void Renderer::drawTexture(TextureRecord* t, int x, int y) {
+    const int w = t ? t->width : 0, h = t ? t->height : 0;
+    if (spriteSink) spriteSink->drawSprite(SpriteDraw{t, 0, 0, w, h, float(x), float(y), float(w), float(h), 0xFFFFFFFFu});
+}
+
+void Renderer::drawImage(const AtlasImage& image, int x, int y, std::uint32_t colour) {
+    if (spriteSink)
+        spriteSink->drawSprite(SpriteDraw{image.texture, image.x, image.y, image.width, image.height,
+                                          float(x), float(y), float(image.width), float(image.height), colour});
+}
+
+void Renderer::drawTextureRect(TextureRecord* t, int sx, int sy, int sw, int sh, int x, int y) {
+    if (spriteSink)
+        spriteSink->drawSprite(SpriteDraw{t, sx, sy, sw, sh, float(x), float(y), float(sw), float(sh), 0xFFFFFFFFu});
+}
+
+void Renderer::drawTextureRectScaled(TextureRecord* t, int sx, int sy, int dx, int dy, int dw, int dh,
+                                     int sw, int sh, std::uint32_t colour) {
+    // The scale is taken in floating point and applied to the source size, as a 2D scaling
+    // transform followed by a translation to the destination corner would.
+    const float scaleX = sw != 0 ? static_cast<float>(dw) / static_cast<float>(sw) : 0.0f;
+    const float scaleY = sh != 0 ? static_cast<float>(dh) / static_cast<float>(sh) : 0.0f;
+    if (spriteSink)
+        spriteSink->drawSprite(SpriteDraw{t, sx, sy, sw, sh, float(dx), float(dy), sw * scaleX, sh * scaleY, colour});
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The renderer: owns the graphics device and draws each frame — the optional shadow pass,
+// the lit 3D scene objects, then the current screen's two 2D layers with the mouse pointer
+// between them. It also offers the 2D primitives that fonts, widgets and screens draw with;
+// every one of them ends in spriteSink (the GL batcher in the game, a recorder in tests).
+#include "app/assets/TextureRecord.h"
+#include "render/AtlasImage.h"
+#include "render/FrameCounter.h"
+#include "render/SpriteSink.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Camera;
+class GameWindow;
+class GraphicsDevice;
+class KRFont;
+class KRScreen;
+class ResourceManager;
+class SceneEffect;
+class SceneObject;
+class ShadowMap;
+class SpriteBatcher;
+class RenderSurface;
+class DepthSurface;
+struct DeviceCapabilities;
+
+class Renderer {
+public:
+    std::vector<SceneObject*> objects;       // not owned; drawn in this order
+    GraphicsDevice* device = nullptr;        // created by initDevice, owned
+    ResourceManager* resources = nullptr;    // set by the game after initDevice
+    Camera* camera = nullptr;                // required whenever objects is not empty
+    std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
+    float mouseX = 0.0f;
+    float mouseY = 0.0f;
+    int fps = 0;
+    bool shadowCapable = false;
+    TextureRecord* pointerTexture = nullptr;  // mousepointer.png, hot spot at (8, 8)
+    std::unique_ptr<SceneEffect> sceneEffect;
+    int shadowsEnabled = 0;
+    KRScreen* screen = nullptr;
+    std::unique_ptr<SpriteBatcher> sprite;    // the GL batcher behind spriteSink
+    SpriteSink* spriteSink = nullptr;
+    RenderSurface* savedRenderTarget = nullptr;
+    DepthSurface* savedDepthSurface = nullptr;
+    bool deviceLost = false;
+    FrameCounter frameCounter;
+
+    Renderer();
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    // Creates the device after checking the hardware; false after showError.
+    bool initDevice(GameWindow* window);
+    // Scene effect, projection, sprite batcher and pointer; false when the effect failed.
+    bool initScene(GameWindow* window);
+    void renderFrame();
+    void resetDevice();
+
+    void addObject(SceneObject* object);
+    // Drops, in order, every object whose removal flag is set, clearing the flag.
+    void removeFlaggedObjects();
+
+    // 2D primitives, valid inside a screen's layer drawing; colours are ARGB.
+    void drawTexture(TextureRecord* t, int x, int y);
+    void drawImage(const AtlasImage& image, int x, int y, std::uint32_t colour);
+    void drawTextureRect(TextureRecord* t, int sx, int sy, int sw, int sh, int x, int y);
+    void drawTextureRectScaled(TextureRecord* t, int sx, int sy, int dx, int dy, int dw, int dh,
+                               int sw, int sh, std::uint32_t colour);
+
+    // Text, glyph by glyph through drawImage-like calls (RendererText.cpp).
+    int textWidth(KRFont* font, const std::string& text);
+    int textWidthWithoutBrackets(KRFont* font, const std::string& text);
+    void drawText(KRFont* font, const std::string& text, int x, int y, std::uint32_t colour);
+    void drawTwoColourText(KRFont* font, const std::string& text, int x, int y,
+                           std::uint32_t normal, std::uint32_t highlight);
+    void drawWrappedText(KRFont* font, const std::string& text, int x, int y,
+                         std::uint32_t normal, std::uint32_t highlight,
+                         const std::vector<int>& lineWidths);
+
+private:
+    std::unique_ptr<SpriteSink> batcherSink_;
+};
+
+// The first failed start-up check as its message, or "" when the device may be created.
+// (Steps after the context exists: shader model, formats, the 1024x768 mode.)
+std::string checkDeviceCapabilities(const DeviceCapabilities& caps);
+std::string describeDisplayMode(int width, int height, int refreshRate, int format);

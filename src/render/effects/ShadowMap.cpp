@@ -1,0 +1,84 @@
+#include "render/effects/ShadowMap.h"
+
+#include "app/assets/ResourceManager.h"
+#include "app/log/ErrorLog.h"
+#include "platform/gfx/DeviceTexture.h"
+#include "platform/gfx/Effect.h"
+#include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/RenderTarget.h"
+#include "render/Renderer.h"
+#include "render/effects/SceneObject.h"
+
+ShadowMap::ShadowMap(Renderer* r) : renderer(r) {}
+
+ShadowMap::~ShadowMap() { releaseSurfaces(); }
+
+bool ShadowMap::initShadowMap() {
+    casterEffect = renderer->resources ? renderer->resources->getEffect("ShadowCaster.fx") : nullptr;
+    if (!casterEffect) return false;
+    shadowTechnique = casterEffect->techniqueByName("Shadow");
+    wvpParameter = casterEffect->parameterByName("wvp");
+    return createSurfaces();
+}
+
+bool ShadowMap::createSurfaces() {
+    GraphicsDevice* device = renderer->device;
+    texture = device ? device->createFloatRenderTexture(kSize, kSize) : nullptr;
+    if (!texture) {
+        logError("Could not allocate the texture for the shadow map.");
+        return false;
+    }
+    surface = device->createRenderSurface(texture.get());
+    depthSurface = device->createDepthSurface(kSize, kSize);
+    if (!depthSurface) {
+        logError("Unable to create shadow depth surface");
+        return false;
+    }
+    // The frame clears only the band the table covers; the rest must read "no occluder" too.
+    RenderSurface* previous = device->renderTarget();
+    DepthSurface* previousDepth = device->depthSurface();
+    device->setRenderTarget(surface.get(), depthSurface.get());
+    device->clear(nullptr, 0xFFFFFFFFu, 1.0f);
+    device->setRenderTarget(previous, previousDepth);
+    return true;
+}
+
+void ShadowMap::releaseSurfaces() {
+    surface.reset();
+    depthSurface.reset();
+    texture.reset();
+}
+
+void ShadowMap::drawCaster(const SceneObject& object) {
+    if (!casterEffect || !object.mesh) return;
+    const Matrix4 wvp = object.world * lightView * lightProjection;
+    for (const auto& entry : object.mesh->subMeshes) {
+        const Material* material = object.material(entry.first);
+        if (!material || !material->castsShadow) continue;
+        casterEffect->setTechnique(shadowTechnique);
+        casterEffect->setMatrix(wvpParameter, wvp);
+        const SubMesh& sub = *entry.second;
+        const int passes = casterEffect->begin();
+        for (int pass = 0; pass < passes; ++pass) {
+            casterEffect->beginPass(pass);
+            renderer->device->drawIndexedTriangles(sub.vertexDeclaration, sub.vertexBuffer.get(),
+                                                   sub.stride, sub.indexBuffer.get(),
+                                                   sub.vertexCount, sub.triangleCount);
+            casterEffect->endPass();
+        }
+        casterEffect->end();
+    }
+}
+
+bool setUpShadowMap(Renderer& renderer) {
+    if (!renderer.shadowCapable) return false;
+    auto map = std::make_unique<ShadowMap>(&renderer);
+    if (!map->initShadowMap()) {
+        renderer.shadowCapable = false;
+        return false;
+    }
+    map->lightView = matrixLookAtLH(Vector3{0, 51, 0}, Vector3{0, 0, 0}, Vector3{0, 0, 1});
+    map->lightProjection = matrixPerspectiveFovLH(2.0f, 1.0f, 1.0f, 300.0f);
+    renderer.shadowMap = std::move(map);
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The shadow map: the casting sub-meshes rendered from the light into a 1024x1024 R32F
+// texture (1.0 = no occluder), which the shadowed techniques sample.
+#include "platform/math/Matrix4.h"
+
+#include <memory>
+
+class DeviceTexture;
+class DepthSurface;
+class Effect;
+class RenderSurface;
+class Renderer;
+class SceneObject;
+
+class ShadowMap {
+public:
+    static constexpr int kSize = 1024;
+
+    Renderer* renderer = nullptr;
+    std::unique_ptr<DeviceTexture> texture;
+    std::unique_ptr<RenderSurface> surface;
+    std::unique_ptr<DepthSurface> depthSurface;
+    Matrix4 lightView;
+    Matrix4 lightProjection;
+    Effect* casterEffect = nullptr;  // owned by the resource manager's cache
+    int shadowTechnique = -1;
+    int wvpParameter = -1;
+
+    explicit ShadowMap(Renderer* r);
+    ~ShadowMap();
+
+    // Loads ShadowCaster.fx and builds the surfaces; false after the log line.
+    bool initShadowMap();
+    void drawCaster(const SceneObject& object);
+    void releaseSurfaces();
+    bool createSurfaces();
+};
+
+// The match set-up's shadow step: on a shadow-capable device builds the map, sets the
+// light's view (eye (0,51,0) looking at the origin, +z up) and projection and hands it to
+// the renderer; on failure clears the renderer's shadowCapable so it is not tried again.
+bool setUpShadowMap(Renderer& renderer);

@@ -1,0 +1,167 @@
+#include "render/mesh/MeshReader.h"
+
+#include "app/log/ErrorLog.h"
+#include "platform/gfx/GraphicsDevice.h"
+
+#include <fstream>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> tokens(const std::string& line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (i < line.size()) {
+        while (i < line.size() && space(line[i])) ++i;
+        std::size_t start = i;
+        while (i < line.size() && !space(line[i])) ++i;
+        if (i > start) out.push_back(line.substr(start, i - start));
+    }
+    return out;
+}
+
+// Classic number syntax whatever the process locale; trailing characters are allowed.
+template <typename T>
+bool readNumber(const std::string& token, T& value) {
+    std::istringstream in(token);
+    in.imbue(std::locale::classic());
+    in >> value;
+    return !in.fail();
+}
+
+bool vertexElement(const std::string& token, VertexElement& e) {
+    if (token == "POSITION") { e.usage = VertexUsage::Position; e.usageIndex = 0; e.floats = 3; return true; }
+    if (token == "NORMAL") { e.usage = VertexUsage::Normal; e.usageIndex = 0; e.floats = 3; return true; }
+    if (token.size() == 3 && token[0] == 'U' && token[1] == 'V' && token[2] >= '0' && token[2] <= '7') {
+        e.usage = VertexUsage::TexCoord;
+        e.usageIndex = token[2] - '0';
+        e.floats = 2;
+        return true;
+    }
+    return false;
+}
+
+bool fail(const std::string& message, int line) {
+    logError(message + " at line " + std::to_string(line));
+    return false;
+}
+
+// An index outside its sub-mesh's vertices would make the driver read past the buffer.
+bool checkIndexRange(const std::string& name, const SubMeshData& s) {
+    const int vertices = s.floatsPerVertex > 0 ? static_cast<int>(s.floats.size()) / s.floatsPerVertex : 0;
+    for (std::size_t i = 0; i < s.indices.size(); ++i) {
+        if (s.indices[i] < 0 || s.indices[i] >= vertices)
+            return fail("index " + std::to_string(s.indices[i]) + " is outside the " +
+                            std::to_string(vertices) + " vertices of sub-mesh " + name,
+                        s.indexLines[i]);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool parseMesh(std::istream& in, MeshData& out) {
+    enum class Section { None, Header, Vertices, Indices };
+    Section section = Section::None;
+    SubMeshData* current = nullptr;
+    std::string currentName;
+    std::string line;
+    int number = 0;
+    auto finish = [&]() {
+        bool ok = !current || checkIndexRange(currentName, *current);
+        current = nullptr;
+        return ok;
+    };
+    for (; std::getline(in, line); ++number) {
+        const std::vector<std::string> t = tokens(line);
+        if (t.empty()) continue;
+        const std::string& first = t[0];
+        if (first == "@mesh") {
+            if (!finish()) return false;
+            section = Section::Header;
+            if (t.size() < 3) return fail("mesh declaration line should contain at least 3 tokens", number);
+            SubMeshData sub;
+            int offset = 0;
+            for (std::size_t i = 2; i < t.size(); ++i) {
+                VertexElement e;
+                if (!vertexElement(t[i], e)) return fail("unknown vertex element", number);
+                e.offset = offset;
+                offset += e.floats * 4;
+                sub.declaration.elements.push_back(e);
+            }
+            sub.floatsPerVertex = offset / 4;
+            currentName = t[1];
+            out.subMeshes[currentName] = std::move(sub);  // a second declaration replaces the first
+            current = &out.subMeshes[currentName];
+        } else if (first == "@vertices") {
+            section = Section::Vertices;
+        } else if (first == "@indices") {
+            section = Section::Indices;
+        } else if (first[0] == '@') {
+            if (!finish()) return false;
+            section = Section::None;
+        } else if (section == Section::Vertices || section == Section::Indices) {
+            // Data with no sub-mesh to belong to (after an unknown marker) is passed over.
+            if (!current) continue;
+            if (section == Section::Vertices) {
+                if (static_cast<int>(t.size()) != current->floatsPerVertex)
+                    return fail("bad number of tokens", number);
+                for (const std::string& token : t) {
+                    float v = 0.0f;
+                    if (!readNumber(token, v)) return fail("token cannot be interpreted as a float", number);
+                    current->floats.push_back(v);
+                }
+            } else {
+                if (t.size() != 3) return fail("bad number of tokens", number);
+                for (const std::string& token : t) {
+                    std::int32_t v = 0;
+                    if (!readNumber(token, v)) return fail("token cannot be interpreted as an int", number);
+                    current->indices.push_back(v);
+                    current->indexLines.push_back(number);
+                }
+            }
+        }
+    }
+    return finish();
+}
+
+namespace {
+
+void upload(GraphicsDevice* device, const MeshData& data, Mesh& mesh) {
+    for (const auto& entry : data.subMeshes) {
+        std::unique_ptr<SubMesh>& slot = mesh.subMeshes[entry.first];
+        if (!slot) slot = std::make_unique<SubMesh>();
+        const SubMeshData& d = entry.second;
+        SubMesh& s = *slot;
+        s.vertexDeclaration = d.declaration;
+        s.stride = d.floatsPerVertex * 4;
+        s.vertexCount = d.floatsPerVertex > 0 ? static_cast<int>(d.floats.size()) / d.floatsPerVertex : 0;
+        s.triangleCount = static_cast<int>(d.indices.size()) / 3;
+        s.vertexBuffer.reset();
+        s.indexBuffer.reset();
+        if (device) {
+            s.vertexBuffer = device->createVertexBuffer(d.floats.data(), d.floats.size() * 4);
+            s.indexBuffer = device->createIndexBuffer(
+                reinterpret_cast<const std::uint32_t*>(d.indices.data()), d.indices.size());
+        }
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Mesh> loadMesh(GraphicsDevice* device, const std::string& path) {
+    auto mesh = std::make_unique<Mesh>();
+    if (!reloadMesh(device, path, *mesh)) return nullptr;
+    return mesh;
+}
+
+bool reloadMesh(GraphicsDevice* device, const std::string& path, Mesh& mesh) {
+    std::ifstream in(path);
+    if (!in) return true;  // no file: a mesh without sub-meshes
+    MeshData data;
+    if (!parseMesh(in, data)) return false;
+    upload(device, data, mesh);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The .krmt model reader. A file that cannot be opened gives an empty mesh; a grammar
+// error writes "<message> at line <n>" (lines counted from 0, blank lines included) to the
+// error file and fails.
+#include "render/mesh/Mesh.h"
+
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+class GraphicsDevice;
+
+// One sub-mesh as read from the file, before it reaches the device.
+struct SubMeshData {
+    VertexDeclaration declaration;
+    int floatsPerVertex = 0;
+    std::vector<float> floats;
+    std::vector<std::int32_t> indices;
+    std::vector<int> indexLines;  // file line of every index, for range messages
+};
+
+struct MeshData {
+    std::map<std::string, SubMeshData> subMeshes;
+};
+
+// Reads the grammar; false after the error line has been written.
+bool parseMesh(std::istream& in, MeshData& out);
+
+// Reads the file and builds device buffers (none when device is null, for tests).
+std::unique_ptr<Mesh> loadMesh(GraphicsDevice* device, const std::string& path);
+// Reads the file again into an existing mesh after a device reset: sub-meshes of the same
+// name keep their identity and receive new buffers.
+bool reloadMesh(GraphicsDevice* device, const std::string& path, Mesh& mesh);

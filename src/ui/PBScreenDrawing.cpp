@@ -1,0 +1,101 @@
+// How every screen of the game draws: the menu frame with its sliding title, the widgets,
+// the fade overlay and the logo, and the message panel of the match.
+#include "ui/PBScreen.h"
+
+#include "app/Game.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/GuiAtlas.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "ui/widgets/PBButton.h"
+
+#if __has_include("render/Renderer.h")
+#include "render/Renderer.h"
+#define PITCHBAR_SCREEN_DRAWING 1
+#endif
+
+#ifdef PITCHBAR_SCREEN_DRAWING
+
+namespace {
+
+// The palette of the Game's style; before the style exists, the same colours unchanged.
+std::uint32_t paletteColour(const Game* game, int index) {
+    static const GUIStyle defaults(nullptr);
+    const GUIStyle* style = game && game->guiStyle ? game->guiStyle : &defaults;
+    return style->colours[index];
+}
+
+void drawSolid(Renderer* r, TextureRecord* atlas, int x, int y, int w, int h, std::uint32_t colour) {
+    const GuiAtlas::Rect& b = GuiAtlas::SolidBlock;
+    r->drawTextureRectScaled(atlas, b.x, b.y, x, y, w, h, b.width, b.height, colour);
+}
+
+void drawLogo(Renderer* r, TextureRecord* atlas, TextureRecord* puppet) {
+    const GuiAtlas::Rect& logo = GuiAtlas::Logo;
+    r->drawTextureRect(atlas, logo.x, logo.y, logo.width, logo.height, 694, 2);
+    r->drawTexture(puppet, 0, 640);
+}
+
+}  // namespace
+
+void PBScreen::draw(int pass) {
+    if (!renderer) return;
+    const float a = fadeAlpha();
+    if (pass == 2) {
+        if (!framed) {
+            KRScreen::draw(2);
+            return;
+        }
+        drawSolid(renderer, guiTexture, 0, 0, 1024, 44, paletteColour(game, 0));
+        drawSolid(renderer, guiTexture, 0, 44, 1024, 10, paletteColour(game, 4));
+        const GuiAtlas::Rect& bg = GuiAtlas::MenuBackground;
+        renderer->drawTextureRect(guiTexture, bg.x, bg.y, bg.width, bg.height, 0, 54);
+        drawSolid(renderer, guiTexture, 0, 714, 1024, 10, paletteColour(game, 4));
+        drawSolid(renderer, guiTexture, 0, 724, 1024, 44, paletteColour(game, 0));
+        KRScreen::draw(2);
+        // The title slides in from the left as the screen fades in.
+        int slide = static_cast<int>(static_cast<float>(titleSlide) * a);
+        renderer->drawText(game ? game->fontBig : nullptr, title, 6 - slide, 6, paletteColour(game, 2));
+        return;
+    }
+    if (pass != 3) return;
+    const bool leavingToUnframed = next != nullptr && !next->framed;
+    if (framed && leavingToUnframed) drawLogo(renderer, guiTexture, puppetTexture);
+    if (a > 0.001f) {
+        const std::uint32_t black = static_cast<std::uint32_t>(a * 254.0f) << 24;
+        // Between two menu screens only the middle fades; header, footer and logo stay.
+        if (framed && !leavingToUnframed)
+            drawSolid(renderer, guiTexture, 0, 54, 1024, 660, black);
+        else
+            drawSolid(renderer, guiTexture, 0, 0, 1024, 768, black);
+    }
+    if (framed && !leavingToUnframed) drawLogo(renderer, guiTexture, puppetTexture);
+}
+
+void PBScreen::drawMessageBox(const std::string& text) {
+    if (!renderer) return;
+    KRFont* font = game ? game->fontSmall : nullptr;
+    const int textWidth = renderer->textWidth(font, text);
+    const int w = textWidth + 60;
+    const int x = 512 - w / 2;
+    drawSolid(renderer, guiTexture, x, 370, w, 22, paletteColour(game, 0));
+    if (game && game->guiStyle) game->guiStyle->drawFrame(x, 370, w, 22);
+    renderer->drawTwoColourText(font, text, 512 - textWidth / 2, 376, paletteColour(game, 2), paletteColour(game, 3));
+}
+
+#else
+
+// Without a renderer there is nothing to draw on; the widgets still get their pass.
+void PBScreen::draw(int pass) { KRScreen::draw(pass); }
+void PBScreen::drawMessageBox(const std::string&) {}
+
+#endif
+
+PBButton* PBScreen::addButton(const std::string& id, const std::string& label, int x, int y, int width) {
+    KRFont* font = game ? game->fontSmall : nullptr;
+    PBButton* button = new PBButton(this, id, label, font, width, game ? game->guiStyle : nullptr);
+    button->x = x;
+    button->y = y;
+    addComponent(button);
+    return button;
+}

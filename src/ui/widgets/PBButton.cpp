@@ -1,0 +1,48 @@
+#include "ui/widgets/PBButton.h"
+
+#include "render/fonts/TextLayout.h"
+#include "ui/KRScreen.h"
+#include "ui/widgets/WidgetPalette.h"
+
+#if __has_include("render/Renderer.h")
+#include "render/Renderer.h"
+#define PITCHBAR_WIDGETS_DRAW 1
+#endif
+
+PBButton::PBButton(KRScreen* screen, const std::string& buttonId, const std::string& text, KRFont* labelFont,
+                   int buttonWidth, GUIStyle* guiStyle)
+    : PBGUIComponent(guiStyle), id(buttonId), font(labelFont) {
+    owner = screen;
+    width = buttonWidth;
+    height = Height;
+    setLabel(text);
+}
+
+void PBButton::setLabel(const std::string& text) {
+    label = text;
+    labelOffset = (width - (font ? TextLayout::textWidth(*font, label) : 0)) / 2;
+}
+
+void PBButton::draw() {
+#ifdef PITCHBAR_WIDGETS_DRAW
+    if (!style || !style->renderer) return;
+    Renderer* r = style->renderer;
+    style->drawBar(x, y, width);
+    if (icon) r->drawImage(*icon, x + 6, y + 8, 0xFFFFFFFFu);
+    int colour = !enabled ? WidgetColour::Disabled : hovered ? WidgetColour::Highlight : WidgetColour::Text;
+    r->drawText(font, label, x + labelOffset, y + 11, styleColour(style, colour));
+#endif
+}
+
+void PBButton::onMouseMove(int, int) {
+    if (!hovered && enabled) playWidgetHover();
+    hovered = true;  // also when disabled, so enabling it later does not replay the sound
+}
+
+void PBButton::onMouseLeave() { hovered = false; }
+
+void PBButton::onClick(int, int) {
+    if (!enabled) return;
+    playWidgetClick();
+    if (owner) owner->onCommand(id);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The one-line text editor of the new-profile screen. It takes keyboard focus when pressed
+// and then types upper-case letters, digits and spaces, one per key press, as long as the
+// text stays clear of its right edge.
+#include "ui/PBGUIComponent.h"
+#include "ui/widgets/WidgetServices.h"
+
+#include <string>
+
+class KRFont;
+class KRScreen;
+
+class PBEditor : public PBGUIComponent {
+public:
+    static constexpr int Width = 180;
+    static constexpr int Height = 20;
+    // Room kept free at the right edge for the cursor.
+    static constexpr int RightMargin = 13;
+
+    std::string text;
+    KRFont* font = nullptr;
+
+    PBEditor(KRScreen* owner, const std::string& text, KRFont* font, GUIStyle* style = gameGuiStyle());
+
+    void update(float dt) override;
+    void draw() override;
+    void onMouseDown(int x, int y) override;
+
+private:
+    // Appends c unless the text would come within RightMargin of the edge.
+    void type(char c);
+};

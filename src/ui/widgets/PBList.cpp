@@ -1,0 +1,84 @@
+#include "ui/widgets/PBList.h"
+
+#include "ui/KRScreen.h"
+#include "ui/widgets/WidgetPalette.h"
+
+#include <algorithm>
+
+#if __has_include("render/Renderer.h")
+#include "render/Renderer.h"
+#define PITCHBAR_WIDGETS_DRAW 1
+#endif
+
+PBList::PBList(KRScreen* screen, const std::string& listId, const std::string& listTitle, KRFont* itemFont,
+               bool secondSprite, GUIStyle* guiStyle)
+    : PBGUIComponent(guiStyle), title(listTitle), id(listId), font(itemFont), showSecondSprite(secondSprite) {
+    owner = screen;
+    width = Width;
+    height = Height;
+}
+
+void PBList::clear() {
+    items.clear();
+    selectedRow = -1;
+    hoveredRow = -1;
+}
+
+void PBList::addItem(const PBListItem& item) { items.push_back(item); }
+
+void PBList::draw() {
+#ifdef PITCHBAR_WIDGETS_DRAW
+    if (!style || !style->renderer) return;
+    Renderer* r = style->renderer;
+    style->drawSolid(x, y, width, TitleHeight, styleColour(style, WidgetColour::Disabled));
+    style->drawSolid(x, y + TitleHeight, width, FirstRowTop - TitleHeight, styleColour(style, WidgetColour::Strip));
+    r->drawText(font, title, x + 6, y + 6, styleColour(style, WidgetColour::Text));
+    for (int row = 0; row < rowCount; ++row) {
+        int colour = row % 2 == 0 ? WidgetColour::RowEven : WidgetColour::RowOdd;
+        style->drawSolid(x, y + FirstRowTop + RowHeight * row, width, RowHeight, styleColour(style, colour));
+    }
+    if (selectedRow >= 0 && selectedRow < rowCount)
+        style->drawSolid(x, y + FirstRowTop + RowHeight * selectedRow, width, RowHeight,
+                         styleColour(style, WidgetColour::Highlight));
+    // No scrolling: items beyond the eleventh row are not on the panel.
+    int shown = std::min(rowCount, static_cast<int>(items.size()));
+    for (int row = 0; row < shown; ++row) {
+        const PBListItem& item = items[static_cast<size_t>(row)];
+        int rowTop = y + FirstRowTop + RowHeight * row;
+        int textX = x + 6;
+        if (showFirstSprite) {
+            if (item.firstSprite.texture) r->drawImage(item.firstSprite, x + 4, rowTop + 3, 0xFFFFFFFFu);
+            textX = x + 24;
+        }
+        bool highlighted = row == hoveredRow && row != selectedRow;
+        r->drawText(font, item.text, textX, y + 34 + RowHeight * row,
+                    styleColour(style, highlighted ? WidgetColour::Highlight : WidgetColour::Text));
+        if (showSecondSprite && item.secondSprite.texture)
+            r->drawImage(item.secondSprite, x + width - 4 - item.secondSprite.width, rowTop + 3, 0xFFFFFFFFu);
+    }
+    style->drawFrame(x, y, width, height);
+#endif
+}
+
+void PBList::onMouseMove(int, int relativeY) {
+    int row = rowAt(relativeY);
+    if (!rowExists(row)) {
+        hoveredRow = -1;
+        return;
+    }
+    if (row != hoveredRow) playWidgetHover();
+    hoveredRow = row;
+}
+
+void PBList::onMouseLeave() { hoveredRow = -1; }
+
+void PBList::onMouseDown(int, int relativeY) {
+    int row = rowAt(relativeY);
+    playWidgetClick();
+    if (rowExists(row)) {
+        selectedRow = hoveredRow = row;
+    } else {
+        selectedRow = hoveredRow = -1;
+    }
+    if (owner) owner->onCommand(id);
+}

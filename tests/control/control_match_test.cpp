@@ -1,0 +1,72 @@
+// Whole headless matches between computer opponents: they end, and they replay exactly.
+#include "HeadlessMatch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HeadlessMatch, SeededMatchEndsWithAWinnerAtFive)
+{
+    HeadlessMatchSettings settings;
+    settings.home = 7;  // JOHN THE KING
+    settings.away = 0;  // BOB
+    settings.seed = 1;
+    HeadlessMatchResult r = playHeadlessMatch(settings);
+    EXPECT_EQ(r.winner, 0);
+    EXPECT_EQ(r.score[0], 5);
+    EXPECT_LT(r.score[1], 5);
+    ASSERT_EQ(r.goalTimes.size(), static_cast<size_t>(r.score[0] + r.score[1]));
+    for (size_t i = 1; i < r.goalTimes.size(); ++i)
+        EXPECT_GT(r.goalTimes[i] - r.goalTimes[i - 1], 2.7) << "the next kick-off comes 2.7 s after a goal";
+    EXPECT_NEAR(r.goalTimes.back(), r.gameSeconds, 1.0 / 60.0 + 1e-9);
+    // Sub-steps of at most 1 ms: at least a thousand per second of play.
+    EXPECT_GE(static_cast<double>(r.subSteps), r.gameSeconds * 1000.0 - 1.0);
+    std::string json = matchResultJson(settings, r);
+    EXPECT_NE(json.find("\"winner\": \"JOHN THE KING\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"away\": \"BOB\""), std::string::npos);
+}
+
+TEST(HeadlessMatch, SameSeedSameMatchDifferentSeedDifferentMatch)
+{
+    HeadlessMatchSettings settings;
+    settings.home = 5;  // LISA: passes and aim errors draw from the generator
+    settings.away = 6;  // SAM
+    settings.seed = 42;
+    settings.rim = true;
+    HeadlessMatchResult a = playHeadlessMatch(settings);
+    HeadlessMatchResult b = playHeadlessMatch(settings);
+    EXPECT_EQ(a.subSteps, b.subSteps);
+    EXPECT_EQ(a.goalTimes, b.goalTimes);
+    EXPECT_EQ(a.score[0], b.score[0]);
+    EXPECT_EQ(a.score[1], b.score[1]);
+    EXPECT_EQ(a.deadBalls, b.deadBalls);
+    settings.seed = 43;
+    HeadlessMatchResult c = playHeadlessMatch(settings);
+    EXPECT_NE(a.goalTimes, c.goalTimes);
+}
+
+TEST(HeadlessMatch, TimeCapEndsAStalledMatchAsADraw)
+{
+    HeadlessMatchSettings settings;
+    settings.home = 1;
+    settings.away = 2;
+    settings.seed = 3;
+    settings.maxSeconds = 5.0;
+    HeadlessMatchResult r = playHeadlessMatch(settings);
+    EXPECT_EQ(r.winner, -1);
+    EXPECT_LT(r.gameSeconds, 5.0 + 1.0 / 60.0 + 1e-9);
+    EXPECT_GE(r.gameSeconds, 5.0);
+}
+
+TEST(HeadlessMatch, OpponentsByNameOrIndex)
+{
+    EXPECT_EQ(parseOpponent("JOHN THE KING"), 7);
+    EXPECT_EQ(parseOpponent("john the king"), 7);
+    EXPECT_EQ(parseOpponent("0"), 0);
+    EXPECT_EQ(parseOpponent("7"), 7);
+    EXPECT_EQ(parseOpponent("8"), -1);
+    EXPECT_EQ(parseOpponent(""), -1);
+    EXPECT_EQ(parseOpponent("BO"), -1);
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "platform/window/GameWindow.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+struct CountingClient : WindowClient {
+    int frames = 0, closes = 0;
+    void onFrame() override { ++frames; }
+    void onClose() override { ++closes; }
+};
+
+SDL_Event windowEvent(Uint8 which)
+{
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = which;
+    return e;
+}
+} // namespace
+
+TEST(EventPump, CloseSavesOnceExposePaintsOtherEventsDoNothing)
+{
+    GameWindow window;  // never created: dispatch needs no real window
+    CountingClient client;
+    EXPECT_FALSE(window.dispatch(windowEvent(SDL_WINDOWEVENT_EXPOSED), client));
+    EXPECT_EQ(client.frames, 1);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    EXPECT_FALSE(window.dispatch(motion, client));
+    EXPECT_EQ(client.frames, 1);
+
+    EXPECT_TRUE(window.dispatch(windowEvent(SDL_WINDOWEVENT_CLOSE), client));
+    EXPECT_EQ(client.closes, 1);
+    // SDL follows a closed last window with a quit event: no second save.
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_TRUE(window.dispatch(quit, client));
+    EXPECT_EQ(client.closes, 1);
+}
+
+TEST(EventPump, TerminationSignalTakesTheClosePath)
+{
+    GameWindow window;
+    CountingClient client;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_TRUE(window.dispatch(quit, client));
+    EXPECT_EQ(client.closes, 1);
+    EXPECT_EQ(client.frames, 0);
+}

@@ -1,0 +1,141 @@
+// The .krmt grammar: sub-meshes, layouts, every error message with its 0-based line.
+#include "app/log/ErrorLog.h"
+#include "render/mesh/MeshReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class MeshReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        logPath_ = ::testing::TempDir() + "mesh_reader_errors.txt";
+        std::remove(logPath_.c_str());
+        setErrorLogPath(logPath_);
+    }
+    std::string log() const {
+        std::ifstream in(logPath_);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    bool parse(const std::string& text, MeshData& data) {
+        std::istringstream in(text);
+        return parseMesh(in, data);
+    }
+    void expectError(const std::string& text, const std::string& line) {
+        std::remove(logPath_.c_str());
+        MeshData data;
+        EXPECT_FALSE(parse(text, data)) << text;
+        EXPECT_EQ(log(), "error: " + line + "\n") << text;
+    }
+    std::string logPath_;
+};
+
+const char* kQuad =
+    "@mesh quad POSITION NORMAL UV0\n"
+    "@vertices\n"
+    "-1 0 -1 0 1 0 0 0\n"
+    "1 0 -1 0 1 0 1 0\n"
+    "1 0 1 0 1 0 1 1\n"
+    "-1 0 1 0 1 0 0 1\n"
+    "@indices\n"
+    "0 1 2\n";
+
+}  // namespace
+
+TEST_F(MeshReaderTest, ReadsSubMeshesLayoutsAndData) {
+    MeshData data;
+    ASSERT_TRUE(parse(kQuad, data));
+    ASSERT_EQ(data.subMeshes.size(), 1u);
+    const SubMeshData& quad = data.subMeshes.at("quad");
+    EXPECT_EQ(quad.floatsPerVertex, 8);
+    EXPECT_EQ(quad.floats.size(), 32u);
+    EXPECT_EQ(quad.indices, (std::vector<std::int32_t>{0, 1, 2}));
+    ASSERT_EQ(quad.declaration.elements.size(), 3u);
+    EXPECT_EQ(quad.declaration.elements[1].offset, 12);
+    EXPECT_EQ(quad.declaration.elements[2].offset, 24);
+    EXPECT_EQ(quad.declaration.elements[2].usage, VertexUsage::TexCoord);
+    EXPECT_EQ(log(), "");
+
+    // UV7 is set 7 at the running offset; elements may repeat.
+    MeshData other;
+    ASSERT_TRUE(parse("@mesh a UV7 POSITION POSITION\n", other));
+    const SubMeshData& a = other.subMeshes.at("a");
+    EXPECT_EQ(a.floatsPerVertex, 8);
+    EXPECT_EQ(a.declaration.elements[0].usageIndex, 7);
+    EXPECT_EQ(a.declaration.elements[2].offset, 20);
+}
+
+TEST_F(MeshReaderTest, SectionsRepeatNamesReplaceAndUnknownMarkersEndASubMesh) {
+    MeshData data;
+    ASSERT_TRUE(parse("@mesh s POSITION\n@vertices\n0 0 0\n@indices\n0 0 0\n@vertices\n1 1 1\n"
+                      "@mesh s POSITION\n@vertices\n2 2 2\n"
+                      "@comment\n@vertices\nnot numbers at all\n"
+                      "@mesh cylinder POSITION\n@mesh cyltop POSITION\n",
+                      data));
+    EXPECT_EQ(data.subMeshes.at("s").floats, (std::vector<float>{2, 2, 2}));
+    // Name order: cylinder before cyltop.
+    std::vector<std::string> names;
+    for (const auto& e : data.subMeshes) names.push_back(e.first);
+    EXPECT_EQ(names, (std::vector<std::string>{"cylinder", "cyltop", "s"}));
+    // Numbers are read in the classic syntax and may carry trailing characters.
+    MeshData trailing;
+    ASSERT_TRUE(parse("@mesh t POSITION\n@vertices\n1.5e1 -2.25x 3\n", trailing));
+    EXPECT_EQ(trailing.subMeshes.at("t").floats, (std::vector<float>{15.0f, -2.25f, 3.0f}));
+}
+
+TEST_F(MeshReaderTest, EveryErrorNamesItsZeroBasedLineCountingBlankLines) {
+    expectError("@mesh onlyname\n", "mesh declaration line should contain at least 3 tokens at line 0");
+    expectError("\n  \t\n@mesh m POSITION COLOR\n", "unknown vertex element at line 2");
+    for (const char* bad : {"UV8", "UV", "UVX", "COLOR"})
+        expectError(std::string("@mesh m ") + bad + "\n", "unknown vertex element at line 0");
+    expectError("@mesh ball POSITION NORMAL\n@vertices\n\n0 0 0 0 1 0 0 0\n",
+                "bad number of tokens at line 3");
+    expectError("@mesh m POSITION\n@vertices\n0 0 0\n@indices\n0 0\n", "bad number of tokens at line 4");
+    expectError("@mesh m POSITION\n@vertices\n0 x 0\n", "token cannot be interpreted as a float at line 2");
+    expectError("@mesh m POSITION\n@vertices\n0 0 0\n@indices\n0 y 0\n",
+                "token cannot be interpreted as an int at line 4");
+}
+
+TEST_F(MeshReaderTest, IndicesOutsideTheVerticesAreRefused) {
+    expectError("@mesh m POSITION\n@vertices\n0 0 0\n1 0 0\n2 0 0\n@indices\n0 1 2\n0 1 3\n",
+                "index 3 is outside the 3 vertices of sub-mesh m at line 7");
+    expectError("@mesh m POSITION\n@vertices\n0 0 0\n@indices\n0 -1 0\n@mesh n POSITION\n",
+                "index -1 is outside the 1 vertices of sub-mesh m at line 4");
+}
+
+TEST_F(MeshReaderTest, MissingAndEmptyFilesGiveEmptyMeshesWithoutMessages) {
+    auto missing = loadMesh(nullptr, ::testing::TempDir() + "no_such_model.krmt");
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->subMeshes.empty());
+    const std::string empty = ::testing::TempDir() + "empty_model.krmt";
+    { std::ofstream(empty) << ""; }
+    auto none = loadMesh(nullptr, empty);
+    ASSERT_NE(none, nullptr);
+    EXPECT_TRUE(none->subMeshes.empty());
+    EXPECT_EQ(log(), "");
+    // A broken file gives nothing at all.
+    const std::string broken = ::testing::TempDir() + "broken_model.krmt";
+    { std::ofstream(broken) << "@mesh x\n"; }
+    EXPECT_EQ(loadMesh(nullptr, broken), nullptr);
+}
+
+TEST_F(MeshReaderTest, ReloadKeepsSubMeshIdentity) {
+    const std::string path = ::testing::TempDir() + "reload_model.krmt";
+    { std::ofstream(path) << kQuad; }
+    auto mesh = loadMesh(nullptr, path);
+    ASSERT_NE(mesh, nullptr);
+    SubMesh* quad = mesh->find("quad");
+    ASSERT_NE(quad, nullptr);
+    EXPECT_EQ(quad->vertexCount, 4);
+    EXPECT_EQ(quad->triangleCount, 1);
+    EXPECT_EQ(quad->stride, 32);
+    EXPECT_EQ(mesh->find("Quad"), nullptr);
+    ASSERT_TRUE(reloadMesh(nullptr, path, *mesh));
+    EXPECT_EQ(mesh->find("quad"), quad);
+}

@@ -1,0 +1,98 @@
+// pitchbar-sim trace run as a program: its JSON lines for a goal scenario, event
+// accumulation with --every, and usage errors for bad options.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+struct RunResult {
+    std::vector<std::string> lines;
+    int exitCode = -1;
+};
+
+RunResult runTrace(const std::string& options) {
+    RunResult result;
+    std::string command = std::string(PITCHBAR_SIM_PATH) + " trace " + options + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    std::string line;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        line += buffer;
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+            result.lines.push_back(line);
+            line.clear();
+        }
+    }
+    int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+bool has(const std::string& line, const std::string& text) { return line.find(text) != std::string::npos; }
+
+// The number after "key": in a line.
+double field(const std::string& line, const std::string& key) {
+    std::size_t at = line.find("\"" + key + "\": ");
+    if (at == std::string::npos) return -1e30;
+    return std::stod(line.substr(at + key.size() + 4));
+}
+
+} // namespace
+
+TEST(TraceCommand, GoalScenarioShowsInGoalAndTheCountedGoal) {
+    RunResult r = runTrace("--ball -0.5,30 --velocity -50,0 --steps 600");
+    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 602u);  // step 0, 600 steps, totals
+    const std::string keys[] = {"step", "t", "state", "x", "y", "z", "vx", "vy", "vz", "spinRate",
+                                "spinAngle", "ballAtRest", "restRegion", "lastTouchTeam", "score",
+                                "goalPending", "regionTime", "events"};
+    for (const std::string& key : keys) EXPECT_TRUE(has(r.lines[1], "\"" + key + "\": ")) << key;
+
+    int firstInGoal = -1, counted = -1;
+    for (std::size_t i = 0; i + 1 < r.lines.size(); ++i) {
+        if (firstInGoal < 0 && has(r.lines[i], "\"state\": \"InGoal\"")) firstInGoal = static_cast<int>(i);
+        if (has(r.lines[i], "\"sound\": \"score1\"")) counted = static_cast<int>(i);
+    }
+    ASSERT_GT(firstInGoal, 0);
+    EXPECT_TRUE(has(r.lines[firstInGoal], "\"sound\": \"roll-stop\""));
+    EXPECT_TRUE(has(r.lines[firstInGoal], "{\"notify\": 1}"));
+    ASSERT_GT(counted, firstInGoal);
+    EXPECT_NEAR(counted - firstInGoal, 408, 10);
+    const std::string& goal = r.lines[counted];
+    EXPECT_TRUE(has(goal, "\"state\": \"AfterGoal\""));
+    EXPECT_TRUE(has(goal, "\"score\": [0, 1]"));
+    EXPECT_NEAR(field(goal.substr(goal.find("score1")), "volume"), 1.0, 0.03);
+    EXPECT_TRUE(has(r.lines.back(), "\"totals\""));
+    EXPECT_TRUE(has(r.lines.back(), "\"goals\": 1"));
+    EXPECT_TRUE(has(r.lines.back(), "\"score1\": 1"));
+}
+
+TEST(TraceCommand, EveryKeepsTheEventsOfSkippedSteps) {
+    // A shot by team 0's midfield: the kick happens in the first step, printed at step 100.
+    RunResult r = runTrace("--ball 54,33.2 --rod 0,2,0,0,20,0 --steps 250 --every 100");
+    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 5u);  // step 0, 100, 200, 250 (the last), totals
+    EXPECT_EQ(field(r.lines[1], "step"), 100);
+    EXPECT_TRUE(has(r.lines[1], "\"sound\": \"kick\""));
+    EXPECT_TRUE(has(r.lines[1], "\"sound\": \"kick\", \"volume\": 1,"));
+    EXPECT_EQ(field(r.lines[2], "step"), 200);
+    EXPECT_EQ(field(r.lines[3], "step"), 250);
+}
+
+TEST(TraceCommand, BadOptionsAreUsageErrors) {
+    const char* bad[] = {"--dt 0", "--dt 0.002", "--dt abc", "--steps -1", "--every 0",
+                         "--rod 2,0,0,0,0,0", "--rod 0,4,0,0,0,0", "--rod 0,1,0", "--ball 1",
+                         "--rim maybe", "--kickoff 3", "--ball 1,2 --kickoff 0", "--bogus",
+                         "--steps", "--velocity nan,0"};
+    for (const char* options : bad) {
+        RunResult r = runTrace(options);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_TRUE(r.lines.empty()) << options;
+    }
+}

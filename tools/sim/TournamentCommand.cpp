@@ -1,0 +1,156 @@
+// pitchbar-sim tournament: every ordered pair of the eight opponents plays N headless
+// matches; prints the win matrix, points and ranking (or the same as JSON).
+#include "Command.h"
+#include "HeadlessMatch.h"
+#include "SimArguments.h"
+
+#include "control/Opponent.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char* const kTournamentUsage = "tournament [--seed S] [--matches N] [--rim on|off] [--json]";
+// Points: a win 2, a draw 1.
+constexpr int kWinPoints = 2;
+constexpr int kDrawPoints = 1;
+
+int usageError(const std::string& what)
+{
+    std::fprintf(stderr, "pitchbar-sim tournament: %s; usage: pitchbar-sim %s\n", what.c_str(),
+                 kTournamentUsage);
+    return 2;
+}
+
+struct Standings {
+    int wins[kOpponentTableSize][kOpponentTableSize] = {};  // row beat column, on either side
+    int draws[kOpponentTableSize] = {};
+    int points[kOpponentTableSize] = {};
+    int played[kOpponentTableSize] = {};
+    double gameSeconds = 0.0;
+};
+
+std::vector<int> ranking(const Standings& s)
+{
+    std::vector<int> order;
+    for (int i = 0; i < kOpponentTableSize; ++i) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return s.points[a] > s.points[b]; });
+    return order;
+}
+
+void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, double wallSeconds)
+{
+    std::printf("Tournament: %d matches per ordered pair, seed %u, rim %s\n", matches, seed, rim ? "on" : "off");
+    std::printf("Wins of the row against the column (home and away together):\n\n%-14s", "");
+    for (int j = 0; j < kOpponentTableSize; ++j) std::printf("%8.7s", opponentEntry(j).name);
+    std::printf("%7s%7s\n", "draws", "points");
+    for (int i = 0; i < kOpponentTableSize; ++i) {
+        std::printf("%-14s", opponentEntry(i).name);
+        for (int j = 0; j < kOpponentTableSize; ++j) {
+            if (i == j)
+                std::printf("%8s", "-");
+            else
+                std::printf("%8d", s.wins[i][j]);
+        }
+        std::printf("%7d%7d\n", s.draws[i], s.points[i]);
+    }
+    std::printf("\nRanking:\n");
+    int place = 1;
+    for (int i : ranking(s))
+        std::printf("%2d. %-14s %4d points\n", place++, opponentEntry(i).name, s.points[i]);
+    std::printf("\n%.0f s of play in %.2f s wall time\n", s.gameSeconds, wallSeconds);
+}
+
+void printJson(const Standings& s, std::uint32_t seed, int matches, bool rim)
+{
+    std::printf("{\"seed\": %u, \"matches\": %d, \"rim\": %s, \"opponents\": [", seed, matches, rim ? "true" : "false");
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s\"%s\"", i ? ", " : "", opponentEntry(i).name);
+    std::printf("], \"wins\": [");
+    for (int i = 0; i < kOpponentTableSize; ++i) {
+        std::printf("%s[", i ? ", " : "");
+        for (int j = 0; j < kOpponentTableSize; ++j) std::printf("%s%d", j ? ", " : "", s.wins[i][j]);
+        std::printf("]");
+    }
+    std::printf("], \"draws\": [");
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s%d", i ? ", " : "", s.draws[i]);
+    std::printf("], \"points\": [");
+    for (int i = 0; i < kOpponentTableSize; ++i) std::printf("%s%d", i ? ", " : "", s.points[i]);
+    std::printf("], \"ranking\": [");
+    bool first = true;
+    for (int i : ranking(s)) {
+        std::printf("%s\"%s\"", first ? "" : ", ", opponentEntry(i).name);
+        first = false;
+    }
+    std::printf("], \"gameSeconds\": %.3f}\n", s.gameSeconds);
+}
+
+int runTournament(const std::vector<std::string>& args)
+{
+    std::uint32_t seed = 1;
+    std::uint32_t matches = 10;
+    bool rim = false;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--json") {
+            json = true;
+            continue;
+        }
+        std::string value;
+        if (!takeValue(args, i, value)) return usageError("missing value after " + option);
+        if (option == "--seed") {
+            if (!parseUnsigned(value, seed)) return usageError("bad seed '" + value + "'");
+        } else if (option == "--matches") {
+            if (!parseUnsigned(value, matches) || matches == 0 || matches > 10000)
+                return usageError("--matches takes 1 to 10000");
+        } else if (option == "--rim") {
+            if (!parseOnOff(value, rim)) return usageError("--rim takes on or off");
+        } else {
+            return usageError("unknown option " + option);
+        }
+    }
+
+    auto started = std::chrono::steady_clock::now();
+    Standings s;
+    std::uint32_t matchSeed = seed;
+    for (int home = 0; home < kOpponentTableSize; ++home) {
+        for (int away = 0; away < kOpponentTableSize; ++away) {
+            if (home == away) continue;
+            for (std::uint32_t n = 0; n < matches; ++n) {
+                HeadlessMatchSettings settings;
+                settings.home = home;
+                settings.away = away;
+                settings.seed = matchSeed++;
+                settings.rim = rim;
+                HeadlessMatchResult r = playHeadlessMatch(settings);
+                s.gameSeconds += r.gameSeconds;
+                ++s.played[home];
+                ++s.played[away];
+                if (r.winner < 0) {
+                    ++s.draws[home];
+                    ++s.draws[away];
+                    s.points[home] += kDrawPoints;
+                    s.points[away] += kDrawPoints;
+                    continue;
+                }
+                int winner = r.winner == 0 ? home : away;
+                int loser = r.winner == 0 ? away : home;
+                ++s.wins[winner][loser];
+                s.points[winner] += kWinPoints;
+            }
+        }
+    }
+    double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (json)
+        printJson(s, seed, static_cast<int>(matches), rim);
+    else
+        printTable(s, seed, static_cast<int>(matches), rim, wallSeconds);
+    return 0;
+}
+
+} // namespace
+
+PITCHBAR_SIM_COMMAND("tournament", kTournamentUsage, runTournament);
