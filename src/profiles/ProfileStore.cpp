@@ -108,6 +108,15 @@ Profile* ProfileStore::findProfile(const std::string& name) const
     return nullptr;
 }
 
+std::string ProfileStore::refusalFor(const std::string& name) const
+{
+    if (name.empty())
+        return "Profile name cannot be empty.";
+    if (findProfile(name))
+        return "A profile with this name already exists.";
+    return "";
+}
+
 Profile* ProfileStore::addProfile(const std::string& name)
 {
     auto p = std::make_unique<Profile>(name);

@@ -38,6 +38,9 @@ public:
     void clear();
 
     Profile* findProfile(const std::string& name) const;
+    // Why a new profile of that name is refused ("" when it may be created): the name
+    // must not be empty and must not be taken, byte for byte.
+    std::string refusalFor(const std::string& name) const;
     Profile* addProfile(const std::string& name);
     void removeProfile(int index);
     void selectProfile(Profile* profile);

@@ -101,6 +101,9 @@ TEST_F(ProfileStoreTest, FindIsExactAndNewProfilesTakeTheStoresSoundBlock)
     EXPECT_EQ(nullptr, store.findProfile("bob"));
     EXPECT_EQ(nullptr, store.findProfile("Bo"));
     ASSERT_NE(nullptr, store.findProfile("Bob"));
+    EXPECT_EQ("A profile with this name already exists.", store.refusalFor("Bob"));
+    EXPECT_EQ("", store.refusalFor("bob"));
+    EXPECT_EQ("Profile name cannot be empty.", store.refusalFor(""));
 
     store.music = false;
     store.musicVolume = 4;

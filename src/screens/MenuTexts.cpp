@@ -1,0 +1,95 @@
+#include "screens/MenuTexts.h"
+
+namespace {
+
+std::string joinLines(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines) {
+        if (!text.empty())
+            text += '\n';
+        text += line;
+    }
+    return text;
+}
+
+} // namespace
+
+const std::vector<std::string>& helpPages()
+{
+    static const std::vector<std::string> pages = {
+        joinLines({
+            "[INTRODUCTION]",
+            "|",
+            "You play against eight computer opponents of rising strength, one after the other, or alone in [FREE PRACTICE].",
+            "|",
+            "The [MOUSE] holds your rods. Move it [FORWARD] and [BACK] to shift the rods across the table, move it [LEFT] and [RIGHT] to turn them.",
+            "The [LEFT BUTTON] plays a fast click shot. Hold the [RIGHT BUTTON] to tilt the figures into a trapping position.",
+            "|",
+            "Keys during a match: [1] to [4], [SPACE], [C] and [V] choose the rods you hold, [X] switches assisted mode, [D] reports a dead ball, [P] pauses and [ESC] leaves the match (answer with [Y] or [N]).",
+        }),
+        joinLines({
+            "[ROD SELECTION]",
+            "|",
+            "[1] goalkeeper, [2] defence, [3] midfield, [4] attack: the mouse holds that one rod until you choose another mode. The display shows its number after ROD.",
+            "[SPACE] AUTO: the game hands you the rod nearest to the ball, passing it on earlier in the direction the ball is moving.",
+            "[C] ALL: the mouse holds all four rods at once.",
+            "[V] BACK: the rod AUTO would choose and every rod behind it, towards your own goal.",
+            "|",
+            "[X] switches [ASSISTED MODE]. While it is on, the rods you do not hold help you: rods behind your rod stand upright in the middle to block, rods in front of it lift their figures to let the ball through. While it is off, the rods you do not hold stand still.",
+        }),
+        joinLines({
+            "[RULES]",
+            "|",
+            "The first side to score [5] goals wins the match. You kick off first, from your midfield rod. After a goal the side that was scored upon kicks off from its midfield rod.",
+            "|",
+            "When the ball stops where no rod can reach it, that is a normal dead-ball: the player who last touched the ball starts with its goalkeeper.",
+            "When the ball lies still within reach of your rods, press [D] to report a dead-ball. Your opponent reports one when the ball has lain out of your reach and within his for more than 11 seconds. After a reported dead-ball the player who reported it starts with its goalkeeper.",
+            "|",
+            "Beating an opponent makes the next one available. The ten best wins of all players are kept in [BEST ACHIEVEMENTS].",
+        }),
+        joinLines({
+            "[SETTINGS]",
+            "|",
+            "[SOUND] and [MUSIC] switch the sound effects and the music on or off, their volumes go from 0 to 15. You hear a change at once.",
+            "[SHADOWS] switches the shadows on the table. [RIM] switches the sloped border that rolls the ball back into play.",
+            "[ROTATION BOUNDARIES] stop the rods you hold from turning past horizontal. [ROD SELECTION] and [ASSISTED MODE] are the modes a match starts with.",
+            "[HORIZONTAL MOUSE SENSITIVITY] sets how fast sideways mouse movement turns a rod, [VERTICAL MOUSE SENSITIVITY] how fast forward and back movement shifts it, [CLICK ROTATION SPEED] how fast a click shot turns: each from 1 to 15.",
+            "[ROD ROTATION DIRECTION] OPPOSITE turns the rods the other way round.",
+            "|",
+            "The other settings take effect at the next match.",
+        }),
+    };
+    return pages;
+}
+
+const std::string& creditsText()
+{
+    static const std::string text = joinLines({
+        "[PITCHBAR] - table football for one player.",
+        "|",
+        "Game design, programming, models, pictures, sounds and music: the Pitchbar team.",
+        "|",
+        "Built with [SDL2] (window, keyboard and mouse), [OpenGL] through [libepoxy] (graphics), [OpenAL Soft] and [freealut] (sound), [libvorbis] (music), [stb_image] (pictures) and [FreeType] with the [DejaVu] fonts (lettering).",
+        "|",
+        "Thank you for playing!",
+    });
+    return text;
+}
+
+std::string levelText(int bestLevel, const std::vector<std::string>& opponentNames)
+{
+    if (bestLevel < 0)
+        return "BEGINNER - NO OPPONENT BEATEN YET";
+    const int beaten = bestLevel + 1;
+    if (beaten >= static_cast<int>(opponentNames.size()))
+        return "CHAMPION - ALL " + std::to_string(beaten) + " OPPONENTS BEATEN";
+    return std::to_string(beaten) + " OF " + std::to_string(opponentNames.size()) + " OPPONENTS BEATEN";
+}
+
+std::string bestAchievementText(int bestLevel, int bestConceded, const std::vector<std::string>& opponentNames)
+{
+    if (bestLevel < 0 || bestLevel >= static_cast<int>(opponentNames.size()))
+        return "NONE";
+    return "5-" + std::to_string(bestConceded) + " against " + opponentNames[static_cast<std::size_t>(bestLevel)];
+}
