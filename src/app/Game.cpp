@@ -21,7 +21,6 @@
 
 // The graphics layer (renderer and resource manager) is built beside this file; the
 // game cannot run without it.
-#if __has_include("render/Renderer.h")
 #include "app/assets/ResourceManager.h"
 #include "render/Renderer.h"
 
@@ -161,4 +160,3 @@ void Game::quit()
     if (window)
         window->requestQuit();
 }
-#endif

@@ -22,7 +22,6 @@ public:
 };
 } // namespace
 
-#if __has_include("render/Renderer.h")
 int main(int, char**)
 {
     SdlErrorBox errorBox;
@@ -45,11 +44,3 @@ int main(int, char**)
     setErrorBoxPresenter(nullptr);
     return 0;
 }
-#else
-// Without the graphics layer there is no device to start.
-int main(int, char**)
-{
-    logError("Could not initialize game.");
-    return 0;
-}
-#endif

@@ -1,5 +1,4 @@
 // The Renderer's text operations: the font layout turned into one atlas draw per glyph.
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
 
 #include "render/fonts/TextLayout.h"
@@ -48,4 +47,3 @@ void Renderer::drawWrappedText(KRFont* font, const std::string& text, int x, int
     RendererGlyphPainter painter(*this);
     TextLayout::drawWrappedText(painter, *font, text, x, y, normal, highlight, lineWidths);
 }
-#endif

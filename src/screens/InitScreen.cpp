@@ -2,13 +2,9 @@
 
 #include "app/Game.h"
 
-#if __has_include("render/Renderer.h")
 #include "app/assets/ResourceManager.h"
 #include "render/Renderer.h"
-#if __has_include("render/fonts/PBFontSmall.h")
 #include "render/fonts/PBFontSmall.h"
-#define PITCHBAR_HAS_FONTS 1
-#endif
 
 InitScreen::InitScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
@@ -36,13 +32,10 @@ void InitScreen::draw(int pass)
     if (pass == 2 && renderer) {
         if (picture)
             renderer->drawTexture(picture, 0, 0);
-#ifdef PITCHBAR_HAS_FONTS
         if (game && game->fontSmall)
             renderer->drawText(game->fontSmall, "LOADING GAME...", 460, 570, 0xFFFFFFFFu);
-#endif
     }
     PBScreen::draw(pass);
     if (pass == 2)
         drawn = true;
 }
-#endif

@@ -1,7 +1,6 @@
 #include "ui/GUIStyle.h"
 
 // The renderer arrives with the graphics layer; until then the style has nothing to draw on.
-#if __has_include("render/Renderer.h")
 #include "app/assets/ResourceManager.h"
 #include "render/Renderer.h"
 
@@ -54,4 +53,3 @@ void GUIStyle::drawOutline(int x, int y, int width, int height, std::uint32_t co
     drawSolid(x - 1, y + height, width + 2, 1, colourB);
     drawSolid(x + width, y - 1, 1, height + 2, colourB);
 }
-#endif

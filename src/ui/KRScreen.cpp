@@ -2,10 +2,7 @@
 
 #include "input/InputSystem.h"
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_HAS_RENDERER 1
-#endif
 
 KRScreen::KRScreen(Renderer* r, InputSystem* in) : renderer(r), input(in) {}
 
@@ -44,12 +41,10 @@ void KRScreen::pointerPosition(int& px, int& py) const
 {
     px = 0;
     py = 0;
-#ifdef PITCHBAR_HAS_RENDERER
     if (renderer) {
         px = static_cast<int>(renderer->mouseX);
         py = static_cast<int>(renderer->mouseY);
     }
-#endif
 }
 
 void KRScreen::runTimers(float dt)

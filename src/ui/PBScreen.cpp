@@ -3,43 +3,31 @@
 #include "app/Game.h"
 #include "audio/SoundSystem.h"
 
-#if __has_include("render/Renderer.h")
 #include "app/assets/ResourceManager.h"
 #include "render/Renderer.h"
-#define PITCHBAR_HAS_RENDERER 1
-#endif
-#if __has_include("audio/MatchSoundPlayer.h")
 #include "audio/MatchSoundPlayer.h"
-#define PITCHBAR_HAS_MATCH_SOUNDS 1
-#endif
 
 #include <algorithm>
 
 PBScreen::PBScreen(Game* g, Renderer* r) : KRScreen(r, g ? g->inputSystem : nullptr), game(g)
 {
-#ifdef PITCHBAR_HAS_RENDERER
     if (game && game->resourceManager) {
         guiTexture = game->resourceManager->getTexture("gui.png");
         ballTexture = game->resourceManager->getTexture("ball32.png");
         puppetTexture = game->resourceManager->getTexture("orangepuppetsmall.png");
     }
-#endif
 }
 
 void PBScreen::startRollingLoop()
 {
-#ifdef PITCHBAR_HAS_MATCH_SOUNDS
     if (game && game->matchSoundPlayer)
         game->matchSoundPlayer->startLoop();
-#endif
 }
 
 void PBScreen::stopRollingLoop()
 {
-#ifdef PITCHBAR_HAS_MATCH_SOUNDS
     if (game && game->matchSoundPlayer)
         game->matchSoundPlayer->stopLoop();
-#endif
 }
 
 void PBScreen::switchTo(PBScreen* target)
@@ -74,14 +62,12 @@ void PBScreen::finishFadeOut()
         startRollingLoop();
     else if (framed && !next->framed)
         stopRollingLoop();
-#ifdef PITCHBAR_HAS_RENDERER
     if (renderer) {
         if (renderer->screen)
             renderer->screen->onLeave();
         renderer->screen = next;
         next->onEnter();
     }
-#endif
 }
 
 void PBScreen::update(float dt)

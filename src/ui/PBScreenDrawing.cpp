@@ -9,12 +9,8 @@
 #include "render/fonts/PBFontSmall.h"
 #include "ui/widgets/PBButton.h"
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_SCREEN_DRAWING 1
-#endif
 
-#ifdef PITCHBAR_SCREEN_DRAWING
 
 namespace {
 
@@ -83,13 +79,6 @@ void PBScreen::drawMessageBox(const std::string& text) {
     renderer->drawTwoColourText(font, text, 512 - textWidth / 2, 376, paletteColour(game, 2), paletteColour(game, 3));
 }
 
-#else
-
-// Without a renderer there is nothing to draw on; the widgets still get their pass.
-void PBScreen::draw(int pass) { KRScreen::draw(pass); }
-void PBScreen::drawMessageBox(const std::string&) {}
-
-#endif
 
 PBButton* PBScreen::addButton(const std::string& id, const std::string& label, int x, int y, int width) {
     KRFont* font = game ? game->fontSmall : nullptr;

@@ -4,10 +4,7 @@
 #include "ui/KRScreen.h"
 #include "ui/widgets/WidgetPalette.h"
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 PBButton::PBButton(KRScreen* screen, const std::string& buttonId, const std::string& text, KRFont* labelFont,
                    int buttonWidth, GUIStyle* guiStyle)
@@ -24,14 +21,12 @@ void PBButton::setLabel(const std::string& text) {
 }
 
 void PBButton::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style || !style->renderer) return;
     Renderer* r = style->renderer;
     style->drawBar(x, y, width);
     if (icon) r->drawImage(*icon, x + 6, y + 8, 0xFFFFFFFFu);
     int colour = !enabled ? WidgetColour::Disabled : hovered ? WidgetColour::Highlight : WidgetColour::Text;
     r->drawText(font, label, x + labelOffset, y + 11, styleColour(style, colour));
-#endif
 }
 
 void PBButton::onMouseMove(int, int) {

@@ -5,10 +5,7 @@
 #include "ui/KRScreen.h"
 #include "ui/widgets/WidgetPalette.h"
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 namespace {
 
@@ -52,7 +49,6 @@ void PBEditor::update(float) {
 }
 
 void PBEditor::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style || !style->renderer) return;
     Renderer* r = style->renderer;
     style->drawSolid(x, y, width, height, styleColour(style, WidgetColour::RowOdd));
@@ -66,7 +62,6 @@ void PBEditor::draw() {
         int cursorX = x + (font ? TextLayout::textWidth(*font, text) : 0) + 3;
         style->drawSolid(cursorX, y + 2, 10, 15, styleColour(style, WidgetColour::Highlight));
     }
-#endif
 }
 
 void PBEditor::onMouseDown(int, int) {

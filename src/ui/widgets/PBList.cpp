@@ -5,10 +5,7 @@
 
 #include <algorithm>
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 PBList::PBList(KRScreen* screen, const std::string& listId, const std::string& listTitle, KRFont* itemFont,
                bool secondSprite, GUIStyle* guiStyle)
@@ -27,7 +24,6 @@ void PBList::clear() {
 void PBList::addItem(const PBListItem& item) { items.push_back(item); }
 
 void PBList::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style || !style->renderer) return;
     Renderer* r = style->renderer;
     style->drawSolid(x, y, width, TitleHeight, styleColour(style, WidgetColour::Disabled));
@@ -57,7 +53,6 @@ void PBList::draw() {
             r->drawImage(item.secondSprite, x + width - 4 - item.secondSprite.width, rowTop + 3, 0xFFFFFFFFu);
     }
     style->drawFrame(x, y, width, height);
-#endif
 }
 
 void PBList::onMouseMove(int, int relativeY) {

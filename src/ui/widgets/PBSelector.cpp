@@ -7,10 +7,7 @@
 
 #include <algorithm>
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 namespace {
 const std::string kNoValue;
@@ -68,7 +65,6 @@ void PBSelector::onMouseDown(int relativeX, int) {
 }
 
 void PBSelector::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style || !style->renderer) return;
     Renderer* r = style->renderer;
     style->drawBar(x, y, width);
@@ -83,5 +79,4 @@ void PBSelector::draw() {
     r->drawImage(AtlasImage{style->texture, ra.x, ra.y, ra.width, ra.height}, x + width - 13, y + 7,
                  tint(canStepRight(), rightArrowHovered));
     r->drawText(font, currentValue(), x + textOffset, y + 9, styleColour(style, WidgetColour::Text));
-#endif
 }

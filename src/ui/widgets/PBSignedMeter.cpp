@@ -5,10 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 PBSignedMeter::PBSignedMeter(KRScreen* screen, int meterWidth, int meterHeight, GUIStyle* guiStyle)
     : PBGUIComponent(guiStyle) {
@@ -25,7 +22,6 @@ int PBSignedMeter::barLength() const {
 }
 
 void PBSignedMeter::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style) return;
     style->drawSolid(x, y, width, height, styleColour(style, WidgetColour::Disabled));
     style->drawFrame(x, y, width, height);
@@ -35,5 +31,4 @@ void PBSignedMeter::draw() {
     std::uint32_t bar = styleColour(style, WidgetColour::Highlight);
     if (length > 0) style->drawSolid(centre + 1, y + 4, length, 16, bar);
     if (length < 0) style->drawSolid(centre + length - 2, y + 4, -length + 1, 16, bar);
-#endif
 }

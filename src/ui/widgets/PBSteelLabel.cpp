@@ -3,10 +3,7 @@
 #include "render/fonts/TextLayout.h"
 #include "ui/widgets/WidgetPalette.h"
 
-#if __has_include("render/Renderer.h")
 #include "render/Renderer.h"
-#define PITCHBAR_WIDGETS_DRAW 1
-#endif
 
 PBSteelLabel::PBSteelLabel(KRScreen* screen, const std::string& labelText, KRFont* labelFont, GUIStyle* guiStyle)
     : PBGUIComponent(guiStyle), font(labelFont) {
@@ -21,10 +18,8 @@ void PBSteelLabel::setText(const std::string& newText) {
 }
 
 void PBSteelLabel::draw() {
-#ifdef PITCHBAR_WIDGETS_DRAW
     if (!style || !style->renderer) return;
     style->drawSolid(x, y, width, height, styleColour(style, WidgetColour::Disabled));
     style->drawFrame(x, y, width, height);
     style->renderer->drawText(font, text, x + 5, y + 6, 0xFFFFFFFFu);
-#endif
 }
