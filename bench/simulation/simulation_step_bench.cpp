@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/math/GameRandom.h"
+#include "support/RestlessRods.h"
 #include "simulation/Simulation.h"
 #include "simulation/TableSounds.h"
 
@@ -25,28 +26,6 @@ public:
     long kicks = 0;
 };
 
-void moveRods(Simulation& sim, long i, float dt) {
-    if (i % 150 == 0) {
-        for (Team& team : sim.teams)
-            for (Rod& rod : team.rods) {
-                rod.angularVelocity = -60.0f + 120.0f * static_cast<float>(gameRandom()) / kGameRandomMax;
-                rod.shiftVelocity = -80.0f + 160.0f * static_cast<float>(gameRandom()) / kGameRandomMax;
-            }
-    }
-    for (Team& team : sim.teams)
-        for (Rod& rod : team.rods) {
-            rod.angle += rod.angularVelocity * dt;
-            if (rod.angle > 3.1415927f) rod.angle -= 6.2831853f;
-            if (rod.angle < -3.1415927f) rod.angle += 6.2831853f;
-            const float range = 33.2f - rod.endMargin;
-            rod.shift += rod.shiftVelocity * dt;
-            if (std::fabs(rod.shift) > range) {
-                rod.shift = std::copysign(range, rod.shift);
-                rod.shiftVelocity = -rod.shiftVelocity;
-            }
-        }
-}
-
 void BM_SimulationStep(benchmark::State& state) {
     seedGameRandom(4242);
     Simulation sim;
@@ -57,7 +36,7 @@ void BM_SimulationStep(benchmark::State& state) {
     const float dt = 0.001f;
     long i = 0;
     for (auto _ : state) {
-        moveRods(sim, i++, dt);
+        moveRodsRestlessly(sim, i++, dt);
         sim.step(dt);
         if (sim.ballAtRest && sim.restRegion == -1) sim.reportDeadBall(-1);
         if (sim.state == MatchOver) {
@@ -77,7 +56,7 @@ void BM_RodDriverOnly(benchmark::State& state) {
     Simulation sim;
     long i = 0;
     for (auto _ : state) {
-        moveRods(sim, i++, 0.001f);
+        moveRodsRestlessly(sim, i++, 0.001f);
         benchmark::DoNotOptimize(sim.teams[0].rods[0].angle);
     }
     state.SetItemsProcessed(state.iterations());

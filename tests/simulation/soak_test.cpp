@@ -4,12 +4,9 @@
 
 #include "SimulationFixture.h"
 #include "platform/math/GameRandom.h"
+#include "support/RestlessRods.h"
 
 namespace {
-float randomIn(float lo, float hi) {
-    return lo + (hi - lo) * static_cast<float>(gameRandom()) / static_cast<float>(kGameRandomMax);
-}
-
 bool finite(const Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -28,26 +25,7 @@ TEST_F(SimulationSoak, RandomRodsNeverBreakTheTable) {
         sim.score[0] = sim.score[1] = 0;
         sim.kickOff();
         for (long i = 0; i < 1500000; ++i) {
-            // A new intention for every rod now and then, like a restless controller.
-            if (i % 150 == 0) {
-                for (Team& team : sim.teams)
-                    for (Rod& rod : team.rods) {
-                        rod.angularVelocity = randomIn(-60.0f, 60.0f);
-                        rod.shiftVelocity = randomIn(-80.0f, 80.0f);
-                    }
-            }
-            for (Team& team : sim.teams)
-                for (Rod& rod : team.rods) {
-                    rod.angle += rod.angularVelocity * dt;
-                    if (rod.angle > 3.1415927f) rod.angle -= 6.2831853f;
-                    if (rod.angle < -3.1415927f) rod.angle += 6.2831853f;
-                    const float range = 33.2f - rod.endMargin;
-                    rod.shift += rod.shiftVelocity * dt;
-                    if (std::fabs(rod.shift) > range) {
-                        rod.shift = std::copysign(range, rod.shift);
-                        rod.shiftVelocity = -rod.shiftVelocity;
-                    }
-                }
+            moveRodsRestlessly(sim, i, dt);
             sim.step(dt);
             if (sim.ballAtRest && sim.restRegion == -1) sim.reportDeadBall(-1);
             if (sim.goalPending) {
