@@ -13,6 +13,7 @@
 #include "render/fonts/GlyphTables.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
+#include "screens/HelpScreen.h"
 #include "screens/InitScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
@@ -113,6 +114,7 @@ void Game::createMenus()
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
+    helpScreen = new HelpScreen(this, renderer);
 }
 
 void Game::applySoundSettings(const SoundSettings& s)

@@ -1,0 +1,74 @@
+#include "screens/HelpScreen.h"
+
+#include "app/Game.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/HighlightWords.h"
+#include "screens/MenuPanel.h"
+#include "screens/MenuTexts.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
+
+#include <algorithm>
+#include <vector>
+
+HelpScreen::HelpScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    framed = true;
+    title = "HELP";
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    previousButton = addButton("previous", "PREVIOUS PAGE", 30, 630, 150);
+    addButton("back", "EXIT FROM HELP", 437, 630, 150);
+    nextButton = addButton("next", "NEXT PAGE", 844, 630, 150);
+    refreshButtons();
+}
+
+int HelpScreen::pageCount() const
+{
+    return static_cast<int>(helpPages().size());
+}
+
+void HelpScreen::refreshButtons()
+{
+    page = std::clamp(page, 0, std::max(0, pageCount() - 1));
+    previousButton->enabled = page > 0;
+    nextButton->enabled = page + 1 < pageCount();
+}
+
+void HelpScreen::onEnter()
+{
+    refreshButtons();
+}
+
+void HelpScreen::onCommand(const std::string& id)
+{
+    if (id == "previous" && page > 0) {
+        --page;
+        refreshButtons();
+    } else if (id == "next" && page + 1 < pageCount()) {
+        ++page;
+        refreshButtons();
+    } else if (id == "back") {
+        PBScreen* target = returnScreen ? returnScreen : (game ? game->profilesScreen : nullptr);
+        if (target)
+            switchTo(target);
+    }
+}
+
+void HelpScreen::draw(int pass)
+{
+    PBScreen::draw(pass);
+    if (pass != 2 || !renderer || !game || page >= pageCount())
+        return;
+    drawMenuPanel(game, kTextX - 20, kTextY - 18, kTextWidth + 40, 530);
+    const std::uint32_t* colours = game->guiStyle ? game->guiStyle->colours : nullptr;
+    const std::uint32_t normal = colours ? colours[2] : 0xFFFFFFFFu;
+    const std::uint32_t highlight = colours ? colours[3] : 0xFFFBAB18u;
+    // The wrapping counts a space one pixel short, so a long line of short words ends a
+    // little beyond its limit: the limit leaves room for that inside the text column.
+    static const std::vector<int> widths(40, kTextWidth - 30);
+    renderer->drawWrappedText(game->fontSmall, highlightWordByWord(helpPages()[static_cast<std::size_t>(page)]),
+                              kTextX, kTextY, normal, highlight, widths);
+}
