@@ -13,8 +13,11 @@
 #include "render/fonts/GlyphTables.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
+#include "screens/BestAchievementsScreen.h"
+#include "screens/CreatorsScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/InitScreen.h"
+#include "screens/SettingsScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
 
@@ -114,6 +117,9 @@ void Game::createMenus()
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
+    settingsScreen = new SettingsScreen(this, renderer);
+    bestAchievementsScreen = new BestAchievementsScreen(this, renderer);
+    creatorsScreen = new CreatorsScreen(this, renderer);
     helpScreen = new HelpScreen(this, renderer);
 }
 
