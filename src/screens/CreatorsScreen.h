@@ -5,9 +5,9 @@
 class CreatorsScreen : public PBScreen {
 public:
     static constexpr int kPanelX = 180;
-    static constexpr int kPanelY = 90;
+    static constexpr int kPanelY = 112;
     static constexpr int kPanelWidth = 800;
-    static constexpr int kPanelHeight = 420;
+    static constexpr int kPanelHeight = 400;
 
     CreatorsScreen(Game* game, Renderer* renderer);
 

@@ -6,6 +6,7 @@
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
+#include "screens/MenuPanel.h"
 #include "screens/SettingsRows.h"
 #include "ui/GUIStyle.h"
 #include "ui/widgets/PBButton.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr int kLabelGap = 12;
 constexpr int kNameY = 120;
 constexpr int kNameX = 320;
+constexpr int kPanelX = 150;
+constexpr int kPanelY = 105;
+constexpr int kPanelWidth = 815;
+constexpr int kPanelHeight = 440;
 
 bool isSoundSetting(const std::string& id)
 {
@@ -38,6 +43,8 @@ SettingsScreen::SettingsScreen(Game* g, Renderer* r) : PBScreen(g, r)
     if (renderer && game)
         titleSlide = renderer->textWidth(game->fontBig, title) + 6;
     GUIStyle* style = game ? game->guiStyle : nullptr;
+    // One panel under the name line, the labels and the selectors of both columns.
+    addComponent(new MenuBackdrop(game, kPanelX, kPanelY, kPanelWidth, kPanelHeight));
     for (const SettingRow& row : settingRows()) {
         const std::string id = row.id;
         const std::vector<std::string>& values = id == "shadows" ? shadowValues(shadowsCapable()) : row.values;
