@@ -17,6 +17,7 @@
 #include "screens/CreatorsScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/InitScreen.h"
+#include "screens/MatchScreen.h"
 #include "screens/SettingsScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
@@ -95,7 +96,10 @@ bool Game::init(GameWindow* gameWindow)
         return false;
     inputSystem->poll();
 
-    // The match screen is created and loaded here (a failed load ends the start-up).
+    MatchScreen* match = new MatchScreen(this, renderer);
+    matchScreen = match;  // owned by the Game even when its loading fails
+    if (!match->load())
+        return false;
 
     loadingScreen = new InitScreen(this, renderer);
     if (renderer->screen)
