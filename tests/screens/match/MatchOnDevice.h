@@ -53,8 +53,11 @@ struct MatchOnDevice {
         return true;
     }
 
-    // A match against `opponent` entered as a finished fade enters it.
+    // A match against `opponent` entered as a finished fade enters it (a running match is
+    // left first).
     void enter(int opponent) {
+        if (game.renderer->screen == match)
+            match->onLeave();
         game.profileStore.currentOpponent = opponent;
         game.renderer->screen = match;
         match->transition = PBScreen::Shown;
