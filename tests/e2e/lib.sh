@@ -40,6 +40,23 @@ e2e_wait_window() {
   e2e_fail "no Pitchbar window after $limit s"
 }
 
+# e2e_geometry: the window's place and size on the screen in X, Y, WIDTH, HEIGHT.
+e2e_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$window_id")"
+}
+
+# e2e_wait_geometry <x> <y> <width> <height> [seconds]: until the window has that place and
+# size (the window system applies moves and resizes a little later); false otherwise.
+e2e_wait_geometry() {
+  local limit=${5:-3} i
+  for i in $(seq 1 $((limit * 10))); do
+    e2e_geometry
+    [ "$X" -eq "$1" ] && [ "$Y" -eq "$2" ] && [ "$WIDTH" -eq "$3" ] && [ "$HEIGHT" -eq "$4" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # e2e_stop_and_wait [seconds]: the termination signal SDL turns into a quit, then the exit
 # code in $exit_code.
 e2e_stop_and_wait() {
