@@ -13,12 +13,16 @@
 #include "render/fonts/GlyphTables.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
+#include "screens/BestAchievementsScreen.h"
+#include "screens/CreatorsScreen.h"
 #include "screens/DeleteProfileScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/InitScreen.h"
+#include "screens/MatchScreen.h"
 #include "screens/NewProfileScreen.h"
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
+#include "screens/SettingsScreen.h"
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
@@ -97,7 +101,10 @@ bool Game::init(GameWindow* gameWindow)
         return false;
     inputSystem->poll();
 
-    // The match screen is created and loaded here (a failed load ends the start-up).
+    MatchScreen* match = new MatchScreen(this, renderer);
+    matchScreen = match;  // owned by the Game even when its loading fails
+    if (!match->load())
+        return false;
 
     loadingScreen = new InitScreen(this, renderer);
     if (renderer->screen)
@@ -123,6 +130,9 @@ void Game::createMenus()
     newProfileScreen = new NewProfileScreen(this, renderer);
     deleteProfileScreen = new DeleteProfileScreen(this, renderer);
     playerScreen = new PlayerScreen(this, renderer);
+    settingsScreen = new SettingsScreen(this, renderer);
+    bestAchievementsScreen = new BestAchievementsScreen(this, renderer);
+    creatorsScreen = new CreatorsScreen(this, renderer);
     helpScreen = new HelpScreen(this, renderer);
     winnerScreen = new WinnerScreen(this, renderer);
 }

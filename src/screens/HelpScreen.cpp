@@ -62,7 +62,7 @@ void HelpScreen::draw(int pass)
     PBScreen::draw(pass);
     if (pass != 2 || !renderer || !game || page >= pageCount())
         return;
-    drawMenuPanel(game, kTextX - 20, kTextY - 18, kTextWidth + 40, 530);
+    drawMenuPanel(game, kTextX - 20, kTextY - 20, kTextWidth + 40, 498);
     const std::uint32_t* colours = game->guiStyle ? game->guiStyle->colours : nullptr;
     const std::uint32_t normal = colours ? colours[2] : 0xFFFFFFFFu;
     const std::uint32_t highlight = colours ? colours[3] : 0xFFFBAB18u;

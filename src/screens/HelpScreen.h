@@ -8,7 +8,7 @@ class PBButton;
 class HelpScreen : public PBScreen {
 public:
     static constexpr int kTextX = 60;
-    static constexpr int kTextY = 92;
+    static constexpr int kTextY = 128;
     static constexpr int kTextWidth = 904;
 
     // Where "back" leads; the main menu when no opener set it.

@@ -10,3 +10,13 @@ void drawMenuPanel(Game* game, int x, int y, int width, int height)
     game->guiStyle->drawSolid(x, y, width, height, game->guiStyle->colours[0]);
     game->guiStyle->drawFrame(x, y, width, height);
 }
+
+MenuBackdrop::MenuBackdrop(Game* g, int x, int y, int w, int h)
+    : game(g), panelX(x), panelY(y), panelWidth(w), panelHeight(h)
+{
+}
+
+void MenuBackdrop::draw()
+{
+    drawMenuPanel(game, panelX, panelY, panelWidth, panelHeight);
+}

@@ -44,7 +44,7 @@ const std::vector<std::string>& helpPages()
             "The first side to score [5] goals wins the match. You kick off first, from your midfield rod. After a goal the side that was scored upon kicks off from its midfield rod.",
             "|",
             "When the ball stops where no rod can reach it, that is a normal dead-ball: the player who last touched the ball starts with its goalkeeper.",
-            "When the ball lies still within reach of your rods, press [D] to report a dead-ball. Your opponent reports one when the ball has lain out of your reach and within his for more than 11 seconds. After a reported dead-ball the player who reported it starts with its goalkeeper. In [FREE PRACTICE] [D] restarts at your goalkeeper whenever the ball lies still.",
+            "When the ball lies still within reach of your rods, press [D] to report a dead-ball. Your computer opponent reports one when the ball has lain still out of your reach and within its own for more than 11 seconds. After a reported dead-ball the player who reported it starts with its goalkeeper. In [FREE PRACTICE] [D] restarts at your goalkeeper whenever the ball lies still.",
             "|",
             "Beating an opponent makes the next one available. The ten best wins of all players are kept in [BEST ACHIEVEMENTS].",
             "[FREE PRACTICE] has no score and no end: leave it with [ESC] and [Y].",

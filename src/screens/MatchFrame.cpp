@@ -1,0 +1,128 @@
+// One frame of the match: the keys, the announcements, dead balls, the ticker, the sound
+// listener, the table in 1 ms steps, the spin meter and the 3D display.
+#include "screens/MatchScreen.h"
+
+#include "app/Game.h"
+#include "app/log/ErrorLog.h"
+#include "audio/SoundSystem.h"
+#include "control/FoosballControl.h"
+#include "display/FoosballDisplayer.h"
+#include "input/InputSystem.h"
+#include "platform/math/Matrix4.h"
+#include "screens/SubSteps.h"
+#include "simulation/TableSounds.h"
+#include "ui/widgets/PBSignedMeter.h"
+
+#include <algorithm>
+
+namespace {
+
+// Spin rate (rad/s) at which the meter is full.
+constexpr float kFullSpinRate = 50.0f;
+
+}  // namespace
+
+bool MatchScreen::keyPressed(unsigned char key) const
+{
+    return input && input->isPressed(key);
+}
+
+void MatchScreen::answerQuitPrompt()
+{
+    if (keyPressed(Key::Y)) {
+        leaving = true;
+        leaveTo(screenAfterMatch());
+    } else if (keyPressed(Key::N)) {
+        paused = false;
+        quitPrompt = false;
+    }
+}
+
+void MatchScreen::announceGoal()
+{
+    if (practice || !simulation.goalPending)
+        return;
+    const bool won = simulation.score[0] >= kWinningScore || simulation.score[1] >= kWinningScore;
+    const std::string name = simulation.goalByTeam0 ? playerName() : opponentName();
+    ticker.queue(name + (won ? " WINS" : " SCORES"), &goalBanner);
+    if (won) {
+        addTimer("applause", kApplauseDelay);
+        if (simulation.score[0] >= kWinningScore && game) {
+            game->profileStore.recordWin(simulation.score[1]);
+            // Saved at once: a win is the one thing a player must never lose.
+            game->profileStore.save();
+            if (opponentIndex == kLastOpponent)
+                finalVictory = true;
+        }
+    }
+    simulation.goalPending = false;
+    simulation.goalByTeam0 = false;
+}
+
+void MatchScreen::moveSoundListener()
+{
+    if (!game || !game->soundSystem)
+        return;
+    const Matrix4 turn = matrixRotationQuaternion(camera.orientation);
+    const Vector3 forward = transformCoord(Vector3(0.0f, 0.0f, 1.0f), turn);
+    const Vector3 up = transformCoord(Vector3(0.0f, 1.0f, 0.0f), turn);
+    game->soundSystem->updateListener(Vector3(camera.x, camera.y, camera.z), forward, up);
+}
+
+void MatchScreen::runSubSteps(float dt)
+{
+    InputSystem* in = input;
+    const float mouseX = in ? in->mouseMoveX : 0.0f;
+    const float mouseY = in ? in->mouseMoveY : 0.0f;
+    forEachSubStep(dt, mouseX, mouseY, [&](float s, float shareX, float shareY) {
+        if (in) {
+            in->mouseMoveX = shareX;
+            in->mouseMoveY = shareY;
+        }
+        playerControl.update(s);
+        if (opponentControl)
+            opponentControl->update(s);
+        simulation.step(s);
+    });
+    if (in) {
+        in->mouseMoveX = mouseX;
+        in->mouseMoveY = mouseY;
+    }
+}
+
+void MatchScreen::update(float dt)
+{
+    PBScreen::update(dt);
+
+    if (quitPrompt && !leaving)
+        answerQuitPrompt();
+    if (keyPressed(Key::P) && !quitPrompt) {
+        paused = !paused;
+        // The player has taken the pause into his own hands.
+        pausedByDeviceLoss = false;
+        if (paused)
+            quietenRollingBall();
+    }
+    if (paused)
+        return;
+    if (keyPressed(Key::Escape)) {
+        paused = true;
+        quitPrompt = true;
+        quietenRollingBall();
+        return;
+    }
+    if (keyPressed(Key::D) && simulation.ballAtRest && (practice || simulation.restRegion == 0))
+        simulation.reportDeadBall(0);
+    announceGoal();
+    if (simulation.ballAtRest && simulation.restRegion == -1)
+        simulation.reportDeadBall(-1);
+    ticker.update(dt);
+    moveSoundListener();
+    runSubSteps(dt);
+    if (spinMeter)
+        spinMeter->value = simulation.state == InPlay
+                               ? std::clamp(simulation.spinRate / kFullSpinRate, -1.0f, 1.0f)
+                               : 0.0f;
+    if (display)
+        display->update();
+}

@@ -1,0 +1,226 @@
+// The match screen's life: its one-time set-up, the start of every match, leaving, device
+// loss and the timers that end a won or lost match.
+#include "screens/MatchScreen.h"
+
+#include "app/Game.h"
+#include "app/assets/ResourceManager.h"
+#include "app/log/ErrorLog.h"
+#include "audio/OpenALTableSounds.h"
+#include "control/FoosballAI.h"
+#include "control/Opponent.h"
+#include "control/ReleaseControl.h"
+#include "display/FoosballDisplayer.h"
+#include "display/TableCamera.h"
+#include "platform/time/GameClock.h"
+#include "render/Renderer.h"
+#include "render/effects/ShadowMap.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MatchSettings.h"
+#include "ui/widgets/GuiAtlas.h"
+#include "ui/widgets/PBSignedMeter.h"
+#include "ui/widgets/PBSteelLabel.h"
+
+MatchScreen::MatchScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    showsPointer = false;
+    simulation.addDeadBallListener(this);
+    playerControl.simulation = &simulation;
+    playerControl.rods = simulation.teams[0].rods;
+}
+
+// The renderer may already be gone when the game shuts down (it is released first), so
+// nothing here touches it; the table display only destroys its own objects.
+MatchScreen::~MatchScreen() = default;
+
+bool MatchScreen::load()
+{
+    if (loaded_)
+        return true;
+    if (!game || !renderer) {
+        logError("The match screen needs the game and its renderer.");
+        return false;
+    }
+    tableSounds = std::make_unique<OpenALTableSounds>(game->soundSystem, game->resourceManager);
+    simulation.tableSounds = tableSounds.get();
+
+    setTableCamera(camera);
+    renderer->camera = &camera;
+    if (renderer->shadowCapable)
+        setUpShadowMap(*renderer);  // on failure the table is simply drawn without shadows
+
+    const GuiAtlas::Rect& banner = GuiAtlas::GoalBanner;
+    goalBanner = AtlasImage{guiTexture, banner.x, banner.y, banner.width, banner.height};
+
+    spinMeter = new PBSignedMeter(this, 100, 22);
+    spinMeter->x = 250;
+    spinMeter->y = 706;
+    addComponent(spinMeter);
+    spinLabel = new PBSteelLabel(this, "BALL SPIN:", game->fontSmall);
+    spinLabel->x = 140;
+    spinLabel->y = 706;
+    spinLabel->width = 98;
+    addComponent(spinLabel);
+
+    display = std::make_unique<FoosballDisplayer>(renderer, &simulation, &playerControl);
+    loaded_ = true;
+    return true;
+}
+
+std::string MatchScreen::playerName() const
+{
+    const Profile* profile = game ? game->profileStore.currentProfile : nullptr;
+    return profile ? profile->name : std::string("PLAYER");
+}
+
+std::string MatchScreen::opponentName() const
+{
+    if (!game || opponentIndex < 0 || opponentIndex >= static_cast<int>(game->opponents.size()))
+        return std::string();
+    return game->opponents[opponentIndex]->name;
+}
+
+void MatchScreen::chooseOpponentController()
+{
+    // The previous match's controller stops hearing the table; a practice controller of
+    // that match is released only now, when nothing refers to it any more.
+    if (opponentControl)
+        simulation.removeSimulationListener(opponentControl);
+    opponentControl = nullptr;
+    practiceControl_.reset();
+
+    Opponent* opponent = nullptr;
+    if (game && game->profileStore.currentOpponent != -1) {
+        opponent = game->currentOpponentEntry();
+        if (!opponent || !opponent->ai)
+            logError("No opponent " + std::to_string(game->profileStore.currentOpponent) +
+                     "; the table is played as free practice.");
+    }
+    if (opponent && opponent->ai) {
+        opponentIndex = game->profileStore.currentOpponent;
+        opponentControl = opponent->ai;
+    } else {
+        opponentIndex = -1;
+        practiceControl_ = std::make_unique<ReleaseControl>();
+        opponentControl = practiceControl_.get();
+    }
+    opponentControl->rods = simulation.teams[1].rods;
+    opponentControl->simulation = &simulation;
+    opponentControl->initStates();
+    simulation.addSimulationListener(opponentControl);
+}
+
+void MatchScreen::onEnter()
+{
+    finalVictory = false;
+    paused = false;
+    quitPrompt = false;
+    leaving = false;
+    pausedByDeviceLoss = false;
+    // Timers of a match that was left before they ran out must not end this one.
+    timers.clear();
+
+    const Profile* profile = game ? game->profileStore.currentProfile : nullptr;
+    const Profile defaults;
+    const Profile& settings = profile ? *profile : defaults;
+    if (renderer)
+        renderer->shadowsEnabled = settings.shadows ? 1 : 0;
+    simulation.rimEnabled = settings.rim;
+
+    applyProfileToControl(settings, input, playerControl);
+    playerControl.rods = simulation.teams[0].rods;
+    playerControl.simulation = &simulation;
+    playerControl.initStates();
+
+    chooseOpponentController();
+    opponentPicture = game ? game->opponentPicture(opponentIndex) : nullptr;
+
+    practice = opponentIndex == -1;
+    simulation.practice = practice;
+    simulation.goalPending = false;
+    simulation.goalByTeam0 = false;
+    simulation.score[0] = 0;
+    simulation.score[1] = 0;
+    simulation.kickOffTeam = 0;
+    simulation.kickOff();
+
+    if (display)
+        display->startMatch();
+
+    timeBeginPeriod(1);
+}
+
+void MatchScreen::onLeave()
+{
+    if (display)
+        display->endMatch();
+    ticker.clear();
+    // A match left through the quit question still has its rolling voice; it would roll on
+    // under the menus until the next goal.
+    if (tableSounds)
+        tableSounds->stopRoll();
+}
+
+void MatchScreen::quietenRollingBall()
+{
+    if (tableSounds)
+        tableSounds->updateRoll(Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 0.0f, 0.0f));
+}
+
+void MatchScreen::onDeviceLost()
+{
+    if (!paused) {
+        paused = true;
+        pausedByDeviceLoss = true;
+        quietenRollingBall();
+    } else {
+        pausedByDeviceLoss = false;
+    }
+}
+
+void MatchScreen::onDeviceReset()
+{
+    if (pausedByDeviceLoss)
+        paused = false;
+    // The pause the loss caused is over; a later reset must not end a pause of the player.
+    pausedByDeviceLoss = false;
+}
+
+PBScreen* MatchScreen::screenAfterMatch() const
+{
+    if (!game)
+        return nullptr;
+    if (finalVictory && game->winnerScreen)
+        return game->winnerScreen;
+    if (game->playerScreen)
+        return game->playerScreen;
+    return game->profilesScreen;
+}
+
+void MatchScreen::leaveTo(PBScreen* target)
+{
+    if (!target) {
+        logError("The match has no menu to return to.");
+        return;
+    }
+    switchTo(target);
+}
+
+void MatchScreen::onTimer(const ScreenTimer& timer)
+{
+    if (timer.name == "applause") {
+        if (tableSounds)
+            tableSounds->playApplause();
+        addTimer("endmatch", kEndMatchDelay);
+    } else if (timer.name == "endmatch") {
+        // The player may already be on his way out through the quit question.
+        if (!leaving) {
+            leaving = true;
+            leaveTo(screenAfterMatch());
+        }
+    }
+}
+
+void MatchScreen::onDeadBall()
+{
+    ticker.queue("DEAD BALL");
+}

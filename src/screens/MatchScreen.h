@@ -1,0 +1,102 @@
+#pragma once
+// The screen a match or free practice is played on. It owns the table (the simulation),
+// the player's controller and the table sounds, picks the other side's controller at every
+// match start, runs the table in steps of at most 1 ms each frame, applies the match rules
+// around it (goals, the winner, dead balls, pause, quit), draws the head-up display over
+// the 3D table and hands over to the next screen when the match is over.
+#include "control/AssistedControl.h"
+#include "render/AtlasImage.h"
+#include "render/Camera.h"
+#include "screens/MessageTicker.h"
+#include "simulation/DeadBallListener.h"
+#include "simulation/Simulation.h"
+#include "ui/PBScreen.h"
+
+#include <memory>
+#include <string>
+
+class FoosballControl;
+class FoosballDisplayer;
+class PBSignedMeter;
+class PBSteelLabel;
+class ReleaseControl;
+class TableSounds;
+struct TextureRecord;
+
+class MatchScreen : public PBScreen, public DeadBallListener {
+public:
+    // A match is won with this many goals.
+    static constexpr int kWinningScore = 5;
+    // The last and strongest opponent; beating him ends the game.
+    static constexpr int kLastOpponent = 7;
+    static constexpr float kApplauseDelay = 1.0f;
+    static constexpr float kEndMatchDelay = 3.0f;
+
+    Simulation simulation;
+    AssistedControl playerControl;
+    // The opponent's FoosballAI (owned by its Opponent record) or the practice controller.
+    FoosballControl* opponentControl = nullptr;
+    // The table sounds of the running game; the simulation plays through it. A test may
+    // put a recorder in its place (and into simulation.tableSounds).
+    std::unique_ptr<TableSounds> tableSounds;
+    std::unique_ptr<FoosballDisplayer> display;
+    Camera camera;
+    PBSignedMeter* spinMeter = nullptr;  // owned by the components
+    PBSteelLabel* spinLabel = nullptr;   // owned by the components
+    MessageTicker ticker;
+    AtlasImage goalBanner;
+    TextureRecord* opponentPicture = nullptr;
+    bool paused = false;
+    bool quitPrompt = false;
+    bool leaving = false;
+    bool pausedByDeviceLoss = false;
+    bool finalVictory = false;
+    bool practice = false;
+    // The opponent of the running match, -1 in free practice.
+    int opponentIndex = -1;
+
+    MatchScreen(Game* game, Renderer* renderer);
+    ~MatchScreen() override;
+
+    // The start-up step: table sounds, camera, shadow map (when the device can draw it),
+    // goal banner, spin meter and its label, and the table display. false (after its error
+    // line) only when there is no game or renderer to build on.
+    bool load();
+
+    void update(float dt) override;
+    void draw(int pass) override;
+    void onEnter() override;
+    void onLeave() override;
+    void onDeviceLost() override;
+    void onDeviceReset() override;
+    void onTimer(const ScreenTimer& timer) override;
+
+    void onDeadBall() override;
+
+    // The names the HUD and the announcements use.
+    std::string playerName() const;
+    std::string opponentName() const;
+
+private:
+    void chooseOpponentController();
+    bool keyPressed(unsigned char key) const;
+    void answerQuitPrompt();
+    void announceGoal();
+    void runSubSteps(float dt);
+    void moveSoundListener();
+    // The rolling ball turned down to its resting loudness while the game stands still.
+    void quietenRollingBall();
+    // The menu a finished or abandoned match returns to.
+    PBScreen* screenAfterMatch() const;
+    void leaveTo(PBScreen* target);
+
+    void drawHud();
+    void drawScoreBox();
+    void drawNamePanels();
+    void drawControlPanels();
+    void drawTicker();
+    void drawPanel(int x, int y, int width, int height);
+
+    std::unique_ptr<ReleaseControl> practiceControl_;
+    bool loaded_ = false;
+};

@@ -1,0 +1,156 @@
+#include "screens/SettingsScreen.h"
+
+#include "app/Game.h"
+#include "app/log/ErrorLog.h"
+#include "profiles/Profile.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MenuPanel.h"
+#include "screens/SettingsRows.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
+#include "ui/widgets/PBSelector.h"
+
+namespace {
+
+// Labels end this far left of their selector; the profile name line sits above the rows.
+constexpr int kLabelGap = 12;
+constexpr int kNameY = 120;
+constexpr int kNameX = 320;
+constexpr int kPanelX = 150;
+constexpr int kPanelY = 105;
+constexpr int kPanelWidth = 815;
+constexpr int kPanelHeight = 440;
+
+bool isSoundSetting(const std::string& id)
+{
+    return id == "sound" || id == "soundVolume" || id == "music" || id == "musicVolume";
+}
+
+std::uint32_t textColour(const Game* game)
+{
+    return game && game->guiStyle ? game->guiStyle->colours[2] : 0xFFFFFFFFu;
+}
+
+} // namespace
+
+SettingsScreen::SettingsScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    framed = true;
+    title = "PLAYER SETTINGS";
+    KRFont* small = game ? game->fontSmall : nullptr;
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    GUIStyle* style = game ? game->guiStyle : nullptr;
+    // One panel under the name line, the labels and the selectors of both columns.
+    addComponent(new MenuBackdrop(game, kPanelX, kPanelY, kPanelWidth, kPanelHeight));
+    for (const SettingRow& row : settingRows()) {
+        const std::string id = row.id;
+        const std::vector<std::string>& values = id == "shadows" ? shadowValues(shadowsCapable()) : row.values;
+        PBSelector* s = new PBSelector(this, id, values, small, row.width, style);
+        s->x = row.x;
+        s->y = row.y;
+        addComponent(s);
+        selectors.push_back(s);
+    }
+    quitButton = addButton("quit", "BACK TO PLAYER MENU", 320, 610, 200);
+}
+
+bool SettingsScreen::shadowsCapable() const
+{
+    return renderer && renderer->shadowCapable;
+}
+
+Profile* SettingsScreen::currentProfile() const
+{
+    return game ? game->profileStore.currentProfile : nullptr;
+}
+
+PBSelector* SettingsScreen::selector(const std::string& id) const
+{
+    for (PBSelector* s : selectors)
+        if (s->id == id)
+            return s;
+    return nullptr;
+}
+
+void SettingsScreen::onEnter()
+{
+    const bool capable = shadowsCapable();
+    if (PBSelector* shadows = selector("shadows")) {
+        shadows->values = shadowValues(capable);
+        shadows->setIndex(0);
+    }
+    const Profile* profile = currentProfile();
+    if (!profile) {
+        logError("The settings screen was entered without a selected profile.");
+        return;
+    }
+    for (PBSelector* s : selectors)
+        s->setIndex(settingIndexFromProfile(*profile, s->id, capable));
+}
+
+void SettingsScreen::storeInto(Profile& profile) const
+{
+    const bool capable = shadowsCapable();
+    for (const PBSelector* s : selectors)
+        storeSettingIndex(profile, s->id, s->currentIndex, capable);
+}
+
+void SettingsScreen::applySoundFromSelectors()
+{
+    if (!game)
+        return;
+    // What the selectors show, not yet kept: the profile changes only on the way out.
+    const Profile* profile = currentProfile();
+    Profile shown = profile ? *profile : Profile();
+    storeInto(shown);
+    game->applySoundSettings(shown.soundSettings());
+}
+
+void SettingsScreen::leaveToPlayerMenu()
+{
+    if (!game)
+        return;
+    if (Profile* profile = currentProfile()) {
+        storeInto(*profile);
+        game->profileStore.setSoundSettings(profile->soundSettings());
+        game->applySoundSettings(profile->soundSettings());
+        // A failed save has written its error line and kept the old file; the settings
+        // stay in the profile and go out with the next save.
+        game->profileStore.save();
+    } else {
+        logError("The settings could not be stored: no profile is selected.");
+    }
+    if (game->playerScreen)
+        switchTo(game->playerScreen);
+}
+
+void SettingsScreen::onCommand(const std::string& id)
+{
+    if (id == "quit")
+        leaveToPlayerMenu();
+    else if (isSoundSetting(id))
+        applySoundFromSelectors();
+}
+
+void SettingsScreen::draw(int pass)
+{
+    PBScreen::draw(pass);
+    if (pass != 2 || !renderer || !game)
+        return;
+    KRFont* small = game->fontSmall;
+    const std::uint32_t white = textColour(game);
+    const std::string nameLabel = "PROFILE NAME:";
+    renderer->drawText(small, nameLabel, kNameX - kLabelGap - renderer->textWidth(small, nameLabel), kNameY, white);
+    if (const Profile* profile = currentProfile())
+        renderer->drawText(small, profile->name, kNameX, kNameY,
+                           game->guiStyle ? game->guiStyle->colours[3] : 0xFFFBAB18u);
+    const std::vector<SettingRow>& rows = settingRows();
+    for (std::size_t i = 0; i < rows.size() && i < selectors.size(); ++i) {
+        const PBSelector* s = selectors[i];
+        const std::string label = rows[i].label;
+        renderer->drawText(small, label, s->x - kLabelGap - renderer->textWidth(small, label), s->y + 9, white);
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The current profile's thirteen settings, one selector each with its label at its left.
+// Sound changes are heard at once; everything is stored into the profile and saved when
+// the player goes back to the player menu.
+#include "ui/PBScreen.h"
+
+#include <vector>
+
+class PBButton;
+class PBSelector;
+struct Profile;
+
+class SettingsScreen : public PBScreen {
+public:
+    // In the order of settingRows().
+    std::vector<PBSelector*> selectors;
+    PBButton* quitButton = nullptr;
+
+    SettingsScreen(Game* game, Renderer* renderer);
+
+    // Every selector shows the current profile's value.
+    void onEnter() override;
+    void onCommand(const std::string& id) override;
+    void draw(int pass) override;
+
+    PBSelector* selector(const std::string& id) const;
+
+private:
+    bool shadowsCapable() const;
+    Profile* currentProfile() const;
+    // The selectors copied into profile as the profile keeps them.
+    void storeInto(Profile& profile) const;
+    void applySoundFromSelectors();
+    void leaveToPlayerMenu();
+};

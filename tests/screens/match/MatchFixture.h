@@ -1,0 +1,131 @@
+#pragma once
+// A real match screen in a game without devices: the renderer draws into a recorder, the
+// fonts and the GUI style have empty textures (the glyph tables still give real widths),
+// the table sounds are recorded, errors and the save file go to a fresh temporary folder,
+// and plain screens stand in for the menus the match leaves to.
+#include "app/Game.h"
+#include "app/log/ErrorLog.h"
+#include "control/FoosballAI.h"
+#include "control/Opponent.h"
+#include "input/InputSystem.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MatchScreen.h"
+#include "simulation/RecordingTableSounds.h"
+#include "support/RecordingSpriteSink.h"
+#include "ui/GUIStyle.h"
+#include "ui/PBScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct MatchFixture : ::testing::Test {
+    Game game;
+    RecordingSpriteSink sink;
+    TextureRecord atlas, smallGlyphs, bigGlyphs;
+    std::filesystem::path folder;
+    MatchScreen* match = nullptr;
+    RecordingTableSounds* sounds = nullptr;
+    Profile* profile = nullptr;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/pitchbar_match_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        ASSERT_NE(made, nullptr);
+        folder = made;
+        setErrorLogPath((folder / "error.txt").string());
+        game.profileStore.filePath = (folder / "gamestate.dat").string();
+        gGame = &game;
+        game.renderer->spriteSink = &sink;
+        game.guiStyle = new GUIStyle(game.renderer);
+        game.guiStyle->texture = &atlas;
+        game.fontSmall = new PBFontSmall(&smallGlyphs);
+        game.fontBig = new PBFontBig(&bigGlyphs);
+        game.profilesScreen = standIn();
+        game.playerScreen = standIn();
+        game.winnerScreen = standIn();
+
+        match = new MatchScreen(&game, game.renderer);
+        game.matchScreen = match;
+        ASSERT_TRUE(match->load());
+        auto recorder = std::make_unique<RecordingTableSounds>();
+        recorder->recordRollUpdates = false;
+        sounds = recorder.get();
+        match->tableSounds = std::move(recorder);
+        match->simulation.tableSounds = sounds;
+
+        profile = game.profileStore.addProfile("ANN");
+        game.profileStore.selectProfile(profile);
+    }
+    void TearDown() override {
+        if (game.renderer->screen == match)
+            match->onLeave();
+        game.renderer->screen = nullptr;
+        gGame = nullptr;
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    PBScreen* standIn() {
+        PBScreen* s = new PBScreen(&game, game.renderer);
+        s->framed = true;
+        return s;
+    }
+
+    // A match against opponent `opponent` (-1: free practice), entered as a finished fade
+    // would enter it.
+    void start(int opponent) {
+        game.profileStore.currentOpponent = opponent;
+        match->transition = PBScreen::Shown;
+        match->transitionTime = 0.0f;
+        game.renderer->screen = match;
+        match->onEnter();
+    }
+
+    // One frame as the game runs it: the keys of the previous frame move to previousKeys,
+    // then `down` are the keys held now.
+    void frame(float dt, std::initializer_list<std::uint8_t> down = {}) {
+        InputSystem& in = *game.inputSystem;
+        std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
+        std::memset(in.keys, 0, sizeof in.keys);
+        for (std::uint8_t k : down) in.keys[k] = Key::DownBit;
+        match->update(dt);
+    }
+    // A key pressed and let go again (two frames).
+    void press(std::uint8_t key, float dt = 0.01f) {
+        frame(dt, {key});
+        frame(dt);
+    }
+    // round(seconds / dt) frames of dt.
+    void run(float seconds, float dt = 0.05f) {
+        const long frames = std::lround(seconds / dt);
+        for (long i = 0; i < frames; ++i) frame(dt);
+    }
+
+    PBScreen* current() const { return static_cast<PBScreen*>(game.renderer->screen); }
+    std::string opponentName(int i) const { return game.opponents[i]->name; }
+    bool errorFileExists() const { return std::filesystem::exists(folder / "error.txt"); }
+};
+
+// Stands in for the other side's controller and keeps what each update saw.
+struct StepSpy : FoosballControl {
+    const InputSystem* input = nullptr;
+    std::vector<float> steps;
+    std::vector<float> mouseX;
+    std::vector<float> mouseY;
+    void initStates() override {}
+    void update(float dt) override {
+        steps.push_back(dt);
+        mouseX.push_back(input ? input->mouseMoveX : 0.0f);
+        mouseY.push_back(input ? input->mouseMoveY : 0.0f);
+    }
+};

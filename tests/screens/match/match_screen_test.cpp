@@ -1,0 +1,378 @@
+// The match rules on a real match screen without a device: what a match start takes from
+// the profile, the frame's 1 ms steps, pause and the quit question, goals and the end of a
+// match, dead balls, and device loss.
+#include "MatchFixture.h"
+
+#include "control/ReleaseControl.h"
+#include "screens/MatchSettings.h"
+
+#include <algorithm>
+
+namespace {
+
+using MatchStart = MatchFixture;
+
+TEST_F(MatchStart, TakesTheProfileAndPutsTheChosenOpponentOnTheOtherSide)
+{
+    profile->rodSelection = kRodSelectionManual;
+    profile->assistedMode = false;
+    profile->horizontalMouseSens = 15;
+    profile->verticalMouseSens = 1;
+    profile->clickRotVel = 3;
+    profile->rotBoundaries = true;
+    profile->rodRotDir = 1;
+    profile->rim = false;
+    profile->shadows = false;
+    game.renderer->shadowsEnabled = 1;
+    start(3);
+
+    const AssistedControl& pc = match->playerControl;
+    EXPECT_EQ(2, pc.selectionMode);  // MANUAL starts on the midfield rod
+    EXPECT_FALSE(pc.assisted);
+    EXPECT_TRUE(pc.rotationLimits);
+    EXPECT_EQ(3, pc.clickRotationSpeed);
+    EXPECT_EQ(1, pc.reversedRotation);
+    EXPECT_FLOAT_EQ(15 * 0.007f / 7.5f, pc.rotationSensitivity);
+    EXPECT_FLOAT_EQ(1 * 0.045f / 7.5f, pc.shiftSensitivity);
+    EXPECT_EQ(game.inputSystem, pc.input);
+    EXPECT_EQ(match->simulation.teams[0].rods, pc.rods);
+    for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, pc.states[i]);
+    EXPECT_FALSE(match->simulation.rimEnabled);
+    EXPECT_EQ(0, game.renderer->shadowsEnabled);
+
+    FoosballAI* ai = game.opponents[3]->ai;
+    EXPECT_EQ(ai, match->opponentControl);
+    EXPECT_EQ(match->simulation.teams[1].rods, ai->rods);
+    EXPECT_EQ(&match->simulation, ai->simulation);
+    EXPECT_EQ(std::vector<SimulationListener*>{ai}, match->simulation.simulationListeners);
+    EXPECT_FALSE(match->practice);
+    EXPECT_FALSE(match->simulation.practice);
+
+    // The player kicks off from his midfield rod with both scores at nil.
+    const Simulation& sim = match->simulation;
+    EXPECT_FLOAT_EQ(sim.teams[0].rods[2].position + 3.5f, sim.ballPosition.x);
+    EXPECT_FLOAT_EQ(33.2f, sim.ballPosition.z);
+    EXPECT_EQ(0, sim.score[0]);
+    EXPECT_EQ(0, sim.score[1]);
+    EXPECT_EQ(1, sounds->count("roll-start"));
+    // The table display follows the player's rods while the match runs, and stops after.
+    EXPECT_EQ(1u, match->playerControl.listeners.size());
+    EXPECT_EQ(&match->camera, game.renderer->camera);
+    match->onLeave();
+    EXPECT_TRUE(match->playerControl.listeners.empty());
+}
+
+TEST_F(MatchStart, FreePracticeGetsAFreshLiftingSideAndDropsThePreviousOne)
+{
+    start(0);
+    start(-1);
+    ASSERT_EQ(1u, match->simulation.simulationListeners.size());
+    auto* lifting = dynamic_cast<ReleaseControl*>(match->opponentControl);
+    ASSERT_NE(nullptr, lifting);
+    EXPECT_EQ(lifting, match->simulation.simulationListeners[0]);
+    EXPECT_EQ(match->simulation.teams[1].rods, lifting->rods);
+    EXPECT_TRUE(match->practice);
+    EXPECT_TRUE(match->simulation.practice);
+    EXPECT_EQ(nullptr, match->opponentPicture);
+
+    start(-1);
+    ASSERT_EQ(1u, match->simulation.simulationListeners.size());
+    EXPECT_EQ(match->opponentControl, match->simulation.simulationListeners[0]);
+    start(1);
+    EXPECT_EQ(std::vector<SimulationListener*>{game.opponents[1]->ai}, match->simulation.simulationListeners);
+
+    // An opponent index beyond the table is played as practice, with an error line.
+    start(12);
+    EXPECT_TRUE(match->practice);
+    EXPECT_NE(nullptr, dynamic_cast<ReleaseControl*>(match->opponentControl));
+    EXPECT_TRUE(errorFileExists());
+}
+
+TEST(MatchSettings, StoredRodChoicesBecomeSelectionModes)
+{
+    EXPECT_EQ(2, selectionModeForProfile(kRodSelectionManual));
+    EXPECT_EQ(kSelectionAuto, selectionModeForProfile(kRodSelectionAuto));
+    EXPECT_EQ(kSelectionAll, selectionModeForProfile(kRodSelectionAll));
+    EXPECT_EQ(kSelectionBack, selectionModeForProfile(kRodSelectionBack));
+    EXPECT_EQ(kSelectionAuto, selectionModeForProfile(9));
+    EXPECT_EQ("3", rodSelectionLabel(2));
+    EXPECT_EQ("1", rodSelectionLabel(0));
+    EXPECT_EQ("AUTO", rodSelectionLabel(kSelectionAuto));
+    EXPECT_EQ("ALL", rodSelectionLabel(kSelectionAll));
+    EXPECT_EQ("BACK", rodSelectionLabel(kSelectionBack));
+}
+
+using MatchFrame = MatchFixture;
+
+TEST_F(MatchFrame, ASlowFrameRunsInMillisecondStepsSharingTheMouse)
+{
+    start(0);
+    StepSpy spy;
+    spy.input = game.inputSystem;
+    match->opponentControl = &spy;
+    const int counterBefore = match->playerControl.updateCounter;
+    game.inputSystem->mouseMoveX = 10.0f;
+    game.inputSystem->mouseMoveY = -5.0f;
+    frame(0.0125f);
+
+    ASSERT_EQ(13u, spy.steps.size());
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_FLOAT_EQ(0.001f, spy.steps[i]);
+        EXPECT_NEAR(0.8f, spy.mouseX[i], 1e-4f);  // 0.08 of the frame's movement each
+        EXPECT_NEAR(-0.4f, spy.mouseY[i], 1e-4f);
+    }
+    EXPECT_NEAR(0.0005f, spy.steps[12], 1e-5f);
+    EXPECT_NEAR(0.4f, spy.mouseX[12], 1e-3f);
+    // The player's controller ran once per step, and the frame's movement is back whole.
+    EXPECT_EQ((counterBefore + 13) % 10, match->playerControl.updateCounter);
+    EXPECT_FLOAT_EQ(10.0f, game.inputSystem->mouseMoveX);
+    EXPECT_FLOAT_EQ(-5.0f, game.inputSystem->mouseMoveY);
+
+    // The first frame of the game has no time: nothing runs and nothing divides by it.
+    spy.steps.clear();
+    frame(0.0f);
+    EXPECT_TRUE(spy.steps.empty());
+    match->opponentControl = game.opponents[0]->ai;
+}
+
+TEST_F(MatchFrame, WhilePausedNothingAdvancesButTheTableIsStillDrawn)
+{
+    start(0);
+    StepSpy spy;
+    match->opponentControl = &spy;
+    press(Key::P);
+    ASSERT_TRUE(match->paused);
+    spy.steps.clear();
+
+    Simulation& sim = match->simulation;
+    sim.placeBall(1.0f, 1.0f);  // where nobody reaches: a dead ball once play goes on
+    ASSERT_EQ(-1, sim.restRegion);
+    sim.score[0] = 1;
+    sim.goalPending = true;
+    sim.goalByTeam0 = true;
+    run(1.0f);
+    EXPECT_TRUE(spy.steps.empty());
+    EXPECT_FLOAT_EQ(1.0f, sim.ballPosition.x);  // no dead ball reported
+    EXPECT_TRUE(sim.goalPending);               // no goal announced
+    EXPECT_FALSE(match->ticker.showing());
+    sink.clear();
+    match->draw(2);
+    EXPECT_FALSE(sink.draws.empty());
+
+    press(Key::P);
+    EXPECT_FALSE(match->paused);
+    EXPECT_FALSE(spy.steps.empty());
+    EXPECT_FALSE(sim.goalPending);
+    EXPECT_EQ("ANN SCORES", match->ticker.text());
+    EXPECT_NE(1.0f, sim.ballPosition.x);  // restarted at a goalkeeper
+    match->opponentControl = game.opponents[0]->ai;
+}
+
+TEST_F(MatchFrame, OnlyYesOrNoAnswerTheQuitQuestion)
+{
+    start(0);
+    press(Key::Escape);
+    EXPECT_TRUE(match->paused);
+    EXPECT_TRUE(match->quitPrompt);
+    press(Key::P);
+    EXPECT_TRUE(match->paused);
+    EXPECT_TRUE(match->quitPrompt);
+    press(Key::N);
+    EXPECT_FALSE(match->paused);
+    EXPECT_FALSE(match->quitPrompt);
+
+    press(Key::Escape);
+    press(Key::Y);
+    EXPECT_TRUE(match->leaving);
+    run(1.0f);
+    EXPECT_EQ(game.playerScreen, current());
+    // The rolling ball does not follow the player into the menus.
+    EXPECT_FALSE(sounds->rolling);
+}
+
+using MatchEnd = MatchFixture;
+
+TEST_F(MatchEnd, TheOpponentsFifthGoalEndsTheMatchWithoutAWin)
+{
+    start(2);
+    Simulation& sim = match->simulation;
+    sim.score[1] = 5;
+    sim.score[0] = 3;
+    sim.goalPending = true;
+    sim.goalByTeam0 = false;
+    frame(0.01f);
+    EXPECT_EQ(opponentName(2) + " WINS", match->ticker.text());
+    EXPECT_EQ(&match->goalBanner, match->ticker.image());
+    EXPECT_FALSE(sim.goalPending);
+
+    run(0.9f);
+    EXPECT_EQ(0, sounds->count("applause"));
+    run(0.2f);
+    EXPECT_EQ(1, sounds->count("applause"));
+    run(2.7f);
+    EXPECT_EQ(match, current());
+    EXPECT_EQ(PBScreen::Shown, match->transition);
+    run(0.3f);  // 3 s after the applause the way out begins; the fade takes 0.8 s
+    EXPECT_EQ(PBScreen::FadingOut, match->transition);
+    run(0.9f);
+    EXPECT_EQ(game.playerScreen, current());
+    EXPECT_TRUE(game.profileStore.best.empty());
+    EXPECT_EQ(-1, profile->bestLevel);
+    EXPECT_FALSE(match->finalVictory);
+}
+
+TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
+{
+    profile->bestLevel = 6;
+    start(7);
+    Simulation& sim = match->simulation;
+    sim.score[0] = 5;
+    sim.score[1] = 2;
+    sim.goalPending = true;
+    sim.goalByTeam0 = true;
+    frame(0.01f);
+    EXPECT_EQ("ANN WINS", match->ticker.text());
+    EXPECT_TRUE(match->finalVictory);
+    EXPECT_EQ(7, profile->bestLevel);
+    EXPECT_EQ(2, profile->bestConceded);
+    ASSERT_EQ(1u, game.profileStore.best.size());
+    EXPECT_EQ(7, game.profileStore.best[0].level);
+    EXPECT_TRUE(std::filesystem::exists(folder / "gamestate.dat"));
+    run(5.0f);
+    EXPECT_EQ(game.winnerScreen, current());
+
+    // Beating any other opponent returns to the player menu; without a winner screen the
+    // last win does too.
+    start(4);
+    EXPECT_FALSE(match->finalVictory);
+    sim.score[0] = 5;
+    sim.goalPending = true;
+    sim.goalByTeam0 = true;
+    frame(0.01f);
+    EXPECT_FALSE(match->finalVictory);
+    run(5.0f);
+    EXPECT_EQ(game.playerScreen, current());
+
+    PBScreen* winner = game.winnerScreen;
+    game.winnerScreen = nullptr;
+    start(7);
+    sim.score[0] = 5;
+    sim.goalPending = true;
+    sim.goalByTeam0 = true;
+    frame(0.01f);
+    run(5.0f);
+    EXPECT_EQ(game.playerScreen, current());
+    game.winnerScreen = winner;
+}
+
+TEST_F(MatchEnd, TimersOfAnAbandonedMatchDoNotEndTheNextOne)
+{
+    start(1);
+    Simulation& sim = match->simulation;
+    sim.score[1] = 5;
+    sim.goalPending = true;
+    frame(0.01f);
+    press(Key::Escape);
+    press(Key::Y);
+    run(1.0f);
+    ASSERT_EQ(game.playerScreen, current());
+
+    start(1);
+    run(5.0f);
+    EXPECT_EQ(match, current());
+    EXPECT_EQ(PBScreen::Shown, match->transition);
+}
+
+using DeadBalls = MatchFixture;
+
+TEST_F(DeadBalls, DRestartsAtThePlayersGoalkeeperOnlyForARestingBallHeMayReport)
+{
+    start(-1);
+    Simulation& sim = match->simulation;
+    const float keeperX = sim.teams[0].rods[0].position + 3.5f;
+    sim.placeBall(100.0f, 33.2f);  // deep in the other half
+    ASSERT_EQ(1, sim.restRegion);
+    press(Key::D);
+    EXPECT_FLOAT_EQ(keeperX, sim.ballPosition.x);
+    EXPECT_EQ("DEAD BALL", match->ticker.text());
+
+    // A rolling ball is not dead.
+    sim.placeBall(60.0f, 20.0f);
+    sim.ballAtRest = false;
+    sim.ballVelocity = Vector3(30.0f, 0.0f, 0.0f);
+    press(Key::D);
+    EXPECT_GT(sim.ballPosition.x, 60.0f);
+
+    // Against an opponent a ball resting in his reach is his to play.
+    start(0);
+    sim.placeBall(100.0f, 33.2f);
+    frame(0.001f, {Key::D});
+    EXPECT_NEAR(100.0f, sim.ballPosition.x, 0.5f);
+    sim.placeBall(sim.teams[0].rods[1].position + 3.0f, 33.2f);  // in front of his defence
+    ASSERT_EQ(0, sim.restRegion);
+    frame(0.001f);  // D let go, so that the next frame presses it afresh
+    press(Key::D);
+    EXPECT_FLOAT_EQ(keeperX, sim.ballPosition.x);
+}
+
+TEST_F(DeadBalls, ABallOutOfEveryonesReachRestartsWithWhoeverTouchedItLast)
+{
+    start(0);
+    Simulation& sim = match->simulation;
+    sim.lastTouchTeam = 1;
+    sim.placeBall(1.0f, 1.0f);
+    frame(0.001f);
+    EXPECT_FLOAT_EQ(sim.length - sim.teams[1].rods[0].position - 3.5f, sim.ballPosition.x);
+    EXPECT_EQ("DEAD BALL", match->ticker.text());
+}
+
+TEST_F(DeadBalls, FreePracticeCountsNoGoalsAndAnnouncesNone)
+{
+    start(-1);
+    Simulation& sim = match->simulation;
+    for (Rod& rod : sim.teams[1].rods) rod.angle = -kHalfPi;  // figures already lifted
+    sim.placeBall(100.0f, 33.2f);
+    sim.ballAtRest = false;
+    sim.ballVelocity = Vector3(300.0f, 0.0f, 0.0f);
+    run(4.0f, 0.01f);
+    EXPECT_GE(sounds->count("score1"), 1);  // the ball went in
+    EXPECT_EQ(0, sim.score[0]);
+    EXPECT_FALSE(match->ticker.showing());
+    EXPECT_EQ(match, current());
+}
+
+using DeviceLoss = MatchFixture;
+
+TEST_F(DeviceLoss, PausesAndResumesOnlyItsOwnPause)
+{
+    start(0);
+    match->onDeviceLost();
+    EXPECT_TRUE(match->paused);
+    match->onDeviceReset();
+    EXPECT_FALSE(match->paused);
+
+    // The player's own pause outlasts a lost device.
+    press(Key::P);
+    match->onDeviceLost();
+    match->onDeviceReset();
+    EXPECT_TRUE(match->paused);
+    press(Key::P);
+
+    // Once the player has paused and resumed himself, the reset leaves his choice alone.
+    match->onDeviceLost();
+    press(Key::P);
+    press(Key::P);
+    ASSERT_TRUE(match->paused);
+    match->onDeviceReset();
+    EXPECT_TRUE(match->paused);
+
+    // So does the quit question.
+    press(Key::P);
+    press(Key::Escape);
+    match->onDeviceLost();
+    match->onDeviceReset();
+    EXPECT_TRUE(match->paused);
+    EXPECT_TRUE(match->quitPrompt);
+}
+
+} // namespace

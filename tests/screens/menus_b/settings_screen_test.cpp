@@ -1,0 +1,166 @@
+// The settings screen as the player uses it: selectors stepped with their arrows show and
+// store the profile's values, sound is heard at once, shadows stay as they are where the
+// device cannot draw them, and going back stores, saves and returns to the player menu.
+#include "audio/SoundSystem.h"
+#include "profiles/ProfileStore.h"
+#include "screens/SettingsRows.h"
+#include "screens/SettingsScreen.h"
+#include "screens/menus_b/MenusFixture.h"
+#include "ui/widgets/PBSelector.h"
+
+#include <AL/al.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct SettingsScreenTest : MenusFixture {
+    SettingsScreen* settings = nullptr;
+    Profile* ann = nullptr;
+
+    void SetUp() override {
+        MenusFixture::SetUp();
+        game.renderer->shadowCapable = true;
+        ann = game.profileStore.addProfile("ANN");
+        game.profileStore.selectProfile(ann);
+        settings = new SettingsScreen(&game, game.renderer);
+        game.settingsScreen = settings;
+    }
+    // Presses on a selector's arrows, as the player does (negative: the left arrow).
+    void press(const std::string& id, int steps) {
+        PBSelector* s = settings->selector(id);
+        ASSERT_NE(s, nullptr) << id;
+        for (int i = 0; i < std::abs(steps); ++i) s->onMouseDown(steps > 0 ? s->width - 5 : 5, 10);
+    }
+    std::string shown(const std::string& id) { return settings->selector(id)->currentValue(); }
+};
+
+TEST_F(SettingsScreenTest, SelectorsShowTheProfileAndGoingBackStoresAndSavesThem)
+{
+    ann->rim = false;
+    ann->clickRotVel = 15;
+    ann->rodRotDir = 1;
+    enter(settings);
+    EXPECT_EQ("OFF", shown("rim"));
+    EXPECT_EQ("15", shown("clickRotVel"));
+    EXPECT_EQ("OPPOSITE", shown("rodRotDir"));
+    EXPECT_EQ("AUTO", shown("rodSelection"));
+
+    // Horizontal sensitivity shown "7", rod selection "BACK", music off at volume 4.
+    press("horizontalMouseSens", -1);
+    press("rodSelection", 2);
+    press("music", -1);
+    press("musicVolume", -11);
+    EXPECT_EQ("7", shown("horizontalMouseSens"));
+    EXPECT_EQ("BACK", shown("rodSelection"));
+    EXPECT_EQ(8, ann->horizontalMouseSens) << "nothing is kept before the way out";
+
+    ASSERT_TRUE(click(settings, "quit"));
+    EXPECT_EQ(7, ann->horizontalMouseSens);
+    EXPECT_EQ(3, ann->rodSelection);
+    EXPECT_FALSE(ann->rim);
+    EXPECT_FALSE(game.profileStore.music) << "the store's sound block follows the profile";
+    EXPECT_EQ(4, game.profileStore.musicVolume);
+    EXPECT_EQ(game.playerScreen, afterFade(settings));
+
+    ProfileStore reread;
+    reread.filePath = game.profileStore.filePath;
+    EXPECT_TRUE(reread.load(true));
+    ASSERT_EQ(1u, reread.profiles.size());
+    EXPECT_EQ(7, reread.profiles[0]->horizontalMouseSens);
+    EXPECT_EQ(3, reread.profiles[0]->rodSelection);
+    EXPECT_EQ(4, reread.musicVolume);
+    EXPECT_FALSE(errorFileExists());
+}
+
+TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
+{
+    // OpenAL Soft's silent backend; this must come before the process's first OpenAL call.
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    ASSERT_TRUE(game.soundSystem->init());
+    game.musicSource = game.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
+    ASSERT_NE(game.musicSource, nullptr);
+    auto musicGain = [&] {
+        ALfloat gain = -1.0f;
+        alGetSourcef(game.soundSystem->sourceOf(game.musicSource), AL_GAIN, &gain);
+        return gain;
+    };
+    game.applySoundSettings(ann->soundSettings());
+    enter(settings);
+    press("soundVolume", -5);
+    EXPECT_FLOAT_EQ(10.0f / 15.0f, game.soundSystem->masterVolume());
+    press("sound", -1);
+    EXPECT_FLOAT_EQ(0.0f, game.soundSystem->masterVolume());
+    press("musicVolume", -10);
+    EXPECT_NEAR(5.0f / 15.0f * 0.6f, musicGain(), 1e-5) << "the music does not follow the effects";
+    press("music", -1);
+    EXPECT_NEAR(0.0f, musicGain(), 1e-5);
+    game.soundSystem->setMasterVolume(0.25f);
+    press("rim", -1);
+    EXPECT_FLOAT_EQ(0.25f, game.soundSystem->masterVolume()) << "other settings leave the sound alone";
+    EXPECT_EQ(15, ann->soundVolume) << "heard, but not kept before the way out";
+    game.soundSystem->stopVoice(game.musicSource);
+    game.musicSource = nullptr;
+}
+
+TEST_F(SettingsScreenTest, ShadowsStayAsTheyAreWhereTheDeviceCannotDrawThem)
+{
+    game.renderer->shadowCapable = false;
+    enter(settings);
+    EXPECT_EQ(std::vector<std::string>{"OFF"}, settings->selector("shadows")->values);
+    press("shadows", 1);  // nothing to step to
+    click(settings, "quit");
+    EXPECT_TRUE(ann->shadows);
+
+    game.renderer->shadowCapable = true;
+    enter(settings);
+    EXPECT_EQ("ON", shown("shadows"));
+    press("shadows", -1);
+    click(settings, "quit");
+    EXPECT_FALSE(ann->shadows);
+}
+
+TEST_F(SettingsScreenTest, AFailedSaveOrAMissingProfileNeitherCrashesNorLosesTheSettings)
+{
+    game.profileStore.filePath = (folder / "missing-folder" / "gamestate.dat").string();
+    enter(settings);
+    press("verticalMouseSens", 3);
+    click(settings, "quit");
+    EXPECT_EQ(11, ann->verticalMouseSens);
+    EXPECT_TRUE(errorFileExists());
+    EXPECT_EQ(game.playerScreen, afterFade(settings));
+
+    game.profileStore.selectProfile(nullptr);
+    std::filesystem::remove(folder / "error.txt");
+    enter(settings);
+    press("clickRotVel", 1);
+    click(settings, "quit");
+    EXPECT_TRUE(errorFileExists());
+    EXPECT_EQ(11, ann->verticalMouseSens);
+}
+
+TEST_F(SettingsScreenTest, LabelsSitLeftOfTheirSelectorsWithoutTouchingAnother)
+{
+    enter(settings);
+    sink.clear();
+    settings->draw(2);
+    for (const SettingRow& row : settingRows()) {
+        // The label's glyphs: on the selector's text line, left of it, right of the other
+        // column's selectors (x 320..440).
+        const float columnStart = row.x == 820 ? 440.0f : 0.0f;
+        int count = 0;
+        float leftmost = 1e9f, rightmost = -1;
+        for (const SpriteDraw& g : smallText()) {
+            if (g.dstY < row.y + 9 || g.dstY > row.y + 12 || g.dstX >= row.x || g.dstX < columnStart) continue;
+            ++count;
+            leftmost = std::min(leftmost, g.dstX);
+            rightmost = std::max(rightmost, g.dstX + g.dstW);
+        }
+        const std::string label = row.label;
+        EXPECT_EQ(static_cast<int>(label.size() - std::count(label.begin(), label.end(), ' ')), count) << label;
+        EXPECT_LT(rightmost, row.x - 4) << label;
+        EXPECT_GT(leftmost, columnStart + 10) << label;
+    }
+}
+
+}  // namespace
