@@ -32,7 +32,7 @@ e2e_wait_window() {
   local limit=${1:-20} i
   window_id=""
   for i in $(seq 1 $((limit * 10))); do
-    window_id=$(xdotool search --onlyvisible --name '^Pitchbar$' 2>/dev/null | head -n 1 || true)
+    window_id=$(xdotool search --all --onlyvisible --pid "$game_pid" --name '^Pitchbar$' 2>/dev/null | head -n 1 || true)
     [ -n "$window_id" ] && return 0
     kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended before showing its window: $(cat "$work/error.txt" 2>/dev/null) $(tail -5 "$work/game.log")"
     sleep 0.1

@@ -11,7 +11,7 @@ e2e_start
 # The failure is reported before the window would be shown; watch for it meanwhile.
 ended=""
 for i in $(seq 1 200); do
-  if xdotool search --onlyvisible --pid "$game_pid" --name '^Pitchbar$' >/dev/null 2>&1; then
+  if xdotool search --all --onlyvisible --pid "$game_pid" --name '^Pitchbar$' >/dev/null 2>&1; then
     e2e_fail "the window was shown although sound could not start"
   fi
   if ! kill -0 "$game_pid" 2>/dev/null; then ended=yes; break; fi
