@@ -43,6 +43,10 @@ std::string NewProfileScreen::typedName() const
 
 void NewProfileScreen::createProfile()
 {
+    // A second click while the screen fades out towards the new profile's player menu
+    // would find the name taken by the profile just made and show a refusal.
+    if (transition == FadingOut && next == game->playerScreen)
+        return;
     ProfileStore& store = game->profileStore;
     const std::string name = typedName();
     const std::string refusal = store.refusalFor(name);

@@ -46,11 +46,18 @@ Profile* ProfilesScreen::selectedProfile() const
 void ProfilesScreen::fillList()
 {
     // Names are unique, so the selection is kept by name: a profile deleted in the
-    // meantime leaves no row selected rather than selecting its neighbour.
+    // meantime leaves no row selected rather than selecting its neighbour. Without a
+    // selection the profile last played is offered again.
     const int oldRow = profilesList->selected();
     std::string selectedName;
-    if (oldRow >= 0 && oldRow < static_cast<int>(profilesList->items.size()))
+    bool keep = false;
+    if (oldRow >= 0 && oldRow < static_cast<int>(profilesList->items.size())) {
         selectedName = profilesList->items[static_cast<std::size_t>(oldRow)].text;
+        keep = true;
+    } else if (game && game->profileStore.currentProfile) {
+        selectedName = game->profileStore.currentProfile->name;
+        keep = true;
+    }
 
     profilesList->clear();
     if (game) {
@@ -60,7 +67,7 @@ void ProfilesScreen::fillList()
         const auto& profiles = game->profileStore.profiles;
         for (std::size_t i = 0; i < profiles.size(); ++i) {
             profilesList->addItem({profiles[i]->name, profileIcon, AtlasImage{nullptr, 0, 0, 0, 0}});
-            if (oldRow >= 0 && profiles[i]->name == selectedName && static_cast<int>(i) < profilesList->rowCount)
+            if (keep && profiles[i]->name == selectedName && static_cast<int>(i) < profilesList->rowCount)
                 profilesList->selectedRow = static_cast<int>(i);
         }
     }

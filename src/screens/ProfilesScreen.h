@@ -18,7 +18,8 @@ public:
 
     ProfilesScreen(Game* game, Renderer* renderer);
 
-    // Lists the profiles again; the selected profile stays selected while it exists.
+    // Lists the profiles again; the selected profile stays selected while it exists, and
+    // with no row selected the current profile is.
     void onEnter() override;
     void onCommand(const std::string& id) override;
 

@@ -155,6 +155,12 @@ TEST_F(MenusGl, PlayerMenuShowsTheOpponentAndItsPicture)
     EXPECT_GT(pictureColours.size(), 30u);
     // "PLAY!" is enabled for the opponent to beat next: its label is white.
     EXPECT_GT(whiteInk(image, 370, 440, 727, 472), 20);
+
+    // A new profile: the longest level text still stands on the panel.
+    game.profileStore.selectProfile(game.profileStore.addProfile("BOB"));
+    const auto fresh = frame(game.playerScreen, "player_menu_new");
+    ASSERT_FALSE(fresh.empty());
+    EXPECT_GT(orangeInk(fresh, 370, 100, 760, 126), 60);
 }
 
 TEST_F(MenusGl, ProfileQuestionsAndTheWinnerScreenAreDrawn)

@@ -63,6 +63,11 @@ TEST_F(MainMenu, SelectionSurvivesAVisitOnlyWhileItsProfileExists)
     enter(menu);
     EXPECT_EQ(-1, menu->profilesList->selected());
     EXPECT_FALSE(button(menu, "delete")->enabled);
+    // Back from playing with CARL (now the second row), his row is offered.
+    game.profileStore.selectProfile(game.profileStore.profiles[1].get());
+    enter(menu);
+    EXPECT_EQ(1, menu->profilesList->selected());
+    EXPECT_TRUE(button(menu, "play")->enabled);
 }
 
 TEST_F(MainMenu, CommandsLeadToTheirScreens)
@@ -167,9 +172,13 @@ TEST_F(NewProfile, ANewNameIsSavedSelectedAndPlayed)
     }
     EXPECT_EQ("BOB", create->editor->text);
     click(create, "play");
+    create->update(0.3f);
+    click(create, "play");  // a double click, still on the way out
+    EXPECT_EQ("", create->message);
     EXPECT_EQ(player, afterFade(create));
 
     ASSERT_EQ(1u, game.profileStore.profiles.size());
+    EXPECT_EQ(player, create->next);
     Profile* bob = game.profileStore.profiles[0].get();
     EXPECT_EQ("BOB", bob->name);
     EXPECT_EQ(bob, game.profileStore.currentProfile);
