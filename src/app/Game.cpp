@@ -15,10 +15,15 @@
 #include "render/fonts/PBFontSmall.h"
 #include "screens/BestAchievementsScreen.h"
 #include "screens/CreatorsScreen.h"
+#include "screens/DeleteProfileScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/InitScreen.h"
 #include "screens/MatchScreen.h"
+#include "screens/NewProfileScreen.h"
+#include "screens/PlayerScreen.h"
+#include "screens/ProfilesScreen.h"
 #include "screens/SettingsScreen.h"
+#include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
 
@@ -121,10 +126,15 @@ void Game::createMenus()
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
+    profilesScreen = new ProfilesScreen(this, renderer);
+    newProfileScreen = new NewProfileScreen(this, renderer);
+    deleteProfileScreen = new DeleteProfileScreen(this, renderer);
+    playerScreen = new PlayerScreen(this, renderer);
     settingsScreen = new SettingsScreen(this, renderer);
     bestAchievementsScreen = new BestAchievementsScreen(this, renderer);
     creatorsScreen = new CreatorsScreen(this, renderer);
     helpScreen = new HelpScreen(this, renderer);
+    winnerScreen = new WinnerScreen(this, renderer);
 }
 
 void Game::applySoundSettings(const SoundSettings& s)

@@ -4,6 +4,7 @@
 #include "app/assets/TextureRecord.h"
 #include "control/Opponent.h"
 #include "render/Renderer.h"
+#include "screens/MenuNavigation.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "ui/GUIStyle.h"
@@ -40,8 +41,8 @@ BestAchievementsScreen::BestAchievementsScreen(Game* g, Renderer* r) : PBScreen(
 
 void BestAchievementsScreen::onCommand(const std::string& id)
 {
-    if (id == "back" && game && game->profilesScreen)
-        switchTo(game->profilesScreen);
+    if (id == "back" && game)
+        goToScreen(this, game->profilesScreen, "main menu");
 }
 
 void BestAchievementsScreen::draw(int pass)

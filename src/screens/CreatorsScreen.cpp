@@ -5,6 +5,7 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/HighlightWords.h"
+#include "screens/MenuNavigation.h"
 #include "screens/MenuPanel.h"
 #include "screens/MenuTexts.h"
 #include "ui/GUIStyle.h"
@@ -22,8 +23,8 @@ CreatorsScreen::CreatorsScreen(Game* g, Renderer* r) : PBScreen(g, r)
 
 void CreatorsScreen::onCommand(const std::string& id)
 {
-    if (id == "back" && game && game->profilesScreen)
-        switchTo(game->profilesScreen);
+    if (id == "back" && game)
+        goToScreen(this, game->profilesScreen, "main menu");
 }
 
 void CreatorsScreen::draw(int pass)

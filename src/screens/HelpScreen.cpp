@@ -5,6 +5,7 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/HighlightWords.h"
+#include "screens/MenuNavigation.h"
 #include "screens/MenuPanel.h"
 #include "screens/MenuTexts.h"
 #include "ui/GUIStyle.h"
@@ -52,8 +53,7 @@ void HelpScreen::onCommand(const std::string& id)
         refreshButtons();
     } else if (id == "back") {
         PBScreen* target = returnScreen ? returnScreen : (game ? game->profilesScreen : nullptr);
-        if (target)
-            switchTo(target);
+        goToScreen(this, target, "main menu");
     }
 }
 

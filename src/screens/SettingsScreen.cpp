@@ -6,6 +6,7 @@
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
+#include "screens/MenuNavigation.h"
 #include "screens/MenuPanel.h"
 #include "screens/SettingsRows.h"
 #include "ui/GUIStyle.h"
@@ -123,8 +124,7 @@ void SettingsScreen::leaveToPlayerMenu()
     } else {
         logError("The settings could not be stored: no profile is selected.");
     }
-    if (game->playerScreen)
-        switchTo(game->playerScreen);
+    goToScreen(this, game->playerScreen, "player menu");
 }
 
 void SettingsScreen::onCommand(const std::string& id)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The game starts, its window covers the 1024x768 screen with the loading picture, and a
-# close request saves the profiles and ends it with exit code 0 and nothing in error.txt.
+# The game starts, its window covers the 1024x768 screen with the loading picture (even
+# without a window manager to grant full screen), Alt+Enter goes to the 940x700 window and
+# back, and a close request saves the profiles and ends it with exit code 0 and nothing in
+# error.txt.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
@@ -11,15 +13,20 @@ e2e_start
 e2e_wait_window 20
 sleep 1.5  # a few frames of the loading screen
 
-eval "$(xdotool getwindowgeometry --shell "$window_id")"
-# A bare X server has no window manager to grant full screen; only report the size.
-echo "window is ${WIDTH}x${HEIGHT}"
+e2e_wait_geometry 0 0 1024 768 || e2e_fail "the window does not cover the screen: ${WIDTH}x${HEIGHT} at $X,$Y"
 
 import -window root "$out/start_and_close.png" || e2e_fail "no screenshot"
 brightest=$(e2e_brightest "$out/start_and_close.png")
 if [ -f "$PITCHBAR_RESOURCES/textures/loadingpic.png" ]; then
   [ "$brightest" -gt 16 ] || e2e_fail "the screen is black (brightest channel $brightest)"
 fi
+
+# Alt+Enter: to the window and back to full screen. Keys go where the pointer is.
+xdotool mousemove 512 384
+xdotool key alt+Return
+e2e_wait_geometry 100 100 940 700 || e2e_fail "Alt+Enter did not give the 940x700 window: ${WIDTH}x${HEIGHT} at $X,$Y"
+xdotool key alt+Return
+e2e_wait_geometry 0 0 1024 768 || e2e_fail "a second Alt+Enter did not cover the screen again: ${WIDTH}x${HEIGHT} at $X,$Y"
 
 e2e_stop_and_wait 10
 [ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"

@@ -1,8 +1,12 @@
 // Listener lists, dead-ball reporting, kick-off, the reach-region timer and the rolling and
 // rod-wall sounds.
+#include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "SimulationFixture.h"
+#include "app/log/ErrorLog.h"
 
 namespace {
 struct CountingDeadBallListener : DeadBallListener {
@@ -71,9 +75,20 @@ TEST_F(SimulationEvents, DeadBallGoesToTheGoalkeeperOfTheRightSide) {
     EXPECT_FLOAT_EQ(sim.ballPosition.x, 9.5f);
     EXPECT_TRUE(sim.ballAtRest);
 
-    // A team index that names no side restarts at team 0 instead of reading past the teams.
+    // A team index that names no side restarts at team 0 instead of reading past the teams,
+    // and says so in an error file of the test's own (not the working folder's error.txt).
+    const std::string errors = ::testing::TempDir() + "pitchbar_dead_ball_error.txt";
+    std::remove(errors.c_str());
+    setErrorLogPath(errors);
     sim.reportDeadBall(7);
+    setErrorLogPath("error.txt");
     EXPECT_FLOAT_EQ(sim.ballPosition.x, 9.5f);
+    std::ifstream in(errors);
+    std::string line;
+    EXPECT_TRUE(std::getline(in, line));
+    EXPECT_NE(line.find("no team 7"), std::string::npos) << line;
+    in.close();
+    std::remove(errors.c_str());
 }
 
 TEST_F(SimulationEvents, CornerBallComesToRestOutOfReach) {

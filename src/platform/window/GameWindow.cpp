@@ -1,6 +1,7 @@
 #include "platform/window/GameWindow.h"
 
 #include "app/log/ErrorLog.h"
+#include "platform/window/DesktopCover.h"
 #include "platform/window/WindowIcon.h"
 
 #include <SDL.h>
@@ -50,20 +51,46 @@ void GameWindow::show()
     if (!window_)
         return;
     SDL_ShowWindow(window_);
-    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    enterFullscreen();
     SDL_RaiseWindow(window_);
+}
+
+void GameWindow::enterFullscreen()
+{
+    // Desktop full screen is the window manager's to grant; without one the request would
+    // be dropped while SDL reports the desktop size, so the desktop is covered by hand.
+    if (windowManagerGrantsFullscreen(window_) &&
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0)
+        return;
+    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN)
+        SDL_SetWindowFullscreen(window_, 0);
+    coveringDesktop_ = coverDesktop(window_);
+}
+
+void GameWindow::leaveFullscreen()
+{
+    if (coveringDesktop_) {
+        coveringDesktop_ = false;
+        uncoverDesktop(window_, kLeft, kTop, kWidth, kHeight);
+        return;
+    }
+    SDL_SetWindowFullscreen(window_, 0);
 }
 
 bool GameWindow::isFullscreen() const
 {
-    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    return window_ &&
+           (coveringDesktop_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0);
 }
 
 void GameWindow::toggleFullscreen()
 {
     if (!window_)
         return;
-    SDL_SetWindowFullscreen(window_, isFullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (isFullscreen())
+        leaveFullscreen();
+    else
+        enterFullscreen();
 }
 
 bool GameWindow::hasInputFocus() const

@@ -42,7 +42,9 @@ public:
     // 940x700 at (100, 100), ready for an OpenGL 3.3 core context with a double-buffered
     // colour-only default framebuffer. false (after writing the error line) on failure.
     bool create();
-    // Shows the window, then makes it full screen on the desktop's own resolution.
+    // Shows the window, then makes it full screen on the desktop's own resolution: through
+    // the window manager where there is one, otherwise as a borderless window covering the
+    // desktop.
     void show();
     // Alt+Enter: between the window and full screen.
     void toggleFullscreen();
@@ -68,7 +70,12 @@ public:
     bool dispatch(const SDL_Event& event, WindowClient& client);
 
 private:
+    void enterFullscreen();
+    void leaveFullscreen();
+
     SDL_Window* window_ = nullptr;
+    // Full screen made by hand (no window manager to grant it): borderless over the desktop.
+    bool coveringDesktop_ = false;
     bool ownsSdl_ = false;
     bool quitRequested_ = false;
     bool closed_ = false;

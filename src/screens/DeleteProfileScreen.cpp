@@ -1,0 +1,67 @@
+#include "screens/DeleteProfileScreen.h"
+
+#include "app/Game.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MenuNavigation.h"
+#include "ui/GUIStyle.h"
+
+DeleteProfileScreen::DeleteProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    framed = true;
+    title = "DELETE PROFILE";
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    addButton("yes", "YES", 359, 400, 116);
+    addButton("no", "NO", 549, 400, 116);
+}
+
+std::string DeleteProfileScreen::question() const
+{
+    // A name read from a save file may hold brackets; they would end the highlight early.
+    std::string shown;
+    for (char c : profileName)
+        if (c != '[' && c != ']')
+            shown += c;
+    return "ARE YOU SURE YOU WANT TO DELETE THE PROFILE [" + shown + "]?";
+}
+
+void DeleteProfileScreen::onCommand(const std::string& id)
+{
+    if (!game)
+        return;
+    if (id == "yes") {
+        ProfileStore& store = game->profileStore;
+        const auto& profiles = store.profiles;
+        for (std::size_t i = 0; i < profiles.size(); ++i) {
+            if (profiles[i]->name == profileName) {
+                store.removeProfile(static_cast<int>(i));
+                store.save();
+                break;
+            }
+        }
+        profileName.clear();
+        goToScreen(this, game->profilesScreen, "main menu");
+    } else if (id == "no") {
+        goToScreen(this, game->profilesScreen, "main menu");
+    }
+}
+
+void DeleteProfileScreen::draw(int pass)
+{
+    PBScreen::draw(pass);
+    if (pass != 2 || !renderer || !game || !game->fontSmall)
+        return;
+    GUIStyle* style = game->guiStyle;
+    const std::string text = question();
+    const int width = renderer->textWidthWithoutBrackets(game->fontSmall, text);
+    if (style) {
+        const int boxWidth = width + 60;
+        style->drawSolid(512 - boxWidth / 2, 344, boxWidth, 22, style->colours[0]);
+        style->drawFrame(512 - boxWidth / 2, 344, boxWidth, 22);
+    }
+    renderer->drawTwoColourText(game->fontSmall, text, 512 - width / 2, 350,
+                                style ? style->colours[2] : 0xFFFFFFFFu,
+                                style ? style->colours[3] : 0xFFFBAB18u);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Asks before a profile is deleted. The main menu names the profile before it switches here.
+#include "ui/PBScreen.h"
+
+#include <string>
+
+class DeleteProfileScreen : public PBScreen {
+public:
+    std::string profileName;
+
+    DeleteProfileScreen(Game* game, Renderer* renderer);
+
+    void onCommand(const std::string& id) override;
+    void draw(int pass) override;
+
+    // "ARE YOU SURE YOU WANT TO DELETE THE PROFILE [name]?" with the name highlighted.
+    std::string question() const;
+};

@@ -1,0 +1,27 @@
+#include "screens/MenuNavigation.h"
+
+#include "app/Game.h"
+#include "app/log/ErrorLog.h"
+#include "screens/HelpScreen.h"
+#include "ui/PBScreen.h"
+
+bool goToScreen(PBScreen* from, PBScreen* target, const std::string& targetName)
+{
+    if (!from)
+        return false;
+    if (!target) {
+        logError("The " + targetName + " screen does not exist; the menu stays where it is.");
+        return false;
+    }
+    from->switchTo(target);
+    return true;
+}
+
+bool openHelp(PBScreen* from)
+{
+    if (!from || !from->game)
+        return false;
+    if (HelpScreen* help = dynamic_cast<HelpScreen*>(from->game->helpScreen))
+        help->returnScreen = from;
+    return goToScreen(from, from->game->helpScreen, "help");
+}

@@ -1,0 +1,104 @@
+#include "screens/NewProfileScreen.h"
+
+#include "app/Game.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MenuNavigation.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/PBEditor.h"
+
+NewProfileScreen::NewProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    framed = true;
+    title = "NEW PROFILE";
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    editor = new PBEditor(this, "", game ? game->fontSmall : nullptr);
+    editor->x = kEditorX;
+    editor->y = kEditorY;
+    addComponent(editor);
+    addButton("play", "PLAY", 359, 340, 116);
+    addButton("cancel", "CANCEL", 485, 340, 180);
+}
+
+void NewProfileScreen::onEnter()
+{
+    editor->text.clear();
+    message.clear();
+    // The field is the only thing to fill in here: typing can start at once.
+    editor->hasFocus = true;
+    focused = editor;
+}
+
+std::string NewProfileScreen::typedName() const
+{
+    const std::string& text = editor->text;
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "";
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+void NewProfileScreen::createProfile()
+{
+    // A second click while the screen fades out towards the new profile's player menu
+    // would find the name taken by the profile just made and show a refusal.
+    if (transition == FadingOut && next == game->playerScreen)
+        return;
+    ProfileStore& store = game->profileStore;
+    const std::string name = typedName();
+    const std::string refusal = store.refusalFor(name);
+    if (!refusal.empty()) {
+        message = refusal;
+        return;
+    }
+    Profile* profile = store.addProfile(name);
+    store.selectProfile(profile);
+    game->applySoundSettings(profile->soundSettings());
+    // A failed save has written its own error line; the profile still plays this session.
+    store.save();
+    message.clear();
+    goToScreen(this, game->playerScreen, "player");
+}
+
+void NewProfileScreen::onCommand(const std::string& id)
+{
+    if (!game)
+        return;
+    if (id == "play")
+        createProfile();
+    else if (id == "cancel")
+        goToScreen(this, game->profilesScreen, "main menu");
+}
+
+void NewProfileScreen::draw(int pass)
+{
+    PBScreen::draw(pass);
+    if (pass != 2 || !renderer || !game || !game->fontSmall)
+        return;
+    GUIStyle* style = game->guiStyle;
+    const std::uint32_t text = style ? style->colours[2] : 0xFFFFFFFFu;
+    const std::string label = "PROFILE NAME.";
+    const int labelWidth = renderer->textWidth(game->fontSmall, label);
+    // The label sits on its own plate left of the field, ending where the play button ends.
+    const int labelX = 475 - labelWidth - 5;
+    if (style) {
+        style->drawSolid(labelX - 5, kEditorY, labelWidth + 10, 20, style->colours[0]);
+        style->drawFrame(labelX - 5, kEditorY, labelWidth + 10, 20);
+    }
+    renderer->drawText(game->fontSmall, label, labelX, kEditorY + 6, text);
+
+    if (message.empty())
+        return;
+    const int messageWidth = renderer->textWidth(game->fontSmall, message);
+    const int boxWidth = messageWidth + 60;
+    const int boxX = 512 - boxWidth / 2;
+    if (style) {
+        style->drawSolid(boxX, kMessageY, boxWidth, 22, style->colours[0]);
+        style->drawFrame(boxX, kMessageY, boxWidth, 22);
+    }
+    renderer->drawText(game->fontSmall, message, 512 - messageWidth / 2, kMessageY + 6,
+                       style ? style->colours[3] : 0xFFFBAB18u);
+}

@@ -1,0 +1,186 @@
+#include "screens/PlayerScreen.h"
+
+#include "app/Game.h"
+#include "control/Opponent.h"
+#include "render/Renderer.h"
+#include "render/fonts/GlyphTables.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/MenuNavigation.h"
+#include "screens/MenuPanel.h"
+#include "screens/MenuTexts.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/GuiAtlas.h"
+#include "ui/widgets/PBButton.h"
+#include "ui/widgets/PBList.h"
+
+#include <algorithm>
+
+PlayerScreen::PlayerScreen(Game* g, Renderer* r) : PBScreen(g, r)
+{
+    framed = true;
+    title = "PLAYER MENU";
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+
+    opponentsList = new PBList(this, "opponentslist", "OPPONENTS", game ? game->fontSmall : nullptr, true);
+    // The lock marks sit at the right end of a row; the left end stays free for the name.
+    opponentsList->showFirstSprite = false;
+    opponentsList->x = 110;
+    opponentsList->y = 200;
+    addComponent(opponentsList);
+    playButton = addButton("play", "PLAY!", 370, 440, 357);
+    addButton("practice", "FREE PRACTICE", 744, 440, 170);
+    addButton("help", "HELP", 370, 670, 170);
+    addButton("settings", "PLAYER SETTINGS", 557, 670, 170);
+    addButton("quit", "QUIT TO MAIN MENU", 744, 670, 170);
+    fillList();
+    refreshPlayButton();
+}
+
+Profile* PlayerScreen::profile() const
+{
+    return game ? game->profileStore.currentProfile : nullptr;
+}
+
+bool PlayerScreen::unlocked(int opponent) const
+{
+    const Profile* p = profile();
+    return p && game && opponent < static_cast<int>(game->opponents.size()) && p->canPlay(opponent);
+}
+
+std::vector<std::string> PlayerScreen::opponentNames() const
+{
+    std::vector<std::string> names;
+    if (game)
+        for (const auto& opponent : game->opponents)
+            names.push_back(opponent->name);
+    return names;
+}
+
+std::vector<int> PlayerScreen::descriptionLineWidths()
+{
+    // Lines that start above the picture's lower edge stop short of the picture; below
+    // it they may run to the right edge of the free-practice button.
+    std::vector<int> widths;
+    const int pictureBottom = kPictureY + 128;
+    for (int y = kDescriptionY; y + FontTables::SmallLineHeight <= 440; y += FontTables::SmallLineHeight)
+        widths.push_back(y < pictureBottom ? kPictureX - 16 - kValueX : 914 - kValueX);
+    return widths;
+}
+
+void PlayerScreen::fillList()
+{
+    const int keep = opponentsList->selected();
+    opponentsList->clear();
+    if (!game)
+        return;
+    TextureRecord* atlas = game->guiStyle ? game->guiStyle->texture : nullptr;
+    const Profile* p = profile();
+    for (int i = 0; i < static_cast<int>(game->opponents.size()); ++i) {
+        const bool beaten = p && i <= p->bestLevel;
+        const GuiAtlas::Rect& mark =
+            beaten ? GuiAtlas::BeatenMark : unlocked(i) ? GuiAtlas::UnlockedMark : GuiAtlas::LockedMark;
+        opponentsList->addItem({game->opponents[static_cast<std::size_t>(i)]->name, AtlasImage{nullptr, 0, 0, 0, 0},
+                                AtlasImage{atlas, mark.x, mark.y, mark.width, mark.height}});
+    }
+    if (keep >= 0 && keep < static_cast<int>(opponentsList->items.size()))
+        opponentsList->selectedRow = keep;
+}
+
+void PlayerScreen::selectOpponent(int index)
+{
+    const int count = static_cast<int>(opponentsList->items.size());
+    selectedOpponent = index >= 0 && index < count ? index : -1;
+    opponentsList->selectedRow = selectedOpponent;
+    refreshPlayButton();
+}
+
+void PlayerScreen::refreshPlayButton()
+{
+    const bool open = selectedOpponent >= 0 && unlocked(selectedOpponent);
+    playButton->setLabel(open ? "PLAY!" : "NOT AVAILABLE YET");
+    if (playButton->icon)
+        playButton->labelOffset += playButton->icon->width + 6;
+    playButton->enabled = open;
+}
+
+void PlayerScreen::onEnter()
+{
+    fillList();
+    const Profile* p = profile();
+    if (p != lastProfile_ || selectedOpponent < 0) {
+        const int last = static_cast<int>(opponentsList->items.size()) - 1;
+        selectOpponent(p ? std::min(p->bestLevel + 1, last) : 0);
+    } else {
+        selectOpponent(selectedOpponent);
+    }
+    lastProfile_ = p;
+}
+
+void PlayerScreen::onCommand(const std::string& id)
+{
+    if (!game)
+        return;
+    if (id == "opponentslist") {
+        // A press beside the rows keeps the opponent shown rather than leaving the
+        // details empty.
+        const int row = opponentsList->selected();
+        selectOpponent(row >= 0 ? row : selectedOpponent);
+    } else if (id == "play") {
+        if (selectedOpponent < 0 || !unlocked(selectedOpponent))
+            return;
+        game->profileStore.currentOpponent = selectedOpponent;
+        goToScreen(this, game->matchScreen, "match");
+    } else if (id == "practice") {
+        game->profileStore.currentOpponent = -1;
+        goToScreen(this, game->matchScreen, "match");
+    } else if (id == "help") {
+        openHelp(this);
+    } else if (id == "settings") {
+        goToScreen(this, game->settingsScreen, "player settings");
+    } else if (id == "quit") {
+        goToScreen(this, game->profilesScreen, "main menu");
+    }
+}
+
+void PlayerScreen::draw(int pass)
+{
+    PBScreen::draw(pass);
+    if (pass != 2 || !renderer || !game || !game->fontSmall)
+        return;
+    KRFont* font = game->fontSmall;
+    GUIStyle* style = game->guiStyle;
+    const std::uint32_t normal = style ? style->colours[2] : 0xFFFFFFFFu;
+    const std::uint32_t highlight = style ? style->colours[3] : 0xFFFBAB18u;
+
+    const Profile* p = profile();
+    const std::vector<std::string> names = opponentNames();
+    const char* labels[] = {"PROFILE:", "LEVEL:", "BEST ACHIEVEMENT:"};
+    const std::string values[] = {
+        p ? p->name : "",
+        p ? levelText(p->bestLevel, names) : "",
+        p ? bestAchievementText(p->bestLevel, p->bestConceded, names) : "",
+    };
+    // The texts stand on panels: straight on the table picture they would be hard to read.
+    int valuesWidth = 0;
+    for (const std::string& value : values)
+        valuesWidth = std::max(valuesWidth, renderer->textWidth(font, value));
+    drawMenuPanel(game, 150, 68, std::max(kValueX + valuesWidth + 20, 690) - 150, 96);
+    drawMenuPanel(game, kValueX - 20, kPictureY - 12, 914 + 16 - (kValueX - 20), 425 - (kPictureY - 12));
+    for (int i = 0; i < 3; ++i) {
+        const int y = 80 + 30 * i;
+        renderer->drawText(font, labels[i], kLabelRight - renderer->textWidth(font, labels[i]), y, normal);
+        renderer->drawText(font, values[i], kValueX, y, highlight);
+    }
+
+    renderer->drawText(font, "SELECTED OPPONENT:", kValueX, kPictureY, normal);
+    if (selectedOpponent < 0 || selectedOpponent >= static_cast<int>(game->opponents.size()))
+        return;
+    const Opponent& opponent = *game->opponents[static_cast<std::size_t>(selectedOpponent)];
+    renderer->drawText(font, opponent.name, 550, kPictureY, highlight);
+    renderer->drawWrappedText(font, opponent.description, kValueX, kDescriptionY, normal, highlight,
+                              descriptionLineWidths());
+    if (TextureRecord* picture = game->opponentPicture(selectedOpponent))
+        renderer->drawTexture(picture, kPictureX, kPictureY);
+}

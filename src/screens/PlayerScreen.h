@@ -1,0 +1,48 @@
+#pragma once
+// The player menu: the current profile's progress, the list of opponents with their locks,
+// the chosen opponent's picture and description, and the way into a match.
+#include "ui/PBScreen.h"
+
+#include <string>
+#include <vector>
+
+class PBButton;
+class PBList;
+struct Profile;
+
+class PlayerScreen : public PBScreen {
+public:
+    static constexpr int kLabelRight = 330;
+    static constexpr int kValueX = 370;
+    static constexpr int kPictureX = 786;
+    static constexpr int kPictureY = 200;
+    static constexpr int kDescriptionY = 240;
+
+    PBList* opponentsList = nullptr;
+    PBButton* playButton = nullptr;
+    // The opponent whose details are shown and whom "PLAY!" starts against; -1 none.
+    int selectedOpponent = -1;
+
+    PlayerScreen(Game* game, Renderer* renderer);
+
+    // The list's marks and the texts follow the current profile. A profile other than the
+    // one of the last visit starts on the opponent it has to beat next.
+    void onEnter() override;
+    void onCommand(const std::string& id) override;
+    void draw(int pass) override;
+
+    // Whether the current profile may play that opponent.
+    bool unlocked(int opponent) const;
+    std::vector<std::string> opponentNames() const;
+    // The widths of the description's lines: narrower beside the picture.
+    static std::vector<int> descriptionLineWidths();
+
+private:
+    void fillList();
+    void selectOpponent(int index);
+    // "PLAY!" when the selected opponent is open, "NOT AVAILABLE YET" (disabled) when not.
+    void refreshPlayButton();
+    Profile* profile() const;
+
+    const Profile* lastProfile_ = nullptr;  // compared only, never followed
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The main menu: the list of profiles and the ways on from it (play, create, delete, the
+// best results, the credits, the help, quitting the game).
+#include "ui/PBScreen.h"
+
+#include <string>
+
+class PBButton;
+class PBList;
+struct Profile;
+
+class ProfilesScreen : public PBScreen {
+public:
+    PBList* profilesList = nullptr;
+    PBButton* playButton = nullptr;
+    PBButton* newButton = nullptr;
+    PBButton* deleteButton = nullptr;
+
+    ProfilesScreen(Game* game, Renderer* renderer);
+
+    // Lists the profiles again; the selected profile stays selected while it exists, and
+    // with no row selected the current profile is.
+    void onEnter() override;
+    void onCommand(const std::string& id) override;
+
+    // The profile of the selected row, or null.
+    Profile* selectedProfile() const;
+
+private:
+    void fillList();
+    // "play" and "delete" need a selected row, "new" a free row.
+    void refreshButtons();
+};

@@ -1,0 +1,14 @@
+#pragma once
+// The congratulation after the last opponent is beaten: the winner's picture over the whole
+// screen and a way back to the player menu.
+#include "ui/PBScreen.h"
+
+class WinnerScreen : public PBScreen {
+public:
+    TextureRecord* picture = nullptr;  // "winner.png"
+
+    WinnerScreen(Game* game, Renderer* renderer);
+
+    void onCommand(const std::string& id) override;
+    void draw(int pass) override;
+};

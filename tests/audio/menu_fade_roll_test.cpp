@@ -1,0 +1,120 @@
+// The ball rolls while a real game's menu screens fade: the whole game is started on the
+// test display with OpenAL Soft's silent backend, its menus are built, and the rolling loop
+// is watched through the OpenAL source behind the menu sound player's voice.
+#include "AudioTestSupport.h"
+
+#include "app/Game.h"
+#include "audio/MatchSoundPlayer.h"
+#include "platform/window/GameWindow.h"
+#include "render/Renderer.h"
+#include "ui/PBScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// The OpenAL state of the rolling loop's source; AL_STOPPED once the voice is gone, as
+// the source it used is then idle or stopped.
+ALint rollingState(Game& game) {
+    const Voice* voice = game.matchSoundPlayer->loopVoice;
+    if (voice == nullptr) return AL_STOPPED;
+    ALint state = 0;
+    alGetSourcei(game.soundSystem->sourceOf(voice), AL_SOURCE_STATE, &state);
+    return state;
+}
+
+// Updates the current screen `updates` times by 1/8 s (exact in binary, so a 0.8 s fade
+// ends on the seventh update); false as soon as the rolling loop's state after an update
+// differs from `state`.
+bool holdsFor(Game& game, int updates, ALint state) {
+    for (int i = 0; i < updates; ++i) {
+        game.renderer->screen->update(0.125f);
+        if (rollingState(game) != state) return false;
+    }
+    return true;
+}
+
+class MenuFadeRoll : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useNullAudioBackend();
+        char pattern[] = "/tmp/pitchbar-menu-roll-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        std::filesystem::create_directory_symlink(resourcesDir(), folder_ / "resources");
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_);
+        setErrorLogPath((folder_ / "error.txt").string());
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    std::filesystem::path folder_, previous_;
+};
+
+TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFramedScreens) {
+    GameWindow window;
+    ASSERT_TRUE(window.create());
+    Game game;
+    gGame = &game;
+    ASSERT_TRUE(game.init(&window));
+    game.createMenus();
+    ASSERT_NE(game.creatorsScreen, nullptr);
+    ASSERT_NE(game.helpScreen, nullptr);
+    ASSERT_NE(game.matchSoundPlayer->roll, nullptr);
+    const int voicesAtRest = game.soundSystem->voicesInUse();  // the music
+
+    // The credits (a framed menu) fade to help (framed): the loop starts at the switch, keeps
+    // rolling through the fade-out and the fade-in, and stops when the fade-in is over.
+    PBScreen* credits = static_cast<PBScreen*>(game.creatorsScreen);
+    PBScreen* help = static_cast<PBScreen*>(game.helpScreen);
+    game.renderer->screen = credits;
+    credits->transition = PBScreen::Shown;
+    credits->onEnter();
+    EXPECT_EQ(rollingState(game), AL_STOPPED);
+    credits->switchTo(help);
+    EXPECT_EQ(rollingState(game), AL_PLAYING);
+    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest + 1);
+    EXPECT_TRUE(holdsFor(game, 7, AL_PLAYING));
+    ASSERT_EQ(game.renderer->screen, help);
+    EXPECT_TRUE(holdsFor(game, 6, AL_PLAYING));
+    EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
+    EXPECT_EQ(help->transition, PBScreen::Shown);
+    EXPECT_EQ(game.matchSoundPlayer->loopVoice, nullptr);
+    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+
+    // An unframed screen (the loading picture, the match) fading to a menu is silent until
+    // its fade-out ends; the menu's fade-in then rolls and stops at its end.
+    PBScreen plain(&game, game.renderer);
+    game.renderer->screen = &plain;
+    plain.switchTo(credits);
+    EXPECT_TRUE(holdsFor(game, 6, AL_STOPPED));
+    EXPECT_TRUE(holdsFor(game, 1, AL_PLAYING));
+    ASSERT_EQ(game.renderer->screen, credits);
+    EXPECT_TRUE(holdsFor(game, 6, AL_PLAYING));
+    EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
+
+    // A menu fading to an unframed screen rolls during its fade-out only.
+    credits->switchTo(&plain);
+    EXPECT_EQ(rollingState(game), AL_PLAYING);
+    EXPECT_TRUE(holdsFor(game, 6, AL_PLAYING));
+    EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
+    ASSERT_EQ(game.renderer->screen, &plain);
+    EXPECT_TRUE(holdsFor(game, 8, AL_STOPPED));
+    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+
+    game.renderer->screen = nullptr;
+    gGame = nullptr;
+    std::ifstream errors(folder_ / "error.txt");
+    std::string firstError;
+    std::getline(errors, firstError);
+    EXPECT_EQ(firstError, "");
+}
+
+}  // namespace

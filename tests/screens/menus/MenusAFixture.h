@@ -1,0 +1,137 @@
+#pragma once
+// A game without devices holding the real main menu, new-profile, delete, player and winner
+// screens: the renderer draws into a recorder, the fonts and the GUI style have empty
+// textures (the glyph tables still give real widths), and errors and the save file go to a
+// fresh temporary folder. Plain framed screens stand in for the match and the settings,
+// best-results and credits screens; the help screen is the real one.
+#include "app/Game.h"
+#include "app/log/ErrorLog.h"
+#include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/PBFontSmall.h"
+#include "screens/DeleteProfileScreen.h"
+#include "screens/HelpScreen.h"
+#include "screens/NewProfileScreen.h"
+#include "screens/PlayerScreen.h"
+#include "screens/ProfilesScreen.h"
+#include "screens/WinnerScreen.h"
+#include "support/RecordingSpriteSink.h"
+#include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
+#include "ui/widgets/PBList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct MenusAFixture : ::testing::Test {
+    Game game;
+    RecordingSpriteSink sink;
+    TextureRecord atlas, smallGlyphs, bigGlyphs;
+    std::filesystem::path folder;
+    ProfilesScreen* menu = nullptr;
+    NewProfileScreen* create = nullptr;
+    DeleteProfileScreen* remove = nullptr;
+    PlayerScreen* player = nullptr;
+    WinnerScreen* winner = nullptr;
+    HelpScreen* help = nullptr;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/pitchbar_menus_a_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        ASSERT_NE(made, nullptr);
+        folder = made;
+        setErrorLogPath((folder / "error.txt").string());
+        game.profileStore.filePath = savePath();
+        gGame = &game;
+        game.renderer->spriteSink = &sink;
+        game.guiStyle = new GUIStyle(game.renderer);
+        game.guiStyle->texture = &atlas;
+        game.fontSmall = new PBFontSmall(&smallGlyphs);
+        game.fontBig = new PBFontBig(&bigGlyphs);
+        game.profilesScreen = menu = new ProfilesScreen(&game, game.renderer);
+        game.newProfileScreen = create = new NewProfileScreen(&game, game.renderer);
+        game.deleteProfileScreen = remove = new DeleteProfileScreen(&game, game.renderer);
+        game.playerScreen = player = new PlayerScreen(&game, game.renderer);
+        game.settingsScreen = standIn();
+        game.bestAchievementsScreen = standIn();
+        game.creatorsScreen = standIn();
+        game.helpScreen = help = new HelpScreen(&game, game.renderer);
+        game.winnerScreen = winner = new WinnerScreen(&game, game.renderer);
+        game.matchScreen = standIn();
+    }
+    void TearDown() override {
+        game.renderer->screen = nullptr;
+        gGame = nullptr;
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    std::string savePath() const { return (folder / "gamestate.dat").string(); }
+    bool saved() const { return std::filesystem::exists(savePath()); }
+    bool errorFileExists() const { return std::filesystem::exists(folder / "error.txt"); }
+
+    PBScreen* standIn() {
+        PBScreen* s = new PBScreen(&game, game.renderer);
+        s->framed = true;
+        return s;
+    }
+
+    // Makes the screen current and entered, as a finished fade would.
+    void enter(PBScreen* screen) {
+        screen->transition = PBScreen::Shown;
+        screen->transitionTime = 0.0f;
+        game.renderer->screen = screen;
+        screen->onEnter();
+    }
+    // Runs a fade the screen may have started; the screen current afterwards.
+    PBScreen* afterFade(PBScreen* screen) {
+        screen->update(0.5f);
+        screen->update(0.5f);
+        return static_cast<PBScreen*>(game.renderer->screen);
+    }
+
+    static PBButton* button(PBScreen* screen, const std::string& id) {
+        for (GUIComponent* c : screen->components)
+            if (PBButton* b = dynamic_cast<PBButton*>(c); b && b->id == id) return b;
+        return nullptr;
+    }
+    // A completed click on the button with that id, as the screen routes it (a disabled
+    // button ignores it); false without such a button.
+    static bool click(PBScreen* screen, const std::string& id) {
+        PBButton* b = button(screen, id);
+        if (!b) return false;
+        b->onClick(1, 1);
+        return true;
+    }
+    // A press on row r of a list (rows below the last item select nothing).
+    static void pressRow(PBList* list, int row) { list->onMouseDown(10, 32 + PBList::RowHeight * row); }
+
+    Profile* addProfile(const std::string& name) { return game.profileStore.addProfile(name); }
+    std::vector<std::string> listed(const PBList* list) const {
+        std::vector<std::string> names;
+        for (const PBListItem& item : list->items) names.push_back(item.text);
+        return names;
+    }
+    // The small-font glyphs of the last drawing, as (x, y, source x) triples, for comparing
+    // what a screen drew with what a text would look like.
+    std::vector<std::vector<float>> glyphsIn(float top, float bottom, float left = 0, float right = 1024) const {
+        std::vector<std::vector<float>> out;
+        for (const SpriteDraw& d : sink.draws)
+            if (d.texture == &smallGlyphs && d.dstY >= top && d.dstY < bottom && d.dstX >= left && d.dstX < right)
+                out.push_back({d.dstX, d.dstY, static_cast<float>(d.srcX)});
+        return out;
+    }
+    std::vector<std::vector<float>> glyphsOf(const std::string& text, int x, int y) {
+        RecordingSpriteSink own;
+        game.renderer->spriteSink = &own;
+        game.renderer->drawText(game.fontSmall, text, x, y, 0xFFFFFFFFu);
+        game.renderer->spriteSink = &sink;
+        std::vector<std::vector<float>> out;
+        for (const SpriteDraw& d : own.draws) out.push_back({d.dstX, d.dstY, static_cast<float>(d.srcX)});
+        return out;
+    }
+};
