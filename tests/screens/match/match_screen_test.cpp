@@ -7,6 +7,7 @@
 #include "screens/MatchSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -281,6 +282,49 @@ TEST_F(MatchEnd, TimersOfAnAbandonedMatchDoNotEndTheNextOne)
     run(5.0f);
     EXPECT_EQ(match, current());
     EXPECT_EQ(PBScreen::Shown, match->transition);
+}
+
+TEST_F(MatchEnd, AWholeMatchIsPlayedToItsEnd)
+{
+    // A restless hand on the mouse against the first opponent, until one side has five
+    // goals and the screen has handed over (at most a quarter of an hour of game time).
+    start(0);
+    std::vector<std::string> shown;
+    InputSystem& in = *game.inputSystem;
+    int restingFrames = 0;
+    bool wasShowing = false;
+    for (int i = 0; i < 60 * 900 && current() == match; ++i) {
+        const float t = static_cast<float>(i) / 60.0f;
+        in.mouseMoveX = 40.0f * std::cos(t * 7.0f) + 12.0f * std::cos(t * 1.3f);
+        in.mouseMoveY = 25.0f * std::cos(t * 2.3f) + 8.0f * std::cos(t * 0.7f);
+        // A ball he cannot get at, lying still in his half, he reports after a few seconds.
+        restingFrames = match->simulation.ballAtRest ? restingFrames + 1 : 0;
+        if (restingFrames > 300) {
+            frame(1.0f / 60.0f, {Key::D});
+            restingFrames = 0;
+        } else {
+            frame(1.0f / 60.0f);
+        }
+        // Each message once, when it comes up.
+        if (match->ticker.showing() && !wasShowing)
+            shown.push_back(match->ticker.text());
+        wasShowing = match->ticker.showing();
+    }
+    const Simulation& sim = match->simulation;
+    ASSERT_EQ(game.playerScreen, current());
+    EXPECT_EQ(MatchOver, sim.state);
+    const bool playerWon = sim.score[0] == 5;
+    EXPECT_TRUE(playerWon ? sim.score[1] < 5 : sim.score[1] == 5);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ((playerWon ? std::string("ANN") : opponentName(0)) + " WINS", shown.back());
+    // Every other goal was announced as it fell (dead balls may come in between).
+    const long goals = std::count_if(shown.begin(), shown.end(), [&](const std::string& m) {
+        return m == "ANN SCORES" || m == opponentName(0) + " SCORES";
+    });
+    EXPECT_EQ(sim.score[0] + sim.score[1] - 1, goals);
+    EXPECT_EQ(1, sounds->count("applause"));
+    EXPECT_EQ(playerWon ? 0 : -1, profile->bestLevel);
+    EXPECT_EQ(playerWon ? 1u : 0u, game.profileStore.best.size());
 }
 
 using DeadBalls = MatchFixture;
