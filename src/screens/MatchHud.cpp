@@ -69,8 +69,8 @@ void MatchScreen::drawNamePanels()
     if (practice) {
         renderer->drawText(small, "FREE PRACTICE", 619, 13, kWhite);
     } else {
-        const GuiAtlas::Rect& mark = GuiAtlas::UnlockedMark;
-        renderer->drawTextureRect(guiTexture, mark.x, mark.y, mark.width, mark.height, 626, iconY);
+        // The same figure as the player's: both panels name a person.
+        renderer->drawTextureRect(guiTexture, icon.x, icon.y, icon.width, icon.height, 626, iconY);
         renderer->drawText(small, opponentName(), 654, 13, kWhite);
         if (opponentPicture)
             renderer->drawTexture(opponentPicture, 891, 7);

@@ -4,7 +4,6 @@
 #include "MatchFixture.h"
 
 #include "control/ReleaseControl.h"
-#include "screens/MatchSettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,18 +88,11 @@ TEST_F(MatchStart, FreePracticeGetsAFreshLiftingSideAndDropsThePreviousOne)
     EXPECT_TRUE(errorFileExists());
 }
 
-TEST(MatchSettings, StoredRodChoicesBecomeSelectionModes)
+TEST_F(MatchStart, LoadingWithoutARendererFailsWithItsOwnLine)
 {
-    EXPECT_EQ(2, selectionModeForProfile(kRodSelectionManual));
-    EXPECT_EQ(kSelectionAuto, selectionModeForProfile(kRodSelectionAuto));
-    EXPECT_EQ(kSelectionAll, selectionModeForProfile(kRodSelectionAll));
-    EXPECT_EQ(kSelectionBack, selectionModeForProfile(kRodSelectionBack));
-    EXPECT_EQ(kSelectionAuto, selectionModeForProfile(9));
-    EXPECT_EQ("3", rodSelectionLabel(2));
-    EXPECT_EQ("1", rodSelectionLabel(0));
-    EXPECT_EQ("AUTO", rodSelectionLabel(kSelectionAuto));
-    EXPECT_EQ("ALL", rodSelectionLabel(kSelectionAll));
-    EXPECT_EQ("BACK", rodSelectionLabel(kSelectionBack));
+    MatchScreen orphan(&game, nullptr);
+    EXPECT_FALSE(orphan.load());
+    EXPECT_TRUE(errorFileExists());
 }
 
 using MatchFrame = MatchFixture;
