@@ -64,13 +64,14 @@ e2e_button 540 460 200
 e2e_wait_exit 10
 [ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"
 
-# The pictures: none blank, each screen unlike the others.
+# The pictures: none blank, each screen unlike the others, the match moving.
 for name in loading main_menu new_profile player_menu match quit_question; do
   brightest=$(e2e_brightest "$shots/$name.png")
   [ "$brightest" -gt 16 ] || e2e_fail "$name.png is black (brightest channel $brightest)"
 done
 for pair in loading:main_menu main_menu:new_profile main_menu:player_menu \
-            player_menu:match main_menu:match match:quit_question new_profile:name_typed; do
+            player_menu:match main_menu:match match_start:match match:quit_question \
+            new_profile:name_typed; do
   a=${pair%%:*}; b=${pair##*:}
   d=$(e2e_difference "$shots/$a.png" "$shots/$b.png")
   e2e_above "$d" 0.003 || e2e_fail "$a.png and $b.png look the same (difference $d)"
