@@ -89,6 +89,14 @@ e2e_difference() {
     awk '{ printf "%.4f\n", $1 }'
 }
 
+# e2e_region_difference <a.png> <b.png> <geometry>: the same for one part of both pictures
+# (geometry as WIDTHxHEIGHT+X+Y).
+e2e_region_difference() {
+  convert "$1" -crop "$3" +repage "$work/region_a.png" &&
+    convert "$2" -crop "$3" +repage "$work/region_b.png" &&
+    e2e_difference "$work/region_a.png" "$work/region_b.png"
+}
+
 # e2e_above <x> <y>: true when the decimal x is larger than y.
 e2e_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 

@@ -4,8 +4,9 @@
 # the name typed, PLAY lead to the player menu; PLAY! starts a match against the first
 # opponent, played for a few seconds with the mouse; ESC and Y leave it for the player
 # menu; QUIT TO MAIN MENU and QUIT GAME end the game with exit code 0, gamestate.dat
-# holding the new profile and error.txt nothing unexpected. The screenshots stay beside
-# the test's build folder.
+# holding the new profile and error.txt nothing unexpected. Started again in the same
+# folder, the main menu lists the profile. The screenshots stay beside the test's build
+# folder.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
@@ -81,4 +82,17 @@ e2e_above 0.05 "$d" || e2e_fail "the player menu looks different after the match
 [ -f "$work/gamestate.dat" ] || e2e_fail "no gamestate.dat after QUIT GAME"
 grep -q -a TESTER "$work/gamestate.dat" || e2e_fail "gamestate.dat does not hold TESTER"
 e2e_check_errors
-echo "ok: profile TESTER created, a match played and left, exit 0"
+
+# Again in the same folder: the main menu now lists the profile in the first row of the
+# list, which was empty at the first start.
+e2e_start
+e2e_wait_window 20
+e2e_shot "$shots/loading_again.png"
+e2e_wait_leave "$shots/loading_again.png" "$shots/main_menu_restarted.png" 20
+first_row=200x20+275+250
+d=$(e2e_region_difference "$shots/main_menu.png" "$shots/main_menu_restarted.png" $first_row)
+e2e_above "$d" 0.05 || e2e_fail "the main menu of the second start lists no profile ($d)"
+e2e_stop_and_wait 10
+[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code after the second start"
+e2e_check_errors
+echo "ok: profile TESTER created, a match played and left, exit 0, listed at the next start"
