@@ -100,6 +100,18 @@ e2e_region_difference() {
 # e2e_above <x> <y>: true when the decimal x is larger than y.
 e2e_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
+# e2e_wait_drawn <file> [seconds]: waits until the screen is no longer black (the game's
+# first frame is up; the window may show a little earlier) and keeps that shot in <file>.
+e2e_wait_drawn() {
+  local limit=${2:-10} start=$SECONDS
+  while :; do
+    e2e_shot "$1"
+    [ "$(e2e_brightest "$1")" -gt 16 ] && return 0
+    kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended before drawing its first frame"
+    [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "the screen is still black after $limit s"
+  done
+}
+
 # e2e_settle <file> [seconds]: waits until the screen stops changing (two shots in a row
 # alike: the fade between screens is over) and keeps the last shot in <file>.
 e2e_settle() {
@@ -115,18 +127,22 @@ e2e_settle() {
   done
 }
 
-# e2e_wait_leave <reference.png> <file> [seconds]: waits until the screen differs clearly
-# from the reference (another screen has begun to appear), then until it settles.
+# e2e_wait_leave <reference.png> <file> [seconds]: waits until the screen has settled on
+# a picture clearly unlike the reference (another screen, its fade over) and keeps it in
+# <file>.
 e2e_wait_leave() {
   local limit=${3:-15} start=$SECONDS d
   while :; do
     kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended while waiting for $2"
     e2e_shot "$2"
     d=$(e2e_difference "$1" "$2")
-    e2e_above "$d" 0.05 && break
+    if e2e_above "$d" 0.05; then
+      e2e_settle "$2" "$limit"
+      d=$(e2e_difference "$1" "$2")
+      e2e_above "$d" 0.05 && return 0
+    fi
     [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "the screen still shows $1 after $limit s"
   done
-  e2e_settle "$2" "$limit"
 }
 
 # --- Pointer and keys ------------------------------------------------------------------

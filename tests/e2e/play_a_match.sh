@@ -20,7 +20,7 @@ rm -f "$shots"/*.png
 e2e_start
 e2e_wait_window 20
 e2e_wait_geometry 0 0 1024 768 || e2e_fail "the window does not cover the screen"
-e2e_shot "$shots/loading.png"
+e2e_wait_drawn "$shots/loading.png"
 
 # The loading picture gives way to the main menu.
 e2e_wait_leave "$shots/loading.png" "$shots/main_menu.png" 20
@@ -88,7 +88,7 @@ e2e_check_errors
 # list, which was empty at the first start.
 e2e_start
 e2e_wait_window 20
-e2e_shot "$shots/loading_again.png"
+e2e_wait_drawn "$shots/loading_again.png"
 e2e_wait_leave "$shots/loading_again.png" "$shots/main_menu_restarted.png" 20
 first_row=200x20+275+250
 d=$(e2e_region_difference "$shots/main_menu.png" "$shots/main_menu_restarted.png" $first_row)
