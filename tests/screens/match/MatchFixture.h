@@ -13,7 +13,7 @@
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MatchScreen.h"
 #include "simulation/RecordingTableSounds.h"
-#include "support/RecordingSpriteSink.h"
+#include "support/DevicelessGameFixture.h"
 #include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
 
@@ -28,28 +28,13 @@
 #include <string>
 #include <vector>
 
-struct MatchFixture : ::testing::Test {
-    Game game;
-    RecordingSpriteSink sink;
-    TextureRecord atlas, smallGlyphs, bigGlyphs;
-    std::filesystem::path folder;
+struct MatchFixture : DevicelessGameFixture {
     MatchScreen* match = nullptr;
     RecordingTableSounds* sounds = nullptr;
     Profile* profile = nullptr;
 
     void SetUp() override {
-        char pattern[] = "/tmp/pitchbar_match_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        ASSERT_NE(made, nullptr);
-        folder = made;
-        setErrorLogPath((folder / "error.txt").string());
-        game.profileStore.filePath = (folder / "gamestate.dat").string();
-        gGame = &game;
-        game.renderer->spriteSink = &sink;
-        game.guiStyle = new GUIStyle(game.renderer);
-        game.guiStyle->texture = &atlas;
-        game.fontSmall = new PBFontSmall(&smallGlyphs);
-        game.fontBig = new PBFontBig(&bigGlyphs);
+        DevicelessGameFixture::SetUp();
         game.profilesScreen = standIn();
         game.playerScreen = standIn();
         game.winnerScreen = standIn();
@@ -69,16 +54,7 @@ struct MatchFixture : ::testing::Test {
     void TearDown() override {
         if (game.renderer->screen == match)
             match->onLeave();
-        game.renderer->screen = nullptr;
-        gGame = nullptr;
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-
-    PBScreen* standIn() {
-        PBScreen* s = new PBScreen(&game, game.renderer);
-        s->framed = true;
-        return s;
+        DevicelessGameFixture::TearDown();
     }
 
     // A match against opponent `opponent` (-1: free practice), entered as a finished fade
@@ -111,9 +87,7 @@ struct MatchFixture : ::testing::Test {
         for (long i = 0; i < frames; ++i) frame(dt);
     }
 
-    PBScreen* current() const { return static_cast<PBScreen*>(game.renderer->screen); }
     std::string opponentName(int i) const { return game.opponents[i]->name; }
-    bool errorFileExists() const { return std::filesystem::exists(folder / "error.txt"); }
 };
 
 // Stands in for the other side's controller and keeps what each update saw.

@@ -15,7 +15,7 @@
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
 #include "screens/WinnerScreen.h"
-#include "support/RecordingSpriteSink.h"
+#include "support/DevicelessGameFixture.h"
 #include "ui/GUIStyle.h"
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBList.h"
@@ -27,11 +27,7 @@
 #include <string>
 #include <vector>
 
-struct MenusAFixture : ::testing::Test {
-    Game game;
-    RecordingSpriteSink sink;
-    TextureRecord atlas, smallGlyphs, bigGlyphs;
-    std::filesystem::path folder;
+struct MenusAFixture : DevicelessGameFixture {
     ProfilesScreen* menu = nullptr;
     NewProfileScreen* create = nullptr;
     DeleteProfileScreen* remove = nullptr;
@@ -40,18 +36,7 @@ struct MenusAFixture : ::testing::Test {
     HelpScreen* help = nullptr;
 
     void SetUp() override {
-        char pattern[] = "/tmp/pitchbar_menus_a_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        ASSERT_NE(made, nullptr);
-        folder = made;
-        setErrorLogPath((folder / "error.txt").string());
-        game.profileStore.filePath = savePath();
-        gGame = &game;
-        game.renderer->spriteSink = &sink;
-        game.guiStyle = new GUIStyle(game.renderer);
-        game.guiStyle->texture = &atlas;
-        game.fontSmall = new PBFontSmall(&smallGlyphs);
-        game.fontBig = new PBFontBig(&bigGlyphs);
+        DevicelessGameFixture::SetUp();
         game.profilesScreen = menu = new ProfilesScreen(&game, game.renderer);
         game.newProfileScreen = create = new NewProfileScreen(&game, game.renderer);
         game.deleteProfileScreen = remove = new DeleteProfileScreen(&game, game.renderer);
@@ -63,50 +48,7 @@ struct MenusAFixture : ::testing::Test {
         game.winnerScreen = winner = new WinnerScreen(&game, game.renderer);
         game.matchScreen = standIn();
     }
-    void TearDown() override {
-        game.renderer->screen = nullptr;
-        gGame = nullptr;
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
 
-    std::string savePath() const { return (folder / "gamestate.dat").string(); }
-    bool saved() const { return std::filesystem::exists(savePath()); }
-    bool errorFileExists() const { return std::filesystem::exists(folder / "error.txt"); }
-
-    PBScreen* standIn() {
-        PBScreen* s = new PBScreen(&game, game.renderer);
-        s->framed = true;
-        return s;
-    }
-
-    // Makes the screen current and entered, as a finished fade would.
-    void enter(PBScreen* screen) {
-        screen->transition = PBScreen::Shown;
-        screen->transitionTime = 0.0f;
-        game.renderer->screen = screen;
-        screen->onEnter();
-    }
-    // Runs a fade the screen may have started; the screen current afterwards.
-    PBScreen* afterFade(PBScreen* screen) {
-        screen->update(0.5f);
-        screen->update(0.5f);
-        return static_cast<PBScreen*>(game.renderer->screen);
-    }
-
-    static PBButton* button(PBScreen* screen, const std::string& id) {
-        for (GUIComponent* c : screen->components)
-            if (PBButton* b = dynamic_cast<PBButton*>(c); b && b->id == id) return b;
-        return nullptr;
-    }
-    // A completed click on the button with that id, as the screen routes it (a disabled
-    // button ignores it); false without such a button.
-    static bool click(PBScreen* screen, const std::string& id) {
-        PBButton* b = button(screen, id);
-        if (!b) return false;
-        b->onClick(1, 1);
-        return true;
-    }
     // A press on row r of a list (rows below the last item select nothing).
     static void pressRow(PBList* list, int row) { list->onMouseDown(10, 32 + PBList::RowHeight * row); }
 
