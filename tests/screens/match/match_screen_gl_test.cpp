@@ -4,8 +4,7 @@
 // match_frame.png in the test folder for a look.
 #include "MatchOnDevice.h"
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
+#include "support/DrawingGame.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +36,8 @@ bool lit(int r, int g, int b) { return r + g + b > 60; }
 Frame grab(MatchOnDevice& m, const char* file) {
     Frame f;
     f.rgba = m.game.renderer->device->readBackBuffer();
-    if (f.rgba.size() == 1024u * 768u * 4u && file)
-        stbi_write_png(file, 1024, 768, 4, f.rgba.data(), 1024 * 4);
+    if (file)
+        keepFrameAsPng(file, f.rgba);
     return f;
 }
 

@@ -1,26 +1,15 @@
 // The main menu, the new-profile and delete questions, the player menu and the winner
 // screen drawn by the real renderer from the generated atlas, fonts and pictures. Each frame
 // is kept as a PNG in the test folder for a look; the telling pixels are checked.
-#include "app/Game.h"
-#include "app/assets/ResourceManager.h"
 #include "app/log/ErrorLog.h"
-#include "platform/gfx/GraphicsDevice.h"
-#include "platform/window/GameWindow.h"
-#include "render/Renderer.h"
-#include "render/fonts/GlyphTables.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "screens/DeleteProfileScreen.h"
 #include "screens/NewProfileScreen.h"
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
 #include "screens/WinnerScreen.h"
-#include "ui/GUIStyle.h"
 #include "ui/widgets/PBEditor.h"
 #include "ui/widgets/PBList.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
+#include "support/DrawingGame.h"
 
 #include <gtest/gtest.h>
 
@@ -31,31 +20,16 @@
 
 namespace {
 
-struct Pixel {
-    int r, g, b;
-};
-
 struct MenusGl : ::testing::Test {
     GameWindow window;
     Game game;
     Renderer* renderer = nullptr;
 
     void SetUp() override {
-        const char* resources = std::getenv("PITCHBAR_RESOURCES");
-        ASSERT_NE(resources, nullptr);
         setErrorLogPath("menus_gl_errors.txt");
         game.profileStore.filePath = "menus_gl_gamestate.dat";
-        ASSERT_TRUE(window.create());
-        gGame = &game;
+        ASSERT_TRUE(startDrawingGame(window, game));
         renderer = game.renderer;
-        ASSERT_TRUE(renderer->initDevice(&window));
-        game.resourceManager = new ResourceManager(std::string(resources) + "/", renderer->device, nullptr);
-        renderer->resources = game.resourceManager;
-        ASSERT_TRUE(renderer->initScene(&window));
-        game.guiStyle = new GUIStyle(renderer);
-        game.fontSmall = new PBFontSmall(game.resourceManager->getTexture(FontTables::SmallTextureName));
-        game.fontBig = new PBFontBig(game.resourceManager->getTexture(FontTables::BigTextureName));
-        ASSERT_GT(game.guiStyle->texture->width, 0);
         game.profilesScreen = new ProfilesScreen(&game, renderer);
         game.newProfileScreen = new NewProfileScreen(&game, renderer);
         game.deleteProfileScreen = new DeleteProfileScreen(&game, renderer);
@@ -77,14 +51,10 @@ struct MenusGl : ::testing::Test {
         renderer->renderFrame();
         std::vector<std::uint8_t> image = renderer->device->readBackBuffer();
         EXPECT_EQ(image.size(), 1024u * 768u * 4u);
-        if (image.size() == 1024u * 768u * 4u)
-            stbi_write_png((name + ".png").c_str(), 1024, 768, 4, image.data(), 1024 * 4);
+        keepFrameAsPng(name + ".png", image);
         return image;
     }
-    static Pixel at(const std::vector<std::uint8_t>& image, int x, int y) {
-        const size_t i = (static_cast<size_t>(y) * 1024 + x) * 4;
-        return {image[i], image[i + 1], image[i + 2]};
-    }
+    static Pixel at(const std::vector<std::uint8_t>& image, int x, int y) { return pixelAt(image, x, y); }
     static bool orange(Pixel p) { return p.r > 200 && p.g > 120 && p.g < 200 && p.b < 90; }
     // Pixels of near-white ink inside the rectangle: drawn text.
     static int whiteInk(const std::vector<std::uint8_t>& image, int x0, int y0, int x1, int y1) {
@@ -173,7 +143,7 @@ TEST_F(MenusGl, ProfileQuestionsAndTheWinnerScreenAreDrawn)
     renderer->renderFrame();
     auto image = renderer->device->readBackBuffer();
     ASSERT_EQ(image.size(), 1024u * 768u * 4u);
-    stbi_write_png("new_profile.png", 1024, 768, 4, image.data(), 1024 * 4);
+    keepFrameAsPng("new_profile.png", image);
     EXPECT_GT(orangeInk(image, 300, 392, 724, 414), 40);   // the message
     EXPECT_GT(whiteInk(image, 300, 300, 475, 320), 20);    // "PROFILE NAME."
 

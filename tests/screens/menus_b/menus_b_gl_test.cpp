@@ -2,23 +2,12 @@
 // generated atlas and fonts under the test display. Each frame is written to a PNG in the
 // test folder for a look, and checked for what a player would see: text on the panels,
 // the frame around them, nothing blank.
-#include "app/Game.h"
-#include "app/assets/ResourceManager.h"
 #include "app/log/ErrorLog.h"
-#include "platform/gfx/GraphicsDevice.h"
-#include "platform/window/GameWindow.h"
-#include "render/Renderer.h"
-#include "render/fonts/GlyphTables.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "screens/BestAchievementsScreen.h"
 #include "screens/CreatorsScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/SettingsScreen.h"
-#include "ui/GUIStyle.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
+#include "support/DrawingGame.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +17,6 @@
 
 namespace {
 
-struct Pixel {
-    int r, g, b;
-};
-
 class MenusGl : public ::testing::Test {
 protected:
     GameWindow window;
@@ -39,21 +24,9 @@ protected:
     std::vector<std::uint8_t> image;
 
     void SetUp() override {
-        const char* resources = std::getenv("PITCHBAR_RESOURCES");
-        ASSERT_NE(resources, nullptr);
         setErrorLogPath("menus_b_gl_errors.txt");
         game.profileStore.filePath = "menus_b_gl_gamestate.dat";
-        ASSERT_TRUE(window.create());
-        gGame = &game;
-        Renderer* renderer = game.renderer;
-        ASSERT_TRUE(renderer->initDevice(&window));
-        game.resourceManager = new ResourceManager(std::string(resources) + "/", renderer->device, nullptr);
-        renderer->resources = game.resourceManager;
-        ASSERT_TRUE(renderer->initScene(&window));
-        game.guiStyle = new GUIStyle(renderer);
-        game.fontSmall = new PBFontSmall(game.resourceManager->getTexture(FontTables::SmallTextureName));
-        game.fontBig = new PBFontBig(game.resourceManager->getTexture(FontTables::BigTextureName));
-        ASSERT_GT(game.guiStyle->texture->width, 0);
+        ASSERT_TRUE(startDrawingGame(window, game));
     }
     void TearDown() override {
         game.renderer->screen = nullptr;
@@ -70,12 +43,9 @@ protected:
         game.renderer->renderFrame();
         image = game.renderer->device->readBackBuffer();
         ASSERT_EQ(image.size(), 1024u * 768u * 4u);
-        stbi_write_png(file.c_str(), 1024, 768, 4, image.data(), 1024 * 4);
+        keepFrameAsPng(file, image);
     }
-    Pixel at(int x, int y) const {
-        const size_t i = (static_cast<size_t>(y) * 1024 + x) * 4;
-        return {image[i], image[i + 1], image[i + 2]};
-    }
+    Pixel at(int x, int y) const { return pixelAt(image, x, y); }
     // Near-white and orange pixels in a rectangle: the ink of text.
     int ink(int x0, int y0, int x1, int y1) const {
         int n = 0;

@@ -1,25 +1,14 @@
 // A framed menu screen with a button, a list, a selector, an editor and a message drawn by
 // the real renderer from the generated atlas and fonts; the frame is written to
 // menu_screen.png in the test folder for a look, and its telling pixels are checked.
-#include "app/Game.h"
-#include "app/assets/ResourceManager.h"
 #include "app/log/ErrorLog.h"
-#include "platform/gfx/GraphicsDevice.h"
-#include "platform/window/GameWindow.h"
-#include "render/Renderer.h"
-#include "render/fonts/GlyphTables.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
-#include "ui/GUIStyle.h"
 #include "ui/PBScreen.h"
 #include "ui/widgets/GuiAtlas.h"
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBEditor.h"
 #include "ui/widgets/PBList.h"
 #include "ui/widgets/PBSelector.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
+#include "support/DrawingGame.h"
 
 #include <gtest/gtest.h>
 
@@ -37,32 +26,14 @@ public:
     }
 };
 
-struct Pixel {
-    int r, g, b;
-};
-
-Pixel at(const std::vector<std::uint8_t>& image, int x, int y) {
-    const size_t i = (static_cast<size_t>(y) * 1024 + x) * 4;
-    return {image[i], image[i + 1], image[i + 2]};
-}
+Pixel at(const std::vector<std::uint8_t>& image, int x, int y) { return pixelAt(image, x, y); }
 
 TEST(MenuScreenGl, FramedScreenWithWidgetsLooksRight) {
-    const char* resources = std::getenv("PITCHBAR_RESOURCES");
-    ASSERT_NE(resources, nullptr);
     setErrorLogPath("menu_screen_errors.txt");
     GameWindow window;
-    ASSERT_TRUE(window.create());
     Game game;
-    gGame = &game;
+    ASSERT_TRUE(startDrawingGame(window, game));
     Renderer* renderer = game.renderer;
-    ASSERT_TRUE(renderer->initDevice(&window));
-    game.resourceManager = new ResourceManager(std::string(resources) + "/", renderer->device, nullptr);
-    renderer->resources = game.resourceManager;
-    ASSERT_TRUE(renderer->initScene(&window));
-    game.guiStyle = new GUIStyle(renderer);
-    game.fontSmall = new PBFontSmall(game.resourceManager->getTexture(FontTables::SmallTextureName));
-    game.fontBig = new PBFontBig(game.resourceManager->getTexture(FontTables::BigTextureName));
-    ASSERT_GT(game.guiStyle->texture->width, 0);
 
     MessageScreen* screen = new MessageScreen(&game, renderer);
     screen->framed = true;
@@ -100,7 +71,7 @@ TEST(MenuScreenGl, FramedScreenWithWidgetsLooksRight) {
     renderer->renderFrame();
     const std::vector<std::uint8_t> image = renderer->device->readBackBuffer();
     ASSERT_EQ(image.size(), 1024u * 768u * 4u);
-    stbi_write_png("menu_screen.png", 1024, 768, 4, image.data(), 1024 * 4);
+    keepFrameAsPng("menu_screen.png", image);
 
     // Header bar, the green strip under it, the footer bar.
     Pixel header = at(image, 300, 20);
