@@ -32,10 +32,7 @@ std::string fitted(Renderer* renderer, KRFont* font, std::string text, int maxWi
 
 BestAchievementsScreen::BestAchievementsScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "BEST ACHIEVEMENTS";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("BEST ACHIEVEMENTS");
     addButton("back", "BACK", 452, 550, 120);
 }
 

@@ -14,10 +14,7 @@
 
 CreatorsScreen::CreatorsScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "CREATORS";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("CREATORS");
     addButton("back", "BACK", 20, 380, 120);
 }
 

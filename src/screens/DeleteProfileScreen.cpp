@@ -9,10 +9,7 @@
 
 DeleteProfileScreen::DeleteProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "DELETE PROFILE";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("DELETE PROFILE");
     addButton("yes", "YES", 359, 400, 116);
     addButton("no", "NO", 549, 400, 116);
 }

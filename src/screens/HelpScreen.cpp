@@ -16,10 +16,7 @@
 
 HelpScreen::HelpScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "HELP";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("HELP");
     previousButton = addButton("previous", "PREVIOUS PAGE", 30, 630, 150);
     addButton("back", "EXIT FROM HELP", 437, 630, 150);
     nextButton = addButton("next", "NEXT PAGE", 844, 630, 150);

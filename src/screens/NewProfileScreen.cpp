@@ -10,10 +10,7 @@
 
 NewProfileScreen::NewProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "NEW PROFILE";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("NEW PROFILE");
     editor = new PBEditor(this, "", game ? game->fontSmall : nullptr);
     editor->x = kEditorX;
     editor->y = kEditorY;

@@ -18,10 +18,7 @@
 
 PlayerScreen::PlayerScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "PLAYER MENU";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("PLAYER MENU");
 
     opponentsList = new PBList(this, "opponentslist", "OPPONENTS", game ? game->fontSmall : nullptr, true);
     // The lock marks sit at the right end of a row; the left end stays free for the name.

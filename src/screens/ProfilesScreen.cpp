@@ -13,10 +13,7 @@
 
 ProfilesScreen::ProfilesScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "MAIN MENU";
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    setFramedTitle("MAIN MENU");
 
     profilesList = new PBList(this, "profileslist", "PROFILES", game ? game->fontSmall : nullptr, false);
     profilesList->x = 270;

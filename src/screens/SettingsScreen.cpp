@@ -38,11 +38,8 @@ std::uint32_t textColour(const Game* game)
 
 SettingsScreen::SettingsScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
-    framed = true;
-    title = "PLAYER SETTINGS";
+    setFramedTitle("PLAYER SETTINGS");
     KRFont* small = game ? game->fontSmall : nullptr;
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
     GUIStyle* style = game ? game->guiStyle : nullptr;
     // One panel under the name line, the labels and the selectors of both columns.
     addComponent(new MenuBackdrop(game, kPanelX, kPanelY, kPanelWidth, kPanelHeight));

@@ -5,6 +5,7 @@
 
 #include "app/assets/ResourceManager.h"
 #include "render/Renderer.h"
+#include "render/fonts/PBFontBig.h"
 #include "audio/MatchSoundPlayer.h"
 
 #include <algorithm>
@@ -37,6 +38,14 @@ void PBScreen::switchTo(PBScreen* target)
     transitionTime = 0.0f;
     transition = FadingOut;
     next = target;
+}
+
+void PBScreen::setFramedTitle(const std::string& text)
+{
+    framed = true;
+    title = text;
+    if (renderer && game)
+        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
 }
 
 float PBScreen::fadeAlpha() const

@@ -39,6 +39,9 @@ public:
     void switchTo(PBScreen* target);
     // Opacity of the black overlay, in [0, 1].
     float fadeAlpha() const;
+    // A menu screen: the header-and-footer frame, and the title in the big font, which
+    // slides in by its own width plus a small gap.
+    void setFramedTitle(const std::string& text);
 
     // A button in the small font owned by this screen, at (x, y).
     PBButton* addButton(const std::string& id, const std::string& label, int x, int y, int width);
