@@ -2,6 +2,12 @@
 
 #include <algorithm>
 
+std::uint64_t nextProfileSerial()
+{
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 SoundSettings Profile::soundSettings() const
 {
     SoundSettings s;

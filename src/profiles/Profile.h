@@ -7,6 +7,10 @@
 
 constexpr int kOpponentCount = 8;
 
+// A number no other profile of this run has had or will have: unlike the profile's address,
+// which a new profile may reuse after a delete, it tells two profiles apart for good.
+std::uint64_t nextProfileSerial();
+
 // Rod selection modes as stored in a profile.
 enum RodSelectionMode : std::int32_t {
     kRodSelectionManual = 0,
@@ -32,6 +36,7 @@ struct Profile {
     std::int32_t clickRotVel = 8;
     bool rim = true;
     std::int32_t rodRotDir = 0;      // 0 normal, 1 opposite
+    std::uint64_t serial = nextProfileSerial();  // not saved
 
     Profile() = default;
     explicit Profile(std::string profileName) : name(std::move(profileName)) {}

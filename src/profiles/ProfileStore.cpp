@@ -1,6 +1,7 @@
 #include "profiles/ProfileStore.h"
 
 #include "app/log/ErrorLog.h"
+#include "platform/files/FileReplace.h"
 #include "profiles/GameStateFile.h"
 
 #include <cerrno>
@@ -25,15 +26,18 @@ ReadResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
     return failed ? ReadResult::Failed : ReadResult::Read;
 }
 
-bool writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+// The name a damaged save file is kept under: the first free one of <file>.bad,
+// <file>.bad.1, ...; when all are taken the last is given to the newest damaged file, so
+// the first few and the latest stay.
+std::string nameForDamagedFile(const std::string& file)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0;
-    const bool closed = std::fclose(f) == 0;
-    return written && flushed && closed;
+    std::string name;
+    for (int i = 0; i < kKeptDamagedFiles; ++i) {
+        name = file + ".bad" + (i == 0 ? "" : "." + std::to_string(i));
+        if (!pathExists(name))
+            break;
+    }
+    return name;
 }
 
 } // namespace
@@ -59,38 +63,43 @@ bool ProfileStore::load(bool shadowsSupported)
         return true;
     logError(filePath + " is damaged: " + problem + "; kept " + std::to_string(profiles.size()) +
              " profiles and " + std::to_string(best.size()) +
-             " best results read before it. The original is kept as " + filePath +
-             ".bad at the next save.");
+             " best results read before it. The original is kept as " +
+             nameForDamagedFile(followLinks(filePath)) + " at the next save.");
     damagedOriginalPending = true;
     return false;
 }
 
 bool ProfileStore::save()
 {
-    const std::string temporary = filePath + ".tmp";
-    if (!writeWholeFile(temporary, encodeGameState(*this))) {
-        logError("Could not write " + temporary + ": " + std::strerror(errno) + "; " + filePath +
-                 " was left as it was.");
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (damagedOriginalPending) {
-        const std::string kept = filePath + ".bad";
-        if (std::rename(filePath.c_str(), kept.c_str()) != 0 && errno != ENOENT) {
-            logError("Could not keep the damaged " + filePath + " as " + kept + ": " +
-                     std::strerror(errno) + "; the game was not saved.");
-            std::remove(temporary.c_str());
-            return false;
-        }
+    const std::string file = followLinks(filePath);
+    const std::string keepOldAs = damagedOriginalPending ? nameForDamagedFile(file) : "";
+    FileProblem problem;
+    if (replaceFile(filePath, encodeGameState(*this), keepOldAs, problem)) {
         damagedOriginalPending = false;
+        saveFailure_.clear();
+        return true;
     }
-    if (std::rename(temporary.c_str(), filePath.c_str()) != 0) {
-        logError("Could not replace " + filePath + ": " + std::strerror(errno) +
+    if (problem.action == "write")
+        logError("Could not write " + problem.path + ": " + problem.reason + "; " + filePath +
+                 " was left as it was.");
+    else if (problem.action == "replace")
+        logError("Could not replace " + problem.path + ": " + problem.reason +
                  "; the game was not saved.");
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    else
+        logError("Could not keep the damaged " + file + " as " + problem.path + ": " +
+                 problem.reason + "; the game was not saved.");
+    // The player hears of it once; later saves keep trying and stay quiet until one works.
+    if (saveFailure_.empty())
+        saveFailureToShow_ = problem.reason;
+    saveFailure_ = problem.reason;
+    return false;
+}
+
+std::string ProfileStore::takeSaveFailureToShow()
+{
+    std::string reason;
+    reason.swap(saveFailureToShow_);
+    return reason;
 }
 
 void ProfileStore::clear()

@@ -11,6 +11,8 @@
 #include <vector>
 
 constexpr int kBestAchievementRows = 10;
+// Damaged save files kept beside the save file: <file>.bad, <file>.bad.1, ...
+constexpr int kKeptDamagedFiles = 5;
 
 class ProfileStore {
 public:
@@ -30,11 +32,18 @@ public:
 
     // Reads the save file. A missing file is a first run. A damaged file keeps every record
     // read intact before the damage, writes an error line, and makes the next save keep the
-    // damaged original beside the new file (<file>.bad). Returns false only for damage.
+    // damaged original beside the new file (<file>.bad, or .bad.1 and on when that is
+    // taken). Returns false only for damage.
     bool load(bool shadowsSupported);
     // Writes the whole file through a temporary file that replaces the old one only when it
-    // was written completely; a failed save writes an error line and keeps the old file.
+    // was written completely and is on the disk; a save file that is a symbolic link is
+    // written at its target and keeps its permissions. A failed save writes an error line,
+    // keeps the old file and leaves the reason for the player (below).
     bool save();
+    // Why the first of a run of failed saves failed, in the system's words ("No space left
+    // on device"), once; "" when there is nothing new to tell. A save that works ends the run.
+    std::string takeSaveFailureToShow();
+    bool hasSaveFailureToShow() const { return !saveFailureToShow_.empty(); }
     void clear();
 
     Profile* findProfile(const std::string& name) const;
@@ -55,4 +64,6 @@ public:
 
 private:
     bool damagedOriginalPending = false;
+    std::string saveFailure_;        // the reason of the last save, "" when it worked
+    std::string saveFailureToShow_;  // not told to the player yet
 };

@@ -2,12 +2,18 @@
 
 #include "app/log/ErrorLog.h"
 #include "platform/math/GameRandom.h"
+#include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +30,8 @@ protected:
         errors = dir + "pitchbar_" + test + "_error.txt";
         for (const std::string& p : {path, path + ".bad", path + ".tmp", errors})
             std::remove(p.c_str());
+        for (int i = 1; i < 8; ++i)
+            std::remove((path + ".bad." + std::to_string(i)).c_str());
         setErrorLogPath(errors);
         store.filePath = path;
     }
@@ -223,6 +231,109 @@ TEST_F(SaveFileTest, FailedSaveReportsAndKeepsTheOldFile)
     rmdir((path + ".tmp").c_str());
     EXPECT_EQ(file.v, readBytes(path));
     EXPECT_NE(std::string::npos, errorText().find("was left as it was"));
+}
+
+TEST_F(SaveFileTest, EachDamagedFileIsKeptUpToAHandful)
+{
+    // Seven damaged files in a row, each set aside by the save after it was found.
+    for (std::uint8_t n = 1; n <= 7; ++n) {
+        writeBytes(path, {n});
+        EXPECT_FALSE(store.load(true));
+        ASSERT_TRUE(store.save());
+    }
+    EXPECT_EQ(std::vector<std::uint8_t>{1}, readBytes(path + ".bad"));
+    for (std::uint8_t n = 2; n <= 4; ++n)
+        EXPECT_EQ(std::vector<std::uint8_t>{n}, readBytes(path + ".bad." + std::to_string(n - 1)));
+    // Past the handful the last name holds the latest; nothing grows without end.
+    EXPECT_EQ(std::vector<std::uint8_t>{7}, readBytes(path + ".bad.4"));
+    EXPECT_FALSE(fileExists(path + ".bad.5"));
+    // The error line names the file the original went to.
+    EXPECT_NE(std::string::npos, errorText().find("kept as " + path + ".bad.1 at the next save"));
+}
+
+TEST_F(SaveFileTest, ASaveThroughALinkWritesItsTargetAndKeepsThePermissions)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = path + ".real";
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    const std::string target = (folder / "state.dat").string();
+    const Bytes file = distinctFile();
+    writeBytes(target, file.v);
+    ASSERT_EQ(0, chmod(target.c_str(), 0640));
+    // A relative link, as a player would make one into his own folders.
+    fs::create_symlink(folder.filename() / "state.dat", path);
+
+    ASSERT_TRUE(store.load(true));
+    store.addProfile("new");
+    ASSERT_TRUE(store.save());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(path)));
+    EXPECT_EQ(folder.filename() / "state.dat", fs::read_symlink(path));
+    EXPECT_EQ(encodeGameState(store), readBytes(target));
+    struct stat st;
+    ASSERT_EQ(0, stat(target.c_str(), &st));
+    EXPECT_EQ(0640u, st.st_mode & 07777u);
+    EXPECT_FALSE(fileExists(target + ".tmp"));
+
+    // A damaged target is kept beside the target; the link stays.
+    writeBytes(target, {9});
+    EXPECT_FALSE(store.load(true));
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(std::vector<std::uint8_t>{9}, readBytes(target + ".bad"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(path)));
+    fs::remove(path);
+    fs::remove_all(folder);
+}
+
+TEST_F(SaveFileTest, AFailedSaveIsToldOnceAndTriedAgain)
+{
+    // A folder that is a plain file: no save can succeed, not even for root.
+    const std::string blocker = path + ".folder";
+    std::remove(blocker.c_str());
+    writeBytes(blocker, {0});
+    store.filePath = blocker + "/gamestate.dat";
+    store.addProfile("ANNA");
+    EXPECT_EQ("", store.takeSaveFailureToShow());
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ("Not a directory", store.takeSaveFailureToShow());
+    EXPECT_EQ("", store.takeSaveFailureToShow());
+    EXPECT_FALSE(store.save());  // tried again, told no more
+    EXPECT_EQ("", store.takeSaveFailureToShow());
+    EXPECT_NE(std::string::npos, errorText().find("Not a directory"));
+
+    // The folder appears: the next save works; a later failure is told again.
+    std::remove(blocker.c_str());
+    ASSERT_EQ(0, mkdir(blocker.c_str(), 0700));
+    EXPECT_TRUE(store.save());
+    EXPECT_EQ("", store.takeSaveFailureToShow());
+    std::filesystem::remove_all(blocker);
+    writeBytes(blocker, {0});
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ("Not a directory", store.takeSaveFailureToShow());
+    std::remove(blocker.c_str());
+}
+
+TEST_F(SaveFileTest, ADiskThatFillsUpDuringTheSaveKeepsTheOldFile)
+{
+    const Bytes file = distinctFile();
+    writeBytes(path, file.v);
+    ASSERT_TRUE(store.load(true));
+    for (const char* name : {"A", "B", "C", "D"})
+        store.addProfile(name);
+    // Files may not grow past 64 bytes: the write stops short as on a full disk.
+    rlimit old{};
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &old));
+    rlimit small = old;
+    small.rlim_cur = 64;
+    void (*previous)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+    const bool saved = store.save();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(file.v, readBytes(path));
+    EXPECT_FALSE(fileExists(path + ".tmp"));
+    EXPECT_EQ("File too large", store.takeSaveFailureToShow());
 }
 
 } // namespace
