@@ -178,7 +178,10 @@ void Game::runFrame()
 
 void Game::quit()
 {
-    profileStore.save();
+    // A save failing for the first time keeps the game open, so that the player reads why
+    // on the main menu; asked again, it tries once more and leaves whatever happens.
+    if (!profileStore.save() && profileStore.hasSaveFailureToShow())
+        return;
     if (window)
         window->requestQuit();
 }

@@ -79,7 +79,8 @@ public:
     Opponent* currentOpponentEntry();
     // "opponent<index>.png", null for -1.
     TextureRecord* opponentPicture(int index);
-    // Saves the profiles and ends the loop (the menus' "quit").
+    // Saves the profiles and ends the loop (the menus' "quit"); a save failing for the
+    // first time keeps the game open for the player to read why.
     void quit();
 };
 

@@ -5,6 +5,7 @@
 #include "input/InputSystem.h"
 
 #include <cstdint>
+#include <vector>
 
 class InputDevices {
 public:
@@ -23,4 +24,8 @@ public:
     virtual bool readKeyboard(std::uint8_t keys[256]) = 0;
     // Movement since the last read and the four button bytes. false when lost.
     virtual bool readMouse(MouseState& state) = 0;
+    // Appends the key codes that went down since the last call, in the order they went
+    // down (a key held down counts once, however often the system repeats it), and forgets
+    // them.
+    virtual void takeKeyPresses(std::vector<std::uint8_t>& codes) = 0;
 };

@@ -35,15 +35,20 @@ bool InputSystem::init(InputDevices* platformDevices)
 void InputSystem::poll()
 {
     std::memcpy(previousKeys, keys, sizeof keys);
+    keyPresses.clear();
     if (!devices)
         return;
 
     // A lost device (the window lost the focus) gets one re-acquire and one more read; if
     // that fails too, the keys keep their last contents.
-    if (!devices->readKeyboard(keys)) {
+    bool keyboardRead = devices->readKeyboard(keys);
+    if (!keyboardRead) {
         devices->acquireKeyboard();
-        devices->readKeyboard(keys);
+        keyboardRead = devices->readKeyboard(keys);
     }
+    devices->takeKeyPresses(keyPresses);
+    if (!keyboardRead)
+        keyPresses.clear();  // no typing into a game that does not have the keyboard
 
     MouseState state = mouseState;
     bool read = devices->readMouse(state);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 class InputDevices;  // platform keyboard and mouse (src/platform/input/)
 
@@ -27,6 +28,10 @@ public:
     InputDevices* devices = nullptr;  // owned; null until init succeeded
     uint8_t keys[256];
     uint8_t previousKeys[256];
+    // The keys that went down since the previous poll, in the order they went down, each
+    // press once: typing reads these, so that keys pressed within one slow frame keep their
+    // order and a key pressed and released between two frames is not lost.
+    std::vector<uint8_t> keyPresses;
 
     InputSystem() {
         std::memset(keys, 0, sizeof keys);
@@ -39,7 +44,7 @@ public:
     // Takes ownership of the platform devices and acquires them; false (after writing the
     // error line) when they are not available.
     bool init(InputDevices* platformDevices);
-    // previousKeys = keys, then this frame's keyboard and mouse states.
+    // previousKeys = keys, then this frame's keyboard and mouse states and key presses.
     void poll();
 
     bool isDown(uint8_t key) const { return (keys[key] & Key::DownBit) != 0; }

@@ -106,13 +106,14 @@ void PlayerScreen::onEnter()
 {
     fillList();
     const Profile* p = profile();
-    if (p != lastProfile_ || selectedOpponent < 0) {
+    const std::uint64_t serial = p ? p->serial : 0;
+    if (serial != lastProfileSerial_ || selectedOpponent < 0) {
         const int last = static_cast<int>(opponentsList->items.size()) - 1;
         selectOpponent(p ? std::min(p->bestLevel + 1, last) : 0);
     } else {
         selectOpponent(selectedOpponent);
     }
-    lastProfile_ = p;
+    lastProfileSerial_ = serial;
 }
 
 void PlayerScreen::onCommand(const std::string& id)

@@ -3,6 +3,7 @@
 // the chosen opponent's picture and description, and the way into a match.
 #include "ui/PBScreen.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,5 +45,7 @@ private:
     void refreshPlayButton();
     Profile* profile() const;
 
-    const Profile* lastProfile_ = nullptr;  // compared only, never followed
+    // The profile of the last visit by its serial (0: none): an address could belong to a
+    // profile made after that one was deleted.
+    std::uint64_t lastProfileSerial_ = 0;
 };

@@ -67,6 +67,10 @@ void PBScreen::finishFadeOut()
         return;
     next->transitionTime = 0.0f;
     next->transition = FadingIn;
+    // A notice still showing goes on showing on the next screen.
+    next->notice = notice;
+    next->noticeSeconds = noticeSeconds;
+    noticeSeconds = 0.0f;
     if (!framed && next->framed)
         startRollingLoop();
     else if (framed && !next->framed)
@@ -79,9 +83,23 @@ void PBScreen::finishFadeOut()
     }
 }
 
+std::string saveFailureNotice(const std::string& reason)
+{
+    return "THE GAME COULD NOT BE SAVED: [" + reason + "]";
+}
+
 void PBScreen::update(float dt)
 {
     KRScreen::update(dt);
+    // A save that failed (a command above may just have saved) is told to the player.
+    noticeSeconds = std::max(0.0f, noticeSeconds - dt);
+    if (game) {
+        const std::string failure = game->profileStore.takeSaveFailureToShow();
+        if (!failure.empty()) {
+            notice = saveFailureNotice(failure);
+            noticeSeconds = kNoticeSeconds;
+        }
+    }
     transitionTime += dt;
     // Every screen is a PBScreen, so this runs exactly once per frame.
     if (game && game->soundSystem)

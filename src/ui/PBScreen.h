@@ -10,6 +10,10 @@ class Game;
 class PBButton;
 struct TextureRecord;
 
+// What the player is shown when the game could not be saved, the system's reason
+// highlighted.
+std::string saveFailureNotice(const std::string& reason);
+
 class PBScreen : public KRScreen {
 public:
     static constexpr float kFadeSeconds = 0.8f;
@@ -25,12 +29,17 @@ public:
     float transitionTime = 0.0f;
     TextureRecord* ballTexture = nullptr;
     TextureRecord* puppetTexture = nullptr;
+    // A message over the screen (drawn with drawMessageBox) while noticeSeconds lasts; it
+    // stays up across a change of screen.
+    static constexpr float kNoticeSeconds = 8.0f;
+    std::string notice;
+    float noticeSeconds = 0.0f;
 
     // Loads "gui.png", "ball32.png" and "orangepuppetsmall.png" (shared through the
     // resource cache).
     PBScreen(Game* game, Renderer* renderer);
 
-    // Widgets and timers, then the fade.
+    // Widgets and timers, a failed save's notice, then the fade.
     void update(float dt) override;
     // The frame, widgets, title, fade overlay and logo.
     void draw(int pass) override;

@@ -66,6 +66,8 @@ void PBScreen::draw(int pass) {
             drawSolid(renderer, guiTexture, 0, 0, 1024, 768, black);
     }
     if (framed && !leavingToUnframed) drawLogo(renderer, guiTexture, puppetTexture);
+    // Over everything, fade included: the player must be able to read it.
+    if (noticeSeconds > 0.0f) drawMessageBox(notice);
 }
 
 void PBScreen::drawMessageBox(const std::string& text) {

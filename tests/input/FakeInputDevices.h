@@ -4,6 +4,7 @@
 #include "input/InputDevices.h"
 
 #include <cstring>
+#include <vector>
 
 class FakeInputDevices : public InputDevices {
 public:
@@ -13,6 +14,7 @@ public:
     bool focused = true;          // acquiring only takes the device back with the focus
     std::uint8_t keys[256] = {};
     MouseState mouse;
+    std::vector<std::uint8_t> keyPresses;  // key-down events queued for the next poll
     int keyboardAcquires = 0, mouseAcquires = 0;
 
     bool available() override { return isAvailable; }
@@ -31,6 +33,12 @@ public:
         if (lost) return false;
         out = mouse;
         return true;
+    }
+
+    void takeKeyPresses(std::vector<std::uint8_t>& codes) override
+    {
+        codes.insert(codes.end(), keyPresses.begin(), keyPresses.end());
+        keyPresses.clear();
     }
 
 private:

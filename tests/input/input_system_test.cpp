@@ -1,5 +1,8 @@
 #include "input/InputSystem.h"
 #include "input/FakeInputDevices.h"
+#include "platform/input/SdlInputDevices.h"
+
+#include <SDL.h>
 
 #include "app/log/ErrorLog.h"
 
@@ -8,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 std::string readErrors(const std::string& path)
@@ -131,4 +135,76 @@ TEST(InputSystemPoll, LostDevicesKeepStateUntilFocusReturnsThenReacquire)
     devices->keys[Key::Space] = 0x80;
     input.poll();
     EXPECT_TRUE(input.isPressed(Key::Space));
+}
+
+TEST(InputSystemPoll, KeyPressesComeInTheOrderTheKeysWentDownOncePerPress)
+{
+    InputSystem input;
+    auto* devices = new FakeInputDevices;
+    ASSERT_TRUE(input.init(devices));
+    devices->keyPresses = {Key::T, Key::E, Key::S, Key::T, Key::E, Key::R};
+    devices->keys[Key::R] = 0x80;
+    input.poll();
+    EXPECT_EQ((std::vector<std::uint8_t>{Key::T, Key::E, Key::S, Key::T, Key::E, Key::R}), input.keyPresses);
+    input.poll();
+    EXPECT_TRUE(input.keyPresses.empty());
+    EXPECT_TRUE(input.isDown(Key::R));  // the snapshot is read as before
+
+    // Presses that arrive while the keyboard is lost type nothing, then or later.
+    devices->focused = false;
+    devices->lost = true;
+    devices->keyPresses = {Key::A};
+    input.poll();
+    EXPECT_TRUE(input.keyPresses.empty());
+    devices->focused = true;
+    input.poll();
+    EXPECT_TRUE(input.keyPresses.empty());
+}
+
+namespace {
+SDL_Event keyEvent(Uint32 type, SDL_Scancode scancode, bool repeat = false)
+{
+    SDL_Event e{};
+    e.type = type;
+    e.key.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.repeat = repeat ? 1 : 0;
+    e.key.keysym.scancode = scancode;
+    return e;
+}
+} // namespace
+
+TEST(SdlKeyPresses, KeyDownEventsQueueInOrderWithoutRepeatsUntilTaken)
+{
+    SdlInputDevices devices(nullptr);
+    // T E S T E R typed between two frames, each key up before the next goes down, the
+    // system repeating the held R.
+    for (SDL_Scancode sc : {SDL_SCANCODE_T, SDL_SCANCODE_E, SDL_SCANCODE_S, SDL_SCANCODE_T,
+                            SDL_SCANCODE_E, SDL_SCANCODE_R}) {
+        devices.handleEvent(keyEvent(SDL_KEYDOWN, sc));
+        if (sc != SDL_SCANCODE_R)
+            devices.handleEvent(keyEvent(SDL_KEYUP, sc));
+    }
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_R, true));
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_F24));  // no code in the game: skipped
+    std::vector<std::uint8_t> codes;
+    devices.takeKeyPresses(codes);
+    EXPECT_EQ((std::vector<std::uint8_t>{Key::T, Key::E, Key::S, Key::T, Key::E, Key::R}), codes);
+    codes.clear();
+    devices.takeKeyPresses(codes);
+    EXPECT_TRUE(codes.empty());
+
+    // Losing the focus forgets what was typed; a flood is bounded.
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A));
+    SDL_Event focusLost{};
+    focusLost.type = SDL_WINDOWEVENT;
+    focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    devices.handleEvent(focusLost);
+    devices.takeKeyPresses(codes);
+    EXPECT_TRUE(codes.empty());
+    for (int i = 0; i < 1000; ++i)
+        devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A));
+    devices.takeKeyPresses(codes);
+    EXPECT_GT(codes.size(), 16u);
+    EXPECT_LT(codes.size(), 1000u);
 }

@@ -102,12 +102,21 @@ bool SdlInputDevices::readMouse(MouseState& state)
     return true;
 }
 
+void SdlInputDevices::takeKeyPresses(std::vector<std::uint8_t>& codes)
+{
+    codes.insert(codes.end(), keyPresses_.begin(), keyPresses_.end());
+    keyPresses_.clear();
+}
+
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_KEYDOWN:
-        if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))
+        if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode)) {
             latchedKeys_[code] = Key::DownBit;
+            if (!event.key.repeat && keyPresses_.size() < kMaxKeyPresses)
+                keyPresses_.push_back(code);
+        }
         break;
     case SDL_MOUSEBUTTONDOWN: {
         int slot = buttonSlot(event.button.button);
@@ -121,6 +130,7 @@ void SdlInputDevices::handleEvent(const SDL_Event& event)
             mouseAcquired_ = false;
             std::memset(latchedKeys_, 0, sizeof latchedKeys_);
             std::memset(latchedButtons_, 0, sizeof latchedButtons_);
+            keyPresses_.clear();
         }
         break;
     default:

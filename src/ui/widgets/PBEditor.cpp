@@ -14,7 +14,7 @@ struct TypedKey {
     char character;
 };
 
-// Scanned in this order each frame: A to Z, 0 to 9, then SPACE.
+// The keys that type, and what they type.
 constexpr TypedKey kTypedKeys[] = {
     {Key::A, 'A'}, {Key::B, 'B'}, {Key::C, 'C'}, {Key::D, 'D'}, {Key::E, 'E'}, {Key::F, 'F'},
     {Key::G, 'G'}, {Key::H, 'H'}, {Key::I, 'I'}, {Key::J, 'J'}, {Key::K, 'K'}, {Key::L, 'L'},
@@ -42,10 +42,15 @@ void PBEditor::type(char c) {
 
 void PBEditor::update(float) {
     if (!hasFocus || !owner || !owner->input) return;
-    const InputSystem& in = *owner->input;
-    for (const TypedKey& k : kTypedKeys)
-        if (in.isPressed(k.key)) type(k.character);
-    if (in.isPressed(Key::Backspace) && !text.empty()) text.pop_back();
+    // In the order the keys went down, so that fast typing at a low frame rate keeps it.
+    for (std::uint8_t key : owner->input->keyPresses) {
+        if (key == Key::Backspace) {
+            if (!text.empty()) text.pop_back();
+            continue;
+        }
+        for (const TypedKey& k : kTypedKeys)
+            if (k.key == key) type(k.character);
+    }
 }
 
 void PBEditor::draw() {

@@ -1,7 +1,7 @@
 #pragma once
 // The one-line text editor of the new-profile screen. It takes keyboard focus when pressed
-// and then types upper-case letters, digits and spaces, one per key press, as long as the
-// text stays clear of its right edge.
+// and then types upper-case letters, digits and spaces, one per key press in the order the
+// keys went down, as long as the text stays clear of its right edge.
 #include "ui/PBGUIComponent.h"
 #include "ui/widgets/WidgetServices.h"
 

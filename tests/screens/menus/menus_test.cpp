@@ -165,9 +165,11 @@ TEST_F(NewProfile, ANewNameIsSavedSelectedAndPlayed)
         std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
         std::memset(in.keys, 0, sizeof in.keys);
         in.keys[key] = Key::DownBit;
+        in.keyPresses = {key};
         create->update(0.01f);
         std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
         std::memset(in.keys, 0, sizeof in.keys);
+        in.keyPresses.clear();
         create->update(0.01f);
     }
     EXPECT_EQ("BOB", create->editor->text);
@@ -191,6 +193,48 @@ TEST_F(NewProfile, ANewNameIsSavedSelectedAndPlayed)
     ASSERT_EQ(1u, reread.profiles.size());
     EXPECT_EQ("BOB", reread.profiles[0]->name);
     EXPECT_FALSE(errorFileExists());
+}
+
+TEST_F(NewProfile, ASaveThatFailsIsToldOnceOverTheNextScreens)
+{
+    // The save file's folder is a plain file: nothing can be written there, even by root.
+    const std::string blocker = (folder / "blocked").string();
+    std::ofstream(blocker) << "x";
+    game.profileStore.filePath = blocker + "/gamestate.dat";
+    enter(create);
+    create->editor->text = "ANNA";
+    click(create, "play");
+    EXPECT_EQ(player, afterFade(create));
+    EXPECT_EQ("ANNA", game.profileStore.currentProfile->name);  // plays on this session
+    EXPECT_EQ("THE GAME COULD NOT BE SAVED: [Not a directory]", player->notice);
+    sink.draws.clear();
+    player->draw(3);
+    EXPECT_EQ(glyphsOf("THE GAME COULD NOT BE SAVED: Not a directory", 0, 376).size(),
+              glyphsIn(370, 392).size());
+
+    // Read, it goes; the next failing save does not bring it back.
+    player->update(PBScreen::kNoticeSeconds);
+    sink.draws.clear();
+    player->draw(3);
+    EXPECT_TRUE(glyphsIn(0, 768).empty());
+    click(player, "quit");
+    EXPECT_EQ(menu, afterFade(player));
+    remove->profileName = "ANNA";
+    enter(remove);
+    click(remove, "yes");
+    EXPECT_EQ(menu, afterFade(remove));
+    EXPECT_FLOAT_EQ(0.0f, menu->noticeSeconds);
+
+    // Once a save has worked, a new failure is told again: quitting shows it and stays.
+    std::filesystem::remove(blocker);
+    std::filesystem::create_directory(blocker);
+    ASSERT_TRUE(game.profileStore.save());
+    std::filesystem::remove_all(blocker);
+    std::ofstream(blocker) << "x";
+    click(menu, "quit");
+    menu->update(0.01f);
+    EXPECT_EQ("THE GAME COULD NOT BE SAVED: [Not a directory]", menu->notice);
+    EXPECT_GT(menu->noticeSeconds, 0.0f);
 }
 
 using DeleteProfile = MenusAFixture;
@@ -321,6 +365,37 @@ TEST_F(PlayerMenu, AnotherProfileStartsOnItsNextOpponent)
     EXPECT_FALSE(button(player, "play")->enabled);
     click(player, "practice");
     EXPECT_EQ(game.matchScreen, afterFade(player));
+}
+
+TEST_F(PlayerMenu, AProfileMadeAfterADeleteStartsOnItsOwnOpponent)
+{
+    // ANNA leaves the player menu on an opponent only she may play.
+    Profile* anna = addProfile("ANNA");
+    anna->bestLevel = 5;
+    game.profileStore.selectProfile(anna);
+    enter(player);
+    pressRow(player->opponentsList, 6);
+    ASSERT_EQ(6, player->selectedOpponent);
+    ASSERT_TRUE(button(player, "play")->enabled);
+    click(player, "quit");
+    EXPECT_EQ(menu, afterFade(player));
+
+    // She is deleted, and the profile made next very likely takes over her memory.
+    remove->profileName = "ANNA";
+    enter(remove);
+    click(remove, "yes");
+    EXPECT_EQ(menu, afterFade(remove));
+    enter(create);
+    create->editor->text = "BOB";
+    click(create, "play");
+    EXPECT_EQ(player, afterFade(create));
+
+    ASSERT_EQ(1u, game.profileStore.profiles.size());
+    EXPECT_EQ("BOB", game.profileStore.currentProfile->name);
+    EXPECT_EQ(0, player->selectedOpponent);
+    EXPECT_EQ(0, player->opponentsList->selected());
+    EXPECT_TRUE(button(player, "play")->enabled);
+    EXPECT_EQ("PLAY!", button(player, "play")->label);
 }
 
 TEST_F(PlayerMenu, ShowsTheProfilesLevelAndBestResult)

@@ -60,10 +60,15 @@ struct WidgetFixture : ::testing::Test {
             if (d.texture == &atlas && d.srcX == 1 && d.srcY == 1 && d.srcW == 2 && d.srcH == 2) out.push_back(d);
         return out;
     }
-    // One keyboard frame: the keys held now, the previous frame's state kept as before.
+    // One keyboard frame: the keys held now, the previous frame's state kept as before;
+    // those newly down went down in the order given.
     void keyFrame(std::initializer_list<std::uint8_t> held) {
         std::memcpy(input.previousKeys, input.keys, sizeof input.keys);
         std::memset(input.keys, 0, sizeof input.keys);
-        for (std::uint8_t k : held) input.keys[k] = Key::DownBit;
+        input.keyPresses.clear();
+        for (std::uint8_t k : held) {
+            input.keys[k] = Key::DownBit;
+            if (!input.wasDown(k)) input.keyPresses.push_back(k);
+        }
     }
 };

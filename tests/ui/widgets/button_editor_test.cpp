@@ -1,5 +1,7 @@
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBEditor.h"
+#include "input/FakeInputDevices.h"
+#include "render/fonts/TextLayout.h"
 #include "WidgetFixture.h"
 
 namespace {
@@ -69,13 +71,39 @@ TEST_F(EditorTest, TypesUpperCaseOncePerPressAndOnlyWithFocus) {
     editor.update(0.016f);
     keyFrame({Key::Space, Key::Digit0, Key::Z});
     editor.update(0.016f);
-    // Letters before digits before space, whatever order the keys went down in.
-    EXPECT_EQ(editor.text, "BZ0 ");
-    keyFrame({Key::LeftShift});
+    // In the order the keys went down, even within one frame.
+    EXPECT_EQ(editor.text, "B 0Z");
+    keyFrame({Key::LeftShift, Key::Escape, Key::Minus});
     editor.update(0.016f);
     keyFrame({Key::Backspace});
     editor.update(0.016f);
-    EXPECT_EQ(editor.text, "BZ0");
+    EXPECT_EQ(editor.text, "B 0");
+}
+
+TEST_F(EditorTest, KeysQueuedWithinOneSlowFrameTypeInTheirOrder) {
+    // A slow frame: T E S T E R went down (and mostly up again) before the next poll, and a
+    // backspace took back a typo. The snapshot alone would give sorted letters, each once.
+    auto* devices = new FakeInputDevices;
+    ASSERT_TRUE(input.init(devices));
+    PBEditor editor(&screen, "", &font, &style);
+    editor.onMouseDown(0, 0);
+    devices->keyPresses = {Key::T, Key::E, Key::S, Key::X, Key::Backspace, Key::T, Key::E, Key::R};
+    devices->keys[Key::R] = Key::DownBit;  // only R is still held at the poll
+    input.poll();
+    editor.update(0.2f);
+    EXPECT_EQ(editor.text, "TESTER");
+    // The next frame brings no new presses: nothing is typed twice.
+    input.poll();
+    editor.update(0.2f);
+    EXPECT_EQ(editor.text, "TESTER");
+    // The width limit holds within one frame too.
+    devices->keyPresses.assign(40, Key::W);
+    input.poll();
+    editor.update(0.2f);
+    ASSERT_GT(editor.text.size(), 6u);
+    EXPECT_EQ(editor.text, "TESTER" + std::string(editor.text.size() - 6, 'W'));
+    EXPECT_LT(TextLayout::textWidth(font, editor.text) + PBEditor::RightMargin, PBEditor::Width);
+    EXPECT_GE(TextLayout::textWidth(font, editor.text + "W") + PBEditor::RightMargin, PBEditor::Width);
 }
 
 TEST_F(EditorTest, BackspaceOnEmptyDoesNothing) {
