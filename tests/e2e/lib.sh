@@ -48,7 +48,7 @@ e2e_geometry() {
 # e2e_wait_geometry <x> <y> <width> <height> [seconds]: until the window has that place and
 # size (the window system applies moves and resizes a little later); false otherwise.
 e2e_wait_geometry() {
-  local limit=${5:-3} i
+  local limit=${5:-20} i
   for i in $(seq 1 $((limit * 10))); do
     e2e_geometry
     [ "$X" -eq "$1" ] && [ "$Y" -eq "$2" ] && [ "$WIDTH" -eq "$3" ] && [ "$HEIGHT" -eq "$4" ] && return 0
@@ -103,7 +103,7 @@ e2e_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 # e2e_wait_drawn <file> [seconds]: waits until the screen is no longer black (the game's
 # first frame is up; the window may show a little earlier) and keeps that shot in <file>.
 e2e_wait_drawn() {
-  local limit=${2:-10} start=$SECONDS
+  local limit=${2:-60} start=$SECONDS
   while :; do
     e2e_shot "$1"
     [ "$(e2e_brightest "$1")" -gt 16 ] && return 0
@@ -112,26 +112,38 @@ e2e_wait_drawn() {
   done
 }
 
-# e2e_settle <file> [seconds]: waits until the screen stops changing (two shots in a row
-# alike: the fade between screens is over) and keeps the last shot in <file>.
+# e2e_settle <file> [seconds]: waits until the screen stops changing (two shots at least
+# a second apart alike: the fade between screens is over, even at a few frames a second)
+# and keeps the last shot in <file>.
 e2e_settle() {
-  local limit=${2:-15} start=$SECONDS previous="$work/settle_previous.png" d
+  local limit=${2:-60} start=$SECONDS previous="$work/settle_previous.png" d taken
   e2e_shot "$previous"
+  taken=$(date +%s.%N)
   while :; do
     kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended while waiting for $1"
+    e2e_sleep_since "$taken" 1
     e2e_shot "$1"
     d=$(e2e_difference "$previous" "$1")
     e2e_above 0.004 "$d" && return 0
     [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "the screen did not settle for $1 within $limit s"
     cp "$1" "$previous"
+    taken=$(date +%s.%N)
   done
+}
+
+# e2e_sleep_since <time> <seconds>: sleeps until that many seconds have passed since
+# <time> (as given by date +%s.%N).
+e2e_sleep_since() {
+  local rest
+  rest=$(awk -v t="$1" -v s="$2" -v now="$(date +%s.%N)" 'BEGIN { r = t + s - now; printf "%.2f", r > 0 ? r : 0 }')
+  sleep "$rest"
 }
 
 # e2e_wait_leave <reference.png> <file> [seconds]: waits until the screen has settled on
 # a picture clearly unlike the reference (another screen, its fade over) and keeps it in
 # <file>.
 e2e_wait_leave() {
-  local limit=${3:-15} start=$SECONDS d
+  local limit=${3:-60} start=$SECONDS d
   while :; do
     kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended while waiting for $2"
     e2e_shot "$2"
@@ -142,6 +154,53 @@ e2e_wait_leave() {
       e2e_above "$d" 0.05 && return 0
     fi
     [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "the screen still shows $1 after $limit s"
+  done
+}
+
+# e2e_wait_region <reference.png> <file> <geometry> [seconds]: waits until one part of the
+# screen (geometry as WIDTHxHEIGHT+X+Y) is clearly unlike the same part of the reference,
+# then until the screen stands still, and keeps that shot in <file>.
+e2e_wait_region() {
+  local limit=${4:-60} start=$SECONDS d
+  while :; do
+    kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended while waiting for $2"
+    e2e_shot "$2"
+    d=$(e2e_region_difference "$1" "$2" "$3")
+    if e2e_above "$d" 0.02; then
+      e2e_settle "$2" "$limit"
+      d=$(e2e_region_difference "$1" "$2" "$3")
+      e2e_above "$d" 0.02 && return 0
+    fi
+    [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "$3 of the screen still looks as in $1 after $limit s"
+  done
+}
+
+# e2e_brightness <png>: the mean brightness of the picture, 0..1, four decimals.
+e2e_brightness() {
+  convert "$1" -colorspace Gray -format '%[fx:mean]' info: | awk '{ printf "%.4f\n", $1 }'
+}
+
+# e2e_wait_lit <reference.png> <file> [seconds]: for a screen that never stands still (a
+# match): waits until the screen is clearly unlike the reference and its brightness has
+# stopped rising for a second (the fade-in is over), and keeps that shot in <file>.
+e2e_wait_lit() {
+  local limit=${3:-60} start=$SECONDS previous="$work/lit_previous.png" d before after taken
+  e2e_shot "$previous"
+  taken=$(date +%s.%N)
+  while :; do
+    kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended while waiting for $2"
+    e2e_sleep_since "$taken" 1
+    e2e_shot "$2"
+    d=$(e2e_difference "$1" "$2")
+    before=$(e2e_brightness "$previous")
+    after=$(e2e_brightness "$2")
+    if e2e_above "$d" 0.05 && e2e_above "$after" 0.02 &&
+       awk -v a="$before" -v b="$after" 'BEGIN { exit !(b - a < 0.005 && a - b < 0.005) }'; then
+      return 0
+    fi
+    [ $((SECONDS - start)) -lt "$limit" ] || e2e_fail "the screen did not light up unlike $1 within $limit s"
+    cp "$2" "$previous"
+    taken=$(date +%s.%N)
   done
 }
 
@@ -183,8 +242,10 @@ e2e_button() {
   e2e_click $(($1 + $3 / 2)) $(($2 + 16))
 }
 
-# e2e_key <key>...: keys pressed and released one after the other, with time for frames
-# in between so that each is seen.
+# e2e_key <key>...: keys pressed and released one after the other, with a little time in
+# between. The game sees every press however slow its frames, but two keys within one
+# frame reach the screens at once: wait for what a key does on screen before the next when
+# their order matters.
 e2e_key() {
   local k
   for k in "$@"; do
@@ -193,9 +254,29 @@ e2e_key() {
   done
 }
 
+# e2e_type <text>: types the letters, digits and spaces of <text> into the name field in
+# one go, as fast as a player could: the game keeps the order of the keys. With
+# E2E_ONE_FRAME=1 the game is held still while they are typed, so that they all arrive
+# within one frame (the lowest frame rate there is).
+e2e_type() {
+  local keys=() i c
+  for ((i = 0; i < ${#1}; i++)); do
+    c=${1:i:1}
+    [ "$c" = " " ] && c=space
+    keys+=("$c")
+  done
+  if [ "${E2E_ONE_FRAME:-0}" = 1 ]; then
+    kill -STOP "$game_pid"
+    xdotool key --delay 20 "${keys[@]}"
+    kill -CONT "$game_pid"
+  else
+    xdotool key --delay 20 "${keys[@]}"
+  fi
+}
+
 # e2e_wait_exit [seconds]: the game's exit code in $exit_code once it has ended by itself.
 e2e_wait_exit() {
-  local limit=${1:-10} i
+  local limit=${1:-30} i
   for i in $(seq 1 $((limit * 10))); do
     if ! kill -0 "$game_pid" 2>/dev/null; then
       wait "$game_pid"; exit_code=$?; game_pid=""; return 0

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# A game that cannot save tells the player so: in a folder where the save file cannot be
+# written (its temporary file's name is taken by a folder), a new profile still leads to
+# the player menu, which shows why the game could not be saved until the message times
+# out; error.txt has the line. QUIT GAME then leaves at once (the player has been told), no
+# gamestate.dat appears, and the exit code is 0.
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/lib.sh"
+e2e_setup "$1"
+out=${PITCHBAR_E2E_OUT:-$work}
+shots="$out/save_failure_shown"
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+mkdir "$work/gamestate.dat.tmp"
+e2e_start
+e2e_wait_window 60
+e2e_wait_drawn "$shots/loading.png"
+e2e_wait_leave "$shots/loading.png" "$shots/main_menu.png"
+e2e_pointer_home
+
+e2e_button 540 222 200
+e2e_wait_leave "$shots/main_menu.png" "$shots/new_profile.png"
+e2e_type saver
+e2e_wait_region "$shots/new_profile.png" "$shots/name_typed.png" 180x20+485+300
+e2e_button 359 340 116
+e2e_wait_leave "$shots/name_typed.png" "$shots/player_menu_told.png"
+
+# The message panel in the middle of the screen, gone once it has been up long enough.
+panel=520x26+252+368
+start=$SECONDS
+while :; do
+  e2e_settle "$shots/player_menu_quiet.png"
+  d=$(e2e_region_difference "$shots/player_menu_told.png" "$shots/player_menu_quiet.png" $panel)
+  e2e_above "$d" 0.05 && break
+  [ $((SECONDS - start)) -lt 60 ] || e2e_fail "the player menu shows no message that goes away ($d)"
+  sleep 1
+done
+grep -q "Could not write .*gamestate.dat.tmp" "$work/error.txt" || e2e_fail "error.txt has no line for the failed save"
+
+# QUIT TO MAIN MENU, QUIT GAME: told once already, so the game leaves.
+e2e_button 744 670 170
+e2e_wait_leave "$shots/player_menu_quiet.png" "$shots/main_menu_again.png"
+e2e_button 540 460 200
+e2e_wait_exit 30
+[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"
+[ ! -e "$work/gamestate.dat" ] || e2e_fail "a gamestate.dat appeared although it could not be written"
+echo "ok: the failed save was shown on the player menu and went away; exit 0"
