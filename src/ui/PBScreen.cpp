@@ -69,8 +69,8 @@ void PBScreen::finishFadeOut()
     next->transition = FadingIn;
     // A notice still showing goes on showing on the next screen.
     next->notice = notice;
-    next->noticeSeconds = noticeSeconds;
-    noticeSeconds = 0.0f;
+    next->noticeAge = noticeAge;
+    notice.clear();
     if (!framed && next->framed)
         startRollingLoop();
     else if (framed && !next->framed)
@@ -90,14 +90,19 @@ std::string saveFailureNotice(const std::string& reason)
 
 void PBScreen::update(float dt)
 {
+    const bool buttonWasUp = !buttonWasDown;
     KRScreen::update(dt);
+    // The notice goes with a press of the button once it has been up long enough to be
+    // seen: the click that caused it, or a quick second one, does not take it away.
+    noticeAge += dt;
+    if (!notice.empty() && buttonWasUp && buttonWasDown && noticeAge >= kNoticeLeastSeconds)
+        notice.clear();
     // A save that failed (a command above may just have saved) is told to the player.
-    noticeSeconds = std::max(0.0f, noticeSeconds - dt);
     if (game) {
         const std::string failure = game->profileStore.takeSaveFailureToShow();
         if (!failure.empty()) {
             notice = saveFailureNotice(failure);
-            noticeSeconds = kNoticeSeconds;
+            noticeAge = 0.0f;
         }
     }
     transitionTime += dt;

@@ -29,11 +29,12 @@ public:
     float transitionTime = 0.0f;
     TextureRecord* ballTexture = nullptr;
     TextureRecord* puppetTexture = nullptr;
-    // A message over the screen (drawn with drawMessageBox) while noticeSeconds lasts; it
-    // stays up across a change of screen.
-    static constexpr float kNoticeSeconds = 8.0f;
+    // A message over the screen (drawn with drawMessageBox), "" for none. It stays up across
+    // changes of screen until the player presses the mouse button, once it has been up for
+    // kNoticeLeastSeconds.
+    static constexpr float kNoticeLeastSeconds = 2.0f;
     std::string notice;
-    float noticeSeconds = 0.0f;
+    float noticeAge = 0.0f;  // seconds it has been up
 
     // Loads "gui.png", "ball32.png" and "orangepuppetsmall.png" (shared through the
     // resource cache).

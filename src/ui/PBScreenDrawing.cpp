@@ -67,7 +67,7 @@ void PBScreen::draw(int pass) {
     }
     if (framed && !leavingToUnframed) drawLogo(renderer, guiTexture, puppetTexture);
     // Over everything, fade included: the player must be able to read it.
-    if (noticeSeconds > 0.0f) drawMessageBox(notice);
+    if (!notice.empty()) drawMessageBox(notice);
 }
 
 void PBScreen::drawMessageBox(const std::string& text) {

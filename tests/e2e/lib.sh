@@ -135,7 +135,7 @@ e2e_settle() {
 # <time> (as given by date +%s.%N).
 e2e_sleep_since() {
   local rest
-  rest=$(awk -v t="$1" -v s="$2" -v now="$(date +%s.%N)" 'BEGIN { r = t + s - now; printf "%.2f", r > 0 ? r : 0 }')
+  rest=$(awk -v t="$1" -v s="$2" -v now="$(date +%s.%N)" 'BEGIN { r = t + s - now; printf "%.2f", (r > 0 ? r : 0) }')
   sleep "$rest"
 }
 

@@ -53,6 +53,13 @@ struct MenusAFixture : DevicelessGameFixture {
     static void pressRow(PBList* list, int row) { list->onMouseDown(10, 32 + PBList::RowHeight * row); }
 
     Profile* addProfile(const std::string& name) { return game.profileStore.addProfile(name); }
+    // YES on the delete screen for that name; the screen current afterwards.
+    PBScreen* deleteThrough(const std::string& name) {
+        remove->profileName = name;
+        enter(remove);
+        click(remove, "yes");
+        return afterFade(remove);
+    }
     std::vector<std::string> listed(const PBList* list) const {
         std::vector<std::string> names;
         for (const PBListItem& item : list->items) names.push_back(item.text);

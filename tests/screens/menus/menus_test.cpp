@@ -212,18 +212,27 @@ TEST_F(NewProfile, ASaveThatFailsIsToldOnceOverTheNextScreens)
     EXPECT_EQ(glyphsOf("THE GAME COULD NOT BE SAVED: Not a directory", 0, 376).size(),
               glyphsIn(370, 392).size());
 
-    // Read, it goes; the next failing save does not bring it back.
-    player->update(PBScreen::kNoticeSeconds);
+    // It stays until the player presses the button once it has been up for a moment.
+    std::uint8_t& left = game.inputSystem->mouseState.buttons[0];
+    const auto press = [&] {
+        left = Key::DownBit;
+        player->update(0.01f);
+        left = 0;
+        player->update(0.01f);
+    };
+    press();  // one second after the save: too soon
+    EXPECT_FALSE(player->notice.empty());
+    player->update(60.0f);  // time alone does not take it away
+    EXPECT_FALSE(player->notice.empty());
+    press();
     sink.draws.clear();
     player->draw(3);
     EXPECT_TRUE(glyphsIn(0, 768).empty());
+    // The next failing save does not bring it back.
     click(player, "quit");
     EXPECT_EQ(menu, afterFade(player));
-    remove->profileName = "ANNA";
-    enter(remove);
-    click(remove, "yes");
-    EXPECT_EQ(menu, afterFade(remove));
-    EXPECT_FLOAT_EQ(0.0f, menu->noticeSeconds);
+    EXPECT_EQ(menu, deleteThrough("ANNA"));
+    EXPECT_EQ("", menu->notice);
 
     // Once a save has worked, a new failure is told again: quitting shows it and stays.
     std::filesystem::remove(blocker);
@@ -234,7 +243,6 @@ TEST_F(NewProfile, ASaveThatFailsIsToldOnceOverTheNextScreens)
     click(menu, "quit");
     menu->update(0.01f);
     EXPECT_EQ("THE GAME COULD NOT BE SAVED: [Not a directory]", menu->notice);
-    EXPECT_GT(menu->noticeSeconds, 0.0f);
 }
 
 using DeleteProfile = MenusAFixture;
@@ -381,10 +389,7 @@ TEST_F(PlayerMenu, AProfileMadeAfterADeleteStartsOnItsOwnOpponent)
     EXPECT_EQ(menu, afterFade(player));
 
     // She is deleted, and the profile made next very likely takes over her memory.
-    remove->profileName = "ANNA";
-    enter(remove);
-    click(remove, "yes");
-    EXPECT_EQ(menu, afterFade(remove));
+    EXPECT_EQ(menu, deleteThrough("ANNA"));
     enter(create);
     create->editor->text = "BOB";
     click(create, "play");
