@@ -23,7 +23,7 @@ namespace {
 using namespace table;
 
 constexpr float kWoodScale = 1.0f / 24.0f;  // wood.png repeats every 24 units
-constexpr float kFloorScale = 1.0f / 48.0f; // the floor's boards are broader
+constexpr float kFloorScale = 1.0f / 40.0f; // the floor's boards are broader
 constexpr float kOuterZ = kWallZ + kWallThickness;       // 40: the cabinet's long sides
 constexpr float kBoxFar = kWallX + kGoalBoxDepth;        // back of the goal box
 constexpr float kOuterX = kBoxFar + 2.0f;                // the cabinet's end faces
@@ -214,8 +214,9 @@ void addFloor(MeshBuilder& top) {
             ModelVertex vertex;
             vertex.position = p;
             vertex.normal = unlitNormal({0, 1, 0}, p);
-            vertex.u = p.x * kFloorScale;
-            vertex.v = p.z * kFloorScale;
+            // The boards run away from the player, across the cabinet's grain.
+            vertex.u = p.z * kFloorScale;
+            vertex.v = p.x * kFloorScale;
             int index = top.addVertex(vertex);
             if (first < 0) first = index;
         }

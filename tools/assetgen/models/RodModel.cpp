@@ -18,17 +18,14 @@ constexpr float kRodFarEnd = 56.0f;
 constexpr float kHandleStart = -60.0f;
 constexpr float kHandleEnd = -73.0f;
 constexpr int kRodSegments = 16;
-constexpr int kHandleSegments = 16;
+constexpr int kHandleSegments = 12;
 
 // The handle's outline from the knob's flat end to the ferrule: (y, radius).
 std::vector<LoftRing> handleProfile() {
     const float profile[][2] = {
-        {kHandleEnd, 1.45f},  {-72.85f, 1.72f}, {-72.5f, 1.90f}, {-72.0f, 1.92f},
-        {-71.5f, 1.70f},      {-71.1f, 1.50f},  {-70.5f, 1.56f}, {-69.6f, 1.66f},
-        {-69.2f, 1.58f},      {-68.7f, 1.68f},  {-68.2f, 1.60f}, {-67.7f, 1.70f},
-        {-67.2f, 1.62f},      {-66.6f, 1.68f},  {-65.2f, 1.62f}, {-63.4f, 1.42f},
-        {-62.2f, 1.20f},      {-61.6f, 1.02f},  {-61.3f, 1.08f}, {-60.6f, 1.02f},
-        {kHandleStart, 0.92f}};
+        {kHandleEnd, 1.45f}, {-72.8f, 1.78f}, {-72.2f, 1.92f}, {-71.5f, 1.70f}, {-71.0f, 1.50f},
+        {-70.2f, 1.62f},     {-69.4f, 1.54f}, {-68.6f, 1.66f}, {-67.8f, 1.58f}, {-66.6f, 1.68f},
+        {-64.6f, 1.58f},     {-62.6f, 1.28f}, {-61.6f, 1.02f}, {-61.2f, 1.08f}, {kHandleStart, 0.92f}};
     std::vector<LoftRing> rings;
     for (const auto& p : profile) rings.push_back({p[0], 0.0f, 0.0f, p[1], p[1]});
     return rings;
