@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kBodySegments = 16;
-constexpr int kLimbSegments = 10;
+constexpr int kBodySegments = 14;
+constexpr int kLimbSegments = 8;
 
 void addHead(MeshBuilder& figure) {
     // Slightly longer than wide, the chin a little forward of the crown.
@@ -39,8 +39,7 @@ void addTorso(MeshBuilder& figure) {
                     {1.55f, 0, 0.0f, 1.06f, 0.70f, e},
                     {1.00f, 0, -0.02f, 1.04f, 0.76f, e},
                     {0.20f, 0, -0.02f, 0.94f, 0.74f, e},
-                    {-0.70f, 0, 0.0f, 0.80f, 0.64f, e},
-                    {-1.30f, 0, 0.0f, 0.80f, 0.62f, e},
+                    {-1.00f, 0, 0.0f, 0.79f, 0.62f, e},
                     {-1.50f, 0, 0.0f, 0.88f, 0.66f, e},
                     {-2.30f, 0, 0.0f, 0.94f, 0.68f, e},
                     {-2.60f, 0, 0.0f, 0.86f, 0.62f, e}},
@@ -53,8 +52,7 @@ void addArms(MeshBuilder& figure) {
         float x = side * 1.12f;
         figure.addLoft({{1.78f, x * 0.96f, 0.0f, 0.16f, 0.18f},
                         {1.62f, x, 0.0f, 0.31f, 0.34f},
-                        {1.20f, x, 0.0f, 0.32f, 0.35f},
-                        {0.10f, x, -0.06f, 0.26f, 0.29f},
+                        {0.40f, x, -0.03f, 0.29f, 0.32f},
                         {-0.90f, x, -0.14f, 0.23f, 0.26f},
                         {-1.35f, x, -0.16f, 0.27f, 0.29f},
                         {-1.70f, x, -0.16f, 0.20f, 0.21f}},
