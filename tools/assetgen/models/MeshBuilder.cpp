@@ -57,27 +57,28 @@ void MeshBuilder::addQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d, Mo
     addTriangle(ia, ic, id);
 }
 
+void planarUv(ModelVec3 p, ModelVec3 facing, float uvScale, float& u, float& v) {
+    ModelVec3 n = normalised(facing);
+    if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
+        u = p.x * uvScale;
+        v = p.z * uvScale;
+    } else if (std::fabs(n.z) >= std::fabs(n.x)) {
+        u = p.x * uvScale;
+        v = p.y * uvScale;
+    } else {
+        u = p.z * uvScale;
+        v = p.y * uvScale;
+    }
+}
+
 void MeshBuilder::addPlanarQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
                                 ModelVec3 normal, float uvScale) {
-    ModelVec3 n = normalised(normal);
-    auto uv = [&](ModelVec3 p, float& u, float& v) {
-        if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
-            u = p.x * uvScale;
-            v = p.z * uvScale;
-        } else if (std::fabs(n.z) >= std::fabs(n.x)) {
-            u = p.x * uvScale;
-            v = p.y * uvScale;
-        } else {
-            u = p.z * uvScale;
-            v = p.y * uvScale;
-        }
-    };
     float ua, va, ub, vb, uc, vc, ud, vd;
-    uv(a, ua, va);
-    uv(b, ub, vb);
-    uv(c, uc, vc);
-    uv(d, ud, vd);
-    addQuad(a, b, c, d, n, ua, va, ub, vb, uc, vc, ud, vd);
+    planarUv(a, normal, uvScale, ua, va);
+    planarUv(b, normal, uvScale, ub, vb);
+    planarUv(c, normal, uvScale, uc, vc);
+    planarUv(d, normal, uvScale, ud, vd);
+    addQuad(a, b, c, d, normal, ua, va, ub, vb, uc, vc, ud, vd);
 }
 
 void MeshBuilder::addBox(ModelVec3 lo, ModelVec3 hi, float uvScale, const std::string& skipFaces) {

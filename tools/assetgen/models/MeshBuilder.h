@@ -23,6 +23,11 @@ inline ModelVec3 cross(ModelVec3 a, ModelVec3 b) {
 }
 ModelVec3 normalised(ModelVec3 v);
 
+// Texture coordinates of a point on a flat face showing towards `facing`: its position
+// scaled by uvScale, (x, z) for faces facing up or down, (x, y) along z, (z, y) along x.
+// Wood grain then runs on continuously over neighbouring faces.
+void planarUv(ModelVec3 p, ModelVec3 facing, float uvScale, float& u, float& v);
+
 struct ModelVertex {
     ModelVec3 position;
     ModelVec3 normal;

@@ -49,26 +49,13 @@ ModelVec3 unlitNormal(ModelVec3 facing, ModelVec3 point) {
 // A flat face a-b-c-d drawn dark: planar wood coordinates, unlit normals at each corner.
 void addUnlitQuad(MeshBuilder& mesh, ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
                   ModelVec3 facing, float uvScale) {
-    auto uv = [&](ModelVec3 p, float& u, float& v) {
-        ModelVec3 n = normalised(facing);
-        if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
-            u = p.x * uvScale;
-            v = p.z * uvScale;
-        } else if (std::fabs(n.z) >= std::fabs(n.x)) {
-            u = p.x * uvScale;
-            v = p.y * uvScale;
-        } else {
-            u = p.z * uvScale;
-            v = p.y * uvScale;
-        }
-    };
     ModelVec3 corners[4] = {a, b, c, d};
     int index[4];
     for (int i = 0; i < 4; ++i) {
         ModelVertex vertex;
         vertex.position = corners[i];
         vertex.normal = unlitNormal(facing, corners[i]);
-        uv(corners[i], vertex.u, vertex.v);
+        planarUv(corners[i], facing, uvScale, vertex.u, vertex.v);
         index[i] = mesh.addVertex(vertex);
     }
     mesh.addTriangle(index[0], index[1], index[2]);
@@ -131,8 +118,7 @@ void addInnerWalls(MeshBuilder& walls) {
 }
 
 // A ring of bevel round the cabinet between two rectangles (inner half sizes at height y0,
-// outer half sizes at height y1), mitred at the corners; the four faces lean by `lean`
-// between their own slope normal and straight up.
+// outer half sizes at height y1), mitred at the corners, each face lit as the slope it is.
 void addBevelRing(MeshBuilder& top, float ix, float iz, float y0, float ox, float oz, float y1) {
     for (float s : {-1.0f, 1.0f}) {
         // Long sides: across z.
