@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     pictures.show(match, 1);
     Simulation& sim = match->simulation;
     InputSystem& input = *game.inputSystem;
-    for (int i = 0; i < 90; ++i) {
+    for (int i = 0; i < 40; ++i) {
         input.mouseMoveX = (i % 20 < 10) ? 12.0f : -12.0f;
         input.mouseMoveY = 0.0f;
         pictures.run(1, 1.0f / 30.0f);
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     sim.ballAtRest = false;
     sim.ballVelocity = Vector3(400.0f, 0.0f, 0.0f);
     for (int i = 0; i < 200 && sim.state == InPlay; ++i) pictures.run(1, 1.0f / 200.0f);
-    for (int i = 0; i < 120 && sim.score[0] == 0; ++i) pictures.run(1, 1.0f / 120.0f);
+    for (int i = 0; i < 60 && sim.score[0] == 0; ++i) pictures.run(1, 1.0f / 60.0f);
     if (sim.score[0] != 1) {
         std::fprintf(stderr, "picture-set: the shot did not score\n");
         ok = false;
