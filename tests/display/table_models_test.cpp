@@ -45,6 +45,19 @@ Bounds bounds(const TestSubMesh& s) {
     return b;
 }
 
+// Triangle t of a sub-mesh as its first corner and the two edges leaving it.
+struct TriangleEdges {
+    const float* a;
+    float e1[3], e2[3];
+};
+
+TriangleEdges edgesOf(const TestSubMesh& s, size_t t) {
+    const float* a = s.vertex(s.indices[t]);
+    const float* b = s.vertex(s.indices[t + 1]);
+    const float* c = s.vertex(s.indices[t + 2]);
+    return {a, {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, {c[0] - a[0], c[1] - a[1], c[2] - a[2]}};
+}
+
 // Point-in-triangle test in the plane x = const of a vertical wall face.
 bool wallCovers(const TestSubMesh& s, float x, float y, float z) {
     for (size_t t = 0; t + 2 < s.indices.size(); t += 3) {
@@ -91,11 +104,9 @@ TEST(TableModels, EveryModelHasItsSubMeshesWithSoundTrianglesAndNormals) {
             // The front of every triangle (clockwise in the left-handed frame) must face the
             // way its normals do, or it is lit from behind or culled.
             for (size_t t = 0; t + 2 < sub.indices.size(); t += 3) {
-                const float* a = sub.vertex(sub.indices[t]);
-                const float* b = sub.vertex(sub.indices[t + 1]);
-                const float* c = sub.vertex(sub.indices[t + 2]);
-                float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-                float e2[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+                TriangleEdges edges = edgesOf(sub, t);
+                const float *a = edges.a, *b = sub.vertex(sub.indices[t + 1]), *c = sub.vertex(sub.indices[t + 2]);
+                const float *e1 = edges.e1, *e2 = edges.e2;
                 float f[3] = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2],
                               e1[0] * e2[1] - e1[1] * e2[0]};
                 float n[3] = {a[3] + b[3] + c[3], a[4] + b[4] + c[4], a[5] + b[5] + c[5]};
@@ -303,11 +314,8 @@ namespace {
 float nearestHit(const TestSubMesh& s, const float origin[3], const float dir[3]) {
     float best = -1.0f;
     for (size_t t = 0; t + 2 < s.indices.size(); t += 3) {
-        const float* a = s.vertex(s.indices[t]);
-        const float* b = s.vertex(s.indices[t + 1]);
-        const float* c = s.vertex(s.indices[t + 2]);
-        float e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-        float e2[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        TriangleEdges edges = edgesOf(s, t);
+        const float *a = edges.a, *e1 = edges.e1, *e2 = edges.e2;
         float p[3] = {dir[1] * e2[2] - dir[2] * e2[1], dir[2] * e2[0] - dir[0] * e2[2], dir[0] * e2[1] - dir[1] * e2[0]};
         float det = e1[0] * p[0] + e1[1] * p[1] + e1[2] * p[2];
         if (std::fabs(det) < 1e-9f) continue;
