@@ -7,6 +7,7 @@
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb_image.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -82,6 +83,49 @@ TEST(GuiAtlasPicture, HasTheWhiteBlockAndOpaqueBackground) {
     EXPECT_GT(atlas.inkIn(GuiAtlas::Logo.x, GuiAtlas::Logo.y, GuiAtlas::Logo.width, GuiAtlas::Logo.height), 5000);
     EXPECT_GT(atlas.inkIn(GuiAtlas::ArrowLeft.x, GuiAtlas::ArrowLeft.y, 8, 18), 20);
     EXPECT_GT(atlas.inkIn(GuiAtlas::ButtonMiddle.x, GuiAtlas::ButtonMiddle.y, 2, 40), 50);
+}
+
+// Perceived brightness of a colour, 0..255.
+float luminance(int r, int g, int b) { return 0.299f * r + 0.587f * g + 0.114f * b; }
+
+TEST(MenuArtPictures, ButtonLabelsReadInEveryStateAndNothingCoversTheMenus) {
+    Picture atlas("gui.png");
+    ASSERT_NE(atlas.pixels, nullptr);
+    // The button face where the label stands (11 to 22 pixels below the button's top, the
+    // atlas piece starting 2 above it): the disabled brown (108, 100, 76) must stand out
+    // from it as well as the white and orange labels do.
+    const GuiAtlas::Rect& middle = GuiAtlas::ButtonMiddle;
+    const float disabled = luminance(0x6C, 0x64, 0x4C), white = 255.0f, orange = luminance(0xFB, 0xAB, 0x18);
+    for (int y = middle.y + 13; y < middle.y + 24; ++y) {
+        const unsigned char* p = atlas.at(middle.x, y);
+        float face = luminance(p[0], p[1], p[2]);
+        EXPECT_GT(std::fabs(disabled - face), 45.0f) << "row " << y;
+        EXPECT_GT(std::fabs(white - face), 120.0f) << "row " << y;
+        EXPECT_GT(std::fabs(orange - face), 90.0f) << "row " << y;
+    }
+    // The profile icon holds pixels far from the orange of a selected row (251, 171, 24),
+    // so it still shows there.
+    const GuiAtlas::Rect& icon = GuiAtlas::ProfileIcon;
+    int standsOut = 0;
+    for (int y = icon.y; y < icon.y + icon.height; ++y)
+        for (int x = icon.x; x < icon.x + icon.width; ++x) {
+            const unsigned char* p = atlas.at(x, y);
+            if (p[3] > 200 && std::abs(p[0] - 251) + std::abs(p[1] - 171) + std::abs(p[2] - 24) > 200) ++standsOut;
+        }
+    EXPECT_GT(standsOut, 60);
+    // The logo, drawn at (694, 2) over every menu, stays above y = 62, where the player
+    // menu's profile panel and its frame begin.
+    const GuiAtlas::Rect& logo = GuiAtlas::Logo;
+    EXPECT_EQ(atlas.inkIn(logo.x, logo.y + 60, logo.width, logo.height - 60), 0);
+    EXPECT_GT(atlas.inkIn(logo.x, logo.y, logo.width, 60), 5000);
+
+    // The corner figure, drawn at (0, 640), leaves the help pages' "PREVIOUS PAGE" button
+    // at (30, 630), 150 wide, free: its background reaches from x 28 to 182 and down to
+    // y 668.
+    Picture figure("orangepuppetsmall.png");
+    ASSERT_NE(figure.pixels, nullptr);
+    EXPECT_EQ(figure.inkIn(28, 0, figure.width - 28, 668 - 640), 0);
+    EXPECT_GT(figure.inkIn(0, 0, figure.width, figure.height), 2000);
 }
 
 TEST(PointerPicture, TipIsAtTheHotSpot) {

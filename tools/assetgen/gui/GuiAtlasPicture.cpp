@@ -38,24 +38,24 @@ void shadow(Image& image, int x0, int y0, int x1, int y1, const InsideTest& insi
 }
 
 void paintButton(Image& image) {
-    // One long button whose ends are the caps and whose middle is the stretched strip.
+    // One long button whose ends are the caps and whose middle is the stretched strip. The
+    // face is dark lacquer inside a thin brass rim, so that all three label colours read
+    // on it: white, the orange of a hovered button, and the dim brown of a disabled one.
     const float x0 = 64, y0 = 2, x1 = 436, y1 = 36, r = 9;
     auto body = [=](float x, float y) { return insideRoundRect(x, y, x0, y0, x1, y1, r); };
     shadow(image, 62, 0, 439, 40, body, 1.5f, 1, 0.55f);
-    fillShape(image, 62, 0, 439, 40, body, solid(rgb(30, 27, 18)));
-    auto inner = [=](float x, float y) { return insideRoundRect(x, y, x0 + 1, y0 + 1, x1 - 1, y1 - 1, r - 1); };
+    fillShape(image, 62, 0, 439, 40, body, vertical(rgb(214, 184, 110), rgb(120, 92, 40), y0, y1));
+    auto inner = [=](float x, float y) { return insideRoundRect(x, y, x0 + 1.5f, y0 + 1.5f, x1 - 1.5f, y1 - 1.5f, r - 1.5f); };
     fillShape(image, 62, 0, 439, 40, inner, [=](float, float y) {
         float t = (y - y0) / (y1 - y0);
-        Rgba top = rgb(170, 160, 128), mid = rgb(118, 109, 84), bottom = rgb(78, 72, 54);
+        Rgba top = rgb(62, 54, 40), mid = rgb(36, 31, 23), bottom = rgb(22, 19, 14);
         return t < 0.5f ? mix(top, mid, t * 2) : mix(mid, bottom, (t - 0.5f) * 2);
     });
-    // Glossy upper half and a bright rim along the top.
+    // A soft sheen on the upper edge of the lacquer.
     auto gloss = [=](float x, float y) {
-        return insideRoundRect(x, y, x0 + 3, y0 + 2, x1 - 3, y0 + 15, r - 3);
+        return insideRoundRect(x, y, x0 + 4, y0 + 3, x1 - 4, y0 + 11, r - 4);
     };
-    fillShape(image, 62, 0, 439, 40, gloss, solid(rgb(255, 255, 240, 40)));
-    fillShape(image, 62, 0, 439, 40,
-              [=](float x, float y) { return inner(x, y) && y < y0 + 2.2f; }, solid(rgb(230, 220, 190, 150)));
+    fillShape(image, 62, 0, 439, 40, gloss, vertical(rgb(255, 245, 220, 46), rgb(255, 245, 220, 0), y0 + 3, y0 + 11));
 }
 
 void paintFrame(Image& image) {
@@ -116,10 +116,13 @@ void paintPadlock(Image& image, const Rect& at, bool open, Rgba body) {
 }
 
 void paintListMarks(Image& image) {
-    // Profile icon: a little orange player, head and shoulders.
+    // Profile icon: a little player, head and shoulders, in a white shirt with a dark
+    // outline, so that it reads on the orange selected row as well as on the plain rows.
     float x = float(ProfileIcon.x), y = float(ProfileIcon.y);
-    fillRoundRect(image, x + 2, y + 9, x + 14, y + 16, 4, vertical(rgb(255, 170, 50), rgb(200, 90, 10), y + 9, y + 16));
-    fillCircle(image, x + 8, y + 5, 4.0f, rgb(255, 205, 150));
+    fillRoundRect(image, x + 1, y + 8, x + 15, y + 16, 4.5f, solid(rgb(35, 25, 15)));
+    fillCircle(image, x + 8, y + 5, 5.0f, rgb(35, 25, 15));
+    fillRoundRect(image, x + 2.2f, y + 9.2f, x + 13.8f, y + 16, 3.5f, vertical(rgb(255, 255, 255), rgb(196, 204, 220), y + 9, y + 16));
+    fillCircle(image, x + 8, y + 5, 3.8f, rgb(255, 210, 160));
     paintPadlock(image, UnlockedMark, true, rgb(90, 200, 60));
     paintPadlock(image, LockedMark, false, rgb(150, 150, 150));
     // Beaten: a gold star.
@@ -160,23 +163,27 @@ void paintLettering(Image& image, FontFace& face, const std::string& text, const
 }
 
 void paintLogo(Image& image, FontFace& oblique) {
+    // Everything stays in the upper 60 rows of the logo's rectangle: the logo stands on the
+    // header bar and must leave the panels of the menus below it uncovered.
     const Rect& r = Logo;
+    constexpr int kLogoRows = 60;
+    Rect upper{r.x, r.y, r.width, kLogoRows};
     // A strip of pitch behind the name: green with mown stripes and a white line.
-    float bx0 = float(r.x + 8), by0 = float(r.y + 58), bx1 = float(r.x + r.width - 8), by1 = float(r.y + 86);
-    auto strip = [=](float x, float y) { return insideRoundRect(x, y, bx0, by0, bx1, by1, 10); };
-    shadow(image, r.x, r.y + 50, r.x + r.width, r.y + r.height, strip, 2.0f, 2, 0.6f);
-    fillShape(image, r.x, r.y + 50, r.x + r.width, r.y + r.height, strip, [=](float x, float y) {
+    float bx0 = float(r.x + 14), by0 = float(r.y + 27), bx1 = float(r.x + r.width - 14), by1 = float(r.y + 53);
+    auto strip = [=](float x, float y) { return insideRoundRect(x, y, bx0, by0, bx1, by1, 9); };
+    shadow(image, r.x, r.y + 20, r.x + r.width, r.y + kLogoRows, strip, 2.0f, 2, 0.6f);
+    fillShape(image, r.x, r.y + 20, r.x + r.width, r.y + kLogoRows, strip, [=](float x, float y) {
         bool stripe = int((x - bx0) / 24) % 2 == 0;
         Rgba g = stripe ? rgb(40, 130, 45) : rgb(52, 150, 56);
         return mix(g, rgb(20, 70, 25), (y - by0) / (by1 - by0) * 0.6f);
     });
-    fillShape(image, r.x, r.y + 50, r.x + r.width, r.y + r.height,
-              [=](float x, float y) { return strip(x, y) && !insideRoundRect(x, y, bx0 + 3, by0 + 3, bx1 - 3, by1 - 3, 8); },
+    fillShape(image, r.x, r.y + 20, r.x + r.width, r.y + kLogoRows,
+              [=](float x, float y) { return strip(x, y) && !insideRoundRect(x, y, bx0 + 3, by0 + 3, bx1 - 3, by1 - 3, 7); },
               solid(rgb(240, 245, 235, 220)));
     float cx = (bx0 + bx1) / 2;
-    fillShape(image, r.x, r.y + 50, r.x + r.width, r.y + r.height,
+    fillShape(image, r.x, r.y + 20, r.x + r.width, r.y + kLogoRows,
               [=](float x, float y) { return strip(x, y) && std::fabs(x - cx) < 1.2f; }, solid(rgb(240, 245, 235, 220)));
-    paintLettering(image, oblique, "PITCHBAR", r, 62, 66, rgb(255, 232, 110), rgb(240, 120, 10), 3);
+    paintLettering(image, oblique, "PITCHBAR", upper, 50, 44, rgb(255, 232, 110), rgb(240, 120, 10), 3);
 }
 
 void paintGoalBanner(Image& image, FontFace& oblique) {

@@ -31,29 +31,37 @@ bool generateBall(const std::string& resourcesDir) {
 }
 
 bool generatePuppet(const std::string& resourcesDir) {
-    // A figure of the orange team, front view, on a stub of its rod.
+    // A figure of the orange team, front view, on a stub of its rod. The game draws this
+    // picture in the bottom left corner over every menu, where the help pages have their
+    // "PREVIOUS PAGE" button; the figure therefore stands in the lower part of the picture
+    // and leaves its top rows clear.
     const int w = 110, h = 128;
+    const float s = 0.74f, ox = 14.3f, oy = 33.0f;  // the figure's drawing scaled into place
+    auto X = [=](float x) { return ox + x * s; };
+    auto Y = [=](float y) { return oy + y * s; };
     Image image(w, h);
-    auto orange = [](float x, float) {
-        float t = std::clamp((x - 30) / 50.0f, 0.0f, 1.0f);
+    auto orange = [=](float x, float) {
+        float t = std::clamp((x - X(30)) / (50.0f * s), 0.0f, 1.0f);
         return mix(rgb(255, 190, 80), rgb(190, 80, 5), t);
     };
     // Rod behind the shoulders.
-    fillRoundRect(image, 0, 30, float(w), 42, 5, [](float, float y) {
-        return mix(rgb(245, 247, 250), rgb(100, 105, 115), std::fabs(y - 34) / 8.0f);
+    const float rodTop = Y(30), rodBottom = Y(42), rodMiddle = Y(34);
+    fillRoundRect(image, 0, rodTop, float(w), rodBottom, 4, [=](float, float y) {
+        return mix(rgb(245, 247, 250), rgb(100, 105, 115), std::fabs(y - rodMiddle) / (8.0f * s));
     });
-    fillRoundRect(image, 38, 44, 72, 100, 10, orange);                                    // body
-    fillRoundRect(image, 30, 26, 80, 48, 11, orange);                                     // shoulders
-    fillRoundRect(image, 40, 96, 52, 122, 5, orange);                                     // legs
-    fillRoundRect(image, 58, 96, 70, 122, 5, orange);
-    fillRoundRect(image, 35, 116, 54, 127, 4, [](float, float) { return rgb(40, 30, 25); });  // feet
-    fillRoundRect(image, 56, 116, 75, 127, 4, [](float, float) { return rgb(40, 30, 25); });
-    fillCircle(image, 55, 15, 13, rgb(250, 205, 160));                                    // head
-    fillShape(image, 40, 0, 70, 16, [](float x, float y) { return std::hypot(x - 55, y - 13) < 13.5f && y < 10; },
-              [](float, float) { return rgb(90, 50, 20); });                              // hair
-    fillCircle(image, 50, 16, 1.6f, rgb(30, 20, 10));
-    fillCircle(image, 60, 16, 1.6f, rgb(30, 20, 10));
-    fillRoundRect(image, 45, 60, 65, 64, 2, [](float, float) { return rgb(255, 255, 255, 200); });  // shirt band
+    fillRoundRect(image, X(38), Y(44), X(72), Y(100), 10 * s, orange);                  // body
+    fillRoundRect(image, X(30), Y(26), X(80), Y(48), 11 * s, orange);                   // shoulders
+    fillRoundRect(image, X(40), Y(96), X(52), Y(122), 5 * s, orange);                   // legs
+    fillRoundRect(image, X(58), Y(96), X(70), Y(122), 5 * s, orange);
+    fillRoundRect(image, X(35), Y(116), X(54), Y(127), 4 * s, [](float, float) { return rgb(40, 30, 25); });  // feet
+    fillRoundRect(image, X(56), Y(116), X(75), Y(127), 4 * s, [](float, float) { return rgb(40, 30, 25); });
+    fillCircle(image, X(55), Y(15), 13 * s, rgb(250, 205, 160));                        // head
+    fillShape(image, int(X(40)), int(Y(0)), int(X(70)) + 1, int(Y(16)) + 1,
+              [=](float x, float y) { return std::hypot(x - X(55), y - Y(13)) < 13.5f * s && y < Y(10); },
+              [](float, float) { return rgb(90, 50, 20); });                            // hair
+    fillCircle(image, X(50), Y(16), 1.6f * s, rgb(30, 20, 10));
+    fillCircle(image, X(60), Y(16), 1.6f * s, rgb(30, 20, 10));
+    fillRoundRect(image, X(45), Y(60), X(65), Y(64), 2 * s, [](float, float) { return rgb(255, 255, 255, 200); });  // shirt band
     return savePng(image, resourcesDir + "/textures/orangepuppetsmall.png");
 }
 

@@ -1,5 +1,6 @@
 #include "models/MeshBuilder.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -56,27 +57,28 @@ void MeshBuilder::addQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d, Mo
     addTriangle(ia, ic, id);
 }
 
+void planarUv(ModelVec3 p, ModelVec3 facing, float uvScale, float& u, float& v) {
+    ModelVec3 n = normalised(facing);
+    if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
+        u = p.x * uvScale;
+        v = p.z * uvScale;
+    } else if (std::fabs(n.z) >= std::fabs(n.x)) {
+        u = p.x * uvScale;
+        v = p.y * uvScale;
+    } else {
+        u = p.z * uvScale;
+        v = p.y * uvScale;
+    }
+}
+
 void MeshBuilder::addPlanarQuad(ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
                                 ModelVec3 normal, float uvScale) {
-    ModelVec3 n = normalised(normal);
-    auto uv = [&](ModelVec3 p, float& u, float& v) {
-        if (std::fabs(n.y) >= std::fabs(n.x) && std::fabs(n.y) >= std::fabs(n.z)) {
-            u = p.x * uvScale;
-            v = p.z * uvScale;
-        } else if (std::fabs(n.z) >= std::fabs(n.x)) {
-            u = p.x * uvScale;
-            v = p.y * uvScale;
-        } else {
-            u = p.z * uvScale;
-            v = p.y * uvScale;
-        }
-    };
     float ua, va, ub, vb, uc, vc, ud, vd;
-    uv(a, ua, va);
-    uv(b, ub, vb);
-    uv(c, uc, vc);
-    uv(d, ud, vd);
-    addQuad(a, b, c, d, n, ua, va, ub, vb, uc, vc, ud, vd);
+    planarUv(a, normal, uvScale, ua, va);
+    planarUv(b, normal, uvScale, ub, vb);
+    planarUv(c, normal, uvScale, uc, vc);
+    planarUv(d, normal, uvScale, ud, vd);
+    addQuad(a, b, c, d, normal, ua, va, ub, vb, uc, vc, ud, vd);
 }
 
 void MeshBuilder::addBox(ModelVec3 lo, ModelVec3 hi, float uvScale, const std::string& skipFaces) {
@@ -159,4 +161,65 @@ void MeshBuilder::addEllipsoid(ModelVec3 centre, ModelVec3 radii, int segments, 
             if (r != rings - 1) addTriangle(a, below + 1, below);
         }
     }
+}
+
+namespace {
+
+// The point of a superellipse ring at angle phi (0 points along +x, a quarter turn along +z).
+ModelVec3 ringPoint(const LoftRing& ring, float phi) {
+    float c = std::cos(phi), s = std::sin(phi);
+    float e = 2.0f / ring.exponent;
+    float px = std::copysign(std::pow(std::fabs(c), e), c);
+    float pz = std::copysign(std::pow(std::fabs(s), e), s);
+    return {ring.cx + ring.rx * px, ring.y, ring.cz + ring.rz * pz};
+}
+
+}  // namespace
+
+void MeshBuilder::addLoft(const std::vector<LoftRing>& rings, int segments, bool capFirst,
+                          bool capLast, float vScale) {
+    const int count = static_cast<int>(rings.size());
+    if (count < 2 || segments < 3) return;
+    std::vector<std::vector<ModelVec3>> grid(count);
+    for (int r = 0; r < count; ++r)
+        for (int i = 0; i < segments; ++i)
+            grid[r].push_back(ringPoint(rings[r], 2.0f * kPi * static_cast<float>(i) / segments));
+    // Normals from the surface's two directions at each point: round the ring and from the
+    // ring before to the ring after (one-sided at the ends), turned outwards.
+    auto normalAt = [&](int r, int i) {
+        ModelVec3 round = grid[r][(i + 1) % segments] - grid[r][(i + segments - 1) % segments];
+        ModelVec3 along = grid[std::min(r + 1, count - 1)][i] - grid[std::max(r - 1, 0)][i];
+        ModelVec3 n = normalised(cross(round, along));
+        ModelVec3 out = grid[r][i] - ModelVec3{rings[r].cx, rings[r].y, rings[r].cz};
+        if (dot(n, out) < 0.0f) n = n * -1.0f;
+        return n;
+    };
+    int first = static_cast<int>(vertices_.size());
+    for (int r = 0; r < count; ++r)
+        for (int i = 0; i <= segments; ++i) {
+            int k = i % segments;
+            addVertex({grid[r][k], normalAt(r, k), static_cast<float>(i) / segments, rings[r].y * vScale});
+        }
+    const int columns = segments + 1;
+    for (int r = 0; r + 1 < count; ++r)
+        for (int i = 0; i < segments; ++i) {
+            int a = first + r * columns + i, b = a + columns;
+            addTriangle(a, a + 1, b + 1);
+            addTriangle(a, b + 1, b);
+        }
+    auto cap = [&](int r, bool isFirst) {
+        const LoftRing& ring = rings[r];
+        const LoftRing& next = rings[isFirst ? 1 : count - 2];
+        ModelVec3 normal{0, ring.y > next.y ? 1.0f : -1.0f, 0};
+        int hub = addVertex({{ring.cx, ring.y, ring.cz}, normal, 0.5f, 0.5f});
+        int edge = static_cast<int>(vertices_.size());
+        for (int i = 0; i < segments; ++i) {
+            ModelVec3 p = grid[r][i];
+            addVertex({p, normal, 0.5f + 0.5f * (p.x - ring.cx) / std::max(ring.rx, 1e-3f),
+                       0.5f + 0.5f * (p.z - ring.cz) / std::max(ring.rz, 1e-3f)});
+        }
+        for (int i = 0; i < segments; ++i) addTriangle(hub, edge + i, edge + (i + 1) % segments);
+    };
+    if (capFirst) cap(0, true);
+    if (capLast) cap(count - 1, false);
 }

@@ -23,10 +23,22 @@ inline ModelVec3 cross(ModelVec3 a, ModelVec3 b) {
 }
 ModelVec3 normalised(ModelVec3 v);
 
+// Texture coordinates of a point on a flat face showing towards `facing`: its position
+// scaled by uvScale, (x, z) for faces facing up or down, (x, y) along z, (z, y) along x.
+// Wood grain then runs on continuously over neighbouring faces.
+void planarUv(ModelVec3 p, ModelVec3 facing, float uvScale, float& u, float& v);
+
 struct ModelVertex {
     ModelVec3 position;
     ModelVec3 normal;
     float u = 0, v = 0;
+};
+
+// One cross-section of a lofted body: a rounded rectangle (a superellipse of the given
+// exponent; 2 is an ellipse) of half sizes rx, rz around (cx, y, cz), lying flat in y.
+struct LoftRing {
+    float y, cx, cz, rx, rz;
+    float exponent = 2.0f;
 };
 
 // Which axis a cylinder runs along.
@@ -65,6 +77,12 @@ public:
     // An ellipsoid with semi-axes radii around centre, latitude-longitude texture mapping
     // (u round the vertical axis, v from top to bottom).
     void addEllipsoid(ModelVec3 centre, ModelVec3 radii, int segments, int rings);
+    // A smooth body through the rings, in order along y (either way), with `segments`
+    // points round each ring; the normals follow the surface as it bends, so a few rings
+    // give a rounded silhouette. Flat caps close the first and the last ring when asked.
+    // u goes round, v = y * vScale.
+    void addLoft(const std::vector<LoftRing>& rings, int segments, bool capFirst, bool capLast,
+                 float vScale = 0.1f);
 
 private:
     std::string name_;

@@ -1,26 +1,66 @@
 // playfield.krmt: the field, the cabinet's inner walls with the two goal mouths and the
-// goal boxes behind them, and the cabinet's top and outer sides.
+// goal boxes behind them, and the rest of the table and the room it stands in.
 //   playfield  — the green field at y = 0 out to the wall faces, mapped once onto
 //                playfield.png (u along the table from team 0's end, v from the far side).
 //   innerwalls — the wall faces the ball bounces off, the goal mouths' lintels and the
-//                inside of the goal boxes the ball drops into.
-//   top        — the cabinet's top frame and outer sides.
+//                inside of the closed goal boxes the ball drops into.
+//   top        — the cabinet: its top rails with bevelled edges, the outer walls, the
+//                legs that run up its corners; and the floor of the room under it.
+//
+// The light hangs above the middle of the field. Faces that should read dark (the inside
+// of the goal boxes, the floor away from the table) carry normals that lean away from it,
+// so the lighting gives them only their ambient share; each normal still leans a little
+// towards the side the face shows, as every face's must.
 #include "Generator.h"
 #include "models/KrmtWriter.h"
 #include "models/TableGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 using namespace table;
 
 constexpr float kWoodScale = 1.0f / 24.0f;  // wood.png repeats every 24 units
-constexpr float kOuterZ = kWallZ + kWallThickness;
+constexpr float kFloorScale = 1.0f / 40.0f; // the floor's boards are broader
+constexpr float kOuterZ = kWallZ + kWallThickness;       // 40: the cabinet's long sides
 constexpr float kBoxFar = kWallX + kGoalBoxDepth;        // back of the goal box
 constexpr float kOuterX = kBoxFar + 2.0f;                // the cabinet's end faces
 constexpr float kLintelBack = kWallX + kWallThickness;   // the wall above the mouth
-constexpr float kOuterBottom = -20.0f;
+constexpr float kInnerTop = kWallHeight - kRailChamfer;  // where the inner walls meet the bevel
+constexpr float kLegSize = 8.0f;
+constexpr float kLegProud = 0.8f;  // how far the corner legs stand out of the walls
+constexpr ModelVec3 kLight{0.0f, 51.0f, 0.0f};
+
+// A normal for a face that shows towards `facing` but should get no direct light at
+// `point`: it leans away from the light and only slightly towards the face's side.
+ModelVec3 unlitNormal(ModelVec3 facing, ModelVec3 point) {
+    ModelVec3 toLight = normalised(kLight - point);
+    ModelVec3 away = toLight * -1.0f;
+    ModelVec3 f = normalised(facing);
+    // Keep only the part of "away" that does not point against the face, then add a small
+    // share of the face's own direction.
+    float against = dot(away, f);
+    if (against < 0.0f) away = away - f * against;
+    return normalised(away + f * 0.08f);
+}
+
+// A flat face a-b-c-d drawn dark: planar wood coordinates, unlit normals at each corner.
+void addUnlitQuad(MeshBuilder& mesh, ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
+                  ModelVec3 facing, float uvScale) {
+    ModelVec3 corners[4] = {a, b, c, d};
+    int index[4];
+    for (int i = 0; i < 4; ++i) {
+        ModelVertex vertex;
+        vertex.position = corners[i];
+        vertex.normal = unlitNormal(facing, corners[i]);
+        planarUv(corners[i], facing, uvScale, vertex.u, vertex.v);
+        index[i] = mesh.addVertex(vertex);
+    }
+    mesh.addTriangle(index[0], index[1], index[2]);
+    mesh.addTriangle(index[0], index[2], index[3]);
+}
 
 void addField(MeshBuilder& field) {
     auto u = [](float x) { return (x + kWallX) / (2.0f * kWallX); };
@@ -30,82 +70,148 @@ void addField(MeshBuilder& field) {
                   u(kWallX), v(kWallZ), u(-kWallX), v(kWallZ));
 }
 
-// The faces of one end (sign -1: team 0's end, +1: team 1's) that the ball can see.
+// The faces of one end (sign -1: team 0's end, +1: team 1's) that the ball can see, and
+// the dark box behind the mouth.
 void addEndWalls(MeshBuilder& walls, float sign) {
     float x = sign * kWallX;
     ModelVec3 inward{-sign, 0, 0};
     // Beside the goal mouth.
     for (float side : {-1.0f, 1.0f}) {
         float z0 = side * kGoalHalfWidth, z1 = side * kWallZ;
-        walls.addPlanarQuad({x, 0, z0}, {x, 0, z1}, {x, kWallHeight, z1}, {x, kWallHeight, z0},
+        walls.addPlanarQuad({x, 0, z0}, {x, 0, z1}, {x, kInnerTop, z1}, {x, kInnerTop, z0},
                             inward, kWoodScale);
     }
-    // Above the mouth, and the lintel's underside through the wall's thickness.
+    // Above the mouth.
     walls.addPlanarQuad({x, kGoalMouthHeight, -kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
-                        {x, kWallHeight, kGoalHalfWidth}, {x, kWallHeight, -kGoalHalfWidth}, inward,
+                        {x, kInnerTop, kGoalHalfWidth}, {x, kInnerTop, -kGoalHalfWidth}, inward,
                         kWoodScale);
-    float back = sign * kLintelBack;
-    walls.addPlanarQuad({x, kGoalMouthHeight, -kGoalHalfWidth}, {back, kGoalMouthHeight, -kGoalHalfWidth},
-                        {back, kGoalMouthHeight, kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
-                        {0, -1, 0}, kWoodScale);
-    // The goal box: an open pit behind the mouth, deep enough to swallow the ball.
+    // The goal box: closed above, deep enough to swallow the ball, and dark inside, so the
+    // mouth reads as a hole in the end wall.
     float far = sign * kBoxFar;
+    addUnlitQuad(walls, {x, kGoalMouthHeight, -kGoalHalfWidth}, {far, kGoalMouthHeight, -kGoalHalfWidth},
+                 {far, kGoalMouthHeight, kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
+                 {0, -1, 0}, kWoodScale);
     for (float side : {-1.0f, 1.0f}) {
         float z = side * kGoalHalfWidth;
-        walls.addPlanarQuad({x, kGoalBoxFloor, z}, {far, kGoalBoxFloor, z}, {far, kWallHeight, z},
-                            {x, kWallHeight, z}, {0, 0, -side}, kWoodScale);
+        addUnlitQuad(walls, {x, kGoalBoxFloor, z}, {far, kGoalBoxFloor, z},
+                     {far, kGoalMouthHeight, z}, {x, kGoalMouthHeight, z}, {0, 0, -side}, kWoodScale);
     }
-    walls.addPlanarQuad({far, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, kGoalHalfWidth},
-                        {far, kWallHeight, kGoalHalfWidth}, {far, kWallHeight, -kGoalHalfWidth},
-                        inward, kWoodScale);
-    walls.addPlanarQuad({x, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, -kGoalHalfWidth},
-                        {far, kGoalBoxFloor, kGoalHalfWidth}, {x, kGoalBoxFloor, kGoalHalfWidth},
-                        {0, 1, 0}, kWoodScale);
+    addUnlitQuad(walls, {far, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, kGoalHalfWidth},
+                 {far, kGoalMouthHeight, kGoalHalfWidth}, {far, kGoalMouthHeight, -kGoalHalfWidth},
+                 inward, kWoodScale);
+    addUnlitQuad(walls, {x, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, -kGoalHalfWidth},
+                 {far, kGoalBoxFloor, kGoalHalfWidth}, {x, kGoalBoxFloor, kGoalHalfWidth},
+                 {0, 1, 0}, kWoodScale);
+    // Under the field's edge in the mouth: the front of the drop.
+    addUnlitQuad(walls, {x, kGoalBoxFloor, -kGoalHalfWidth}, {x, 0, -kGoalHalfWidth},
+                 {x, 0, kGoalHalfWidth}, {x, kGoalBoxFloor, kGoalHalfWidth}, {sign, 0, 0}, kWoodScale);
 }
 
 void addInnerWalls(MeshBuilder& walls) {
     for (float side : {-1.0f, 1.0f}) {
         float z = side * kWallZ;
-        walls.addPlanarQuad({-kWallX, 0, z}, {kWallX, 0, z}, {kWallX, kWallHeight, z},
-                            {-kWallX, kWallHeight, z}, {0, 0, -side}, kWoodScale);
+        walls.addPlanarQuad({-kWallX, 0, z}, {kWallX, 0, z}, {kWallX, kInnerTop, z},
+                            {-kWallX, kInnerTop, z}, {0, 0, -side}, kWoodScale);
     }
     addEndWalls(walls, -1.0f);
     addEndWalls(walls, 1.0f);
 }
 
-void addTopRect(MeshBuilder& top, float x0, float x1, float z0, float z1) {
-    top.addPlanarQuad({x0, kWallHeight, z0}, {x1, kWallHeight, z0}, {x1, kWallHeight, z1},
-                      {x0, kWallHeight, z1}, {0, 1, 0}, kWoodScale);
+// A ring of bevel round the cabinet between two rectangles (inner half sizes at height y0,
+// outer half sizes at height y1), mitred at the corners, each face lit as the slope it is.
+void addBevelRing(MeshBuilder& top, float ix, float iz, float y0, float ox, float oz, float y1) {
+    for (float s : {-1.0f, 1.0f}) {
+        // Long sides: across z.
+        ModelVec3 a{-ix, y0, s * iz}, b{ix, y0, s * iz}, c{ox, y1, s * oz}, d{-ox, y1, s * oz};
+        ModelVec3 n = cross(b - a, d - a);
+        if (n.y < 0) n = n * -1.0f;
+        top.addPlanarQuad(a, b, c, d, n, kWoodScale);
+        // Ends: across x.
+        ModelVec3 e{s * ix, y0, -iz}, f{s * ix, y0, iz}, g{s * ox, y1, oz}, h{s * ox, y1, -oz};
+        ModelVec3 m = cross(f - e, h - e);
+        if (m.y < 0) m = m * -1.0f;
+        top.addPlanarQuad(e, f, g, h, m, kWoodScale);
+    }
 }
 
-void addTop(MeshBuilder& top) {
-    // The long sides of the frame, corner to corner.
-    addTopRect(top, -kOuterX, kOuterX, -kOuterZ, -kWallZ);
-    addTopRect(top, -kOuterX, kOuterX, kWallZ, kOuterZ);
-    // The ends, leaving the goal boxes open.
-    for (float sign : {-1.0f, 1.0f}) {
-        float in = sign * kWallX, out = sign * kOuterX;
-        float lo = sign < 0 ? out : in, hi = sign < 0 ? in : out;
-        addTopRect(top, lo, hi, -kWallZ, -kGoalHalfWidth);
-        addTopRect(top, lo, hi, kGoalHalfWidth, kWallZ);
-        float lintel0 = sign * kWallX, lintel1 = sign * kLintelBack;
-        addTopRect(top, std::min(lintel0, lintel1), std::max(lintel0, lintel1), -kGoalHalfWidth,
-                   kGoalHalfWidth);
-        float back0 = sign * kBoxFar;
-        addTopRect(top, std::min(back0, out), std::max(back0, out), -kGoalHalfWidth,
-                   kGoalHalfWidth);
+void addTopRect(MeshBuilder& top, float x0, float x1, float z0, float z1, float y) {
+    top.addPlanarQuad({x0, y, z0}, {x1, y, z0}, {x1, y, z1}, {x0, y, z1}, {0, 1, 0}, kWoodScale);
+}
+
+void addCabinet(MeshBuilder& top) {
+    const float c = kRailChamfer;
+    const float ix = kWallX + c, iz = kWallZ + c;     // inner edge of the flat top
+    const float ox = kOuterX - c, oz = kOuterZ - c;   // outer edge of the flat top
+    // Inner bevel from the walls up to the top, the flat top, the outer bevel down to the
+    // outer walls.
+    addBevelRing(top, kWallX, kWallZ, kInnerTop, ix, iz, kWallHeight);
+    addTopRect(top, -ox, ox, -oz, -iz, kWallHeight);
+    addTopRect(top, -ox, ox, iz, oz, kWallHeight);
+    addTopRect(top, -ox, -ix, -iz, iz, kWallHeight);
+    addTopRect(top, ix, ox, -iz, iz, kWallHeight);
+    addBevelRing(top, ox, oz, kWallHeight, kOuterX, kOuterZ, kWallHeight - c);
+    // The outer walls down to the cabinet's underside.
+    const float y0 = kCabinetBottom, y1 = kWallHeight - c;
+    for (float s : {-1.0f, 1.0f}) {
+        top.addPlanarQuad({-kOuterX, y0, s * kOuterZ}, {kOuterX, y0, s * kOuterZ},
+                          {kOuterX, y1, s * kOuterZ}, {-kOuterX, y1, s * kOuterZ}, {0, 0, s}, kWoodScale);
+        top.addPlanarQuad({s * kOuterX, y0, -kOuterZ}, {s * kOuterX, y0, kOuterZ},
+                          {s * kOuterX, y1, kOuterZ}, {s * kOuterX, y1, -kOuterZ}, {s, 0, 0}, kWoodScale);
     }
-    // Outer sides down to below the field.
-    for (float side : {-1.0f, 1.0f}) {
-        float z = side * kOuterZ;
-        top.addPlanarQuad({-kOuterX, kOuterBottom, z}, {kOuterX, kOuterBottom, z},
-                          {kOuterX, kWallHeight, z}, {-kOuterX, kWallHeight, z}, {0, 0, side},
-                          kWoodScale);
-        float x = side * kOuterX;
-        top.addPlanarQuad({x, kOuterBottom, -kOuterZ}, {x, kOuterBottom, kOuterZ},
-                          {x, kWallHeight, kOuterZ}, {x, kWallHeight, -kOuterZ}, {side, 0, 0},
-                          kWoodScale);
+    // The underside, seen between the legs.
+    top.addPlanarQuad({-kOuterX, y0, -kOuterZ}, {kOuterX, y0, -kOuterZ}, {kOuterX, y0, kOuterZ},
+                      {-kOuterX, y0, kOuterZ}, {0, -1, 0}, kWoodScale);
+}
+
+void addLegs(MeshBuilder& top) {
+    // Square legs that run up the cabinet's corners to just under the top bevel, standing a
+    // little out of both walls, on broader feet; rails join each pair along the long sides.
+    const float legTop = kWallHeight - kRailChamfer - 0.4f;
+    const float footHeight = 2.5f;
+    for (float sx : {-1.0f, 1.0f})
+        for (float sz : {-1.0f, 1.0f}) {
+            float x1 = kOuterX + kLegProud, x0 = x1 - kLegSize;
+            float z1 = kOuterZ + kLegProud, z0 = z1 - kLegSize;
+            top.addBox({std::min(sx * x0, sx * x1), kFloorY + footHeight, std::min(sz * z0, sz * z1)},
+                       {std::max(sx * x0, sx * x1), legTop, std::max(sz * z0, sz * z1)}, kWoodScale, "-y");
+            float fx0 = x0 - 0.8f, fx1 = x1 + 0.8f, fz0 = z0 - 0.8f, fz1 = z1 + 0.8f;
+            top.addBox({std::min(sx * fx0, sx * fx1), kFloorY, std::min(sz * fz0, sz * fz1)},
+                       {std::max(sx * fx0, sx * fx1), kFloorY + footHeight, std::max(sz * fz0, sz * fz1)},
+                       kWoodScale, "-y");
+        }
+    for (float sz : {-1.0f, 1.0f}) {
+        float z1 = kOuterZ - 2.0f, z0 = z1 - 4.0f;
+        float x = kOuterX + kLegProud - kLegSize;
+        top.addBox({-x, kFloorY + 12.0f, std::min(sz * z0, sz * z1)},
+                   {x, kFloorY + 17.0f, std::max(sz * z0, sz * z1)}, kWoodScale, "-x+x");
     }
+}
+
+void addFloor(MeshBuilder& top) {
+    // A wooden floor reaching past everything the camera sees round the table, in cells
+    // small enough that the normals, which lean away from the lamp over the table, stay
+    // dark across each triangle.
+    const float x0 = -140.0f, x1 = 140.0f, z0 = -90.0f, z1 = 140.0f, cell = 20.0f;
+    const int nx = static_cast<int>((x1 - x0) / cell), nz = static_cast<int>((z1 - z0) / cell);
+    int first = -1;
+    for (int j = 0; j <= nz; ++j)
+        for (int i = 0; i <= nx; ++i) {
+            ModelVec3 p{x0 + cell * static_cast<float>(i), kFloorY, z0 + cell * static_cast<float>(j)};
+            ModelVertex vertex;
+            vertex.position = p;
+            vertex.normal = unlitNormal({0, 1, 0}, p);
+            // The boards run away from the player, across the cabinet's grain.
+            vertex.u = p.z * kFloorScale;
+            vertex.v = p.x * kFloorScale;
+            int index = top.addVertex(vertex);
+            if (first < 0) first = index;
+        }
+    for (int j = 0; j < nz; ++j)
+        for (int i = 0; i < nx; ++i) {
+            int a = first + j * (nx + 1) + i, b = a + nx + 1;
+            top.addTriangle(a, a + 1, b + 1);
+            top.addTriangle(a, b + 1, b);
+        }
 }
 
 bool generatePlayfieldModel(const std::string& resourcesDir) {
@@ -114,7 +220,9 @@ bool generatePlayfieldModel(const std::string& resourcesDir) {
     MeshBuilder walls("innerwalls");
     addInnerWalls(walls);
     MeshBuilder top("top");
-    addTop(top);
+    addCabinet(top);
+    addLegs(top);
+    addFloor(top);
     return writeKrmtModel(resourcesDir, "playfield.krmt", {field, walls, top});
 }
 

@@ -21,6 +21,9 @@ constexpr float kWallThickness = 5.0f;
 constexpr float kGoalMouthHeight = 7.0f;
 constexpr float kGoalBoxDepth = 16.0f;   // how far the goal box reaches behind the end wall
 constexpr float kGoalBoxFloor = -56.0f;  // below the height where a scored ball is parked
+constexpr float kRailChamfer = 0.6f;     // the bevel along the rails' inner and outer edges
+constexpr float kCabinetBottom = -18.0f; // underside of the cabinet's walls
+constexpr float kFloorY = -62.0f;        // the room's floor, under the legs
 
 // The sloped border, in the folded quarter frame measured from the wall lines of the
 // nearest corner: first coordinate along the table, second across.
