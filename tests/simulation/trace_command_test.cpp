@@ -96,3 +96,36 @@ TEST(TraceCommand, BadOptionsAreUsageErrors) {
         EXPECT_TRUE(r.lines.empty()) << options;
     }
 }
+
+TEST(TraceCommand, ValuesTheTableCannotHoldAreRefused) {
+    // Each of these once ran and printed nulls: the speed limit's rescale of an infinite
+    // speed, or a wall's spin exchange on a huge spin, turns the ball's numbers into NaN.
+    const char* bad[] = {"--velocity 3e38,0", "--velocity 0,-3e38", "--velocity 700,700", "--spin 3e38",
+                         "--ball 500,30", "--ball 50,-1", "--ball 50,70", "--rod 0,2,0,0,1e30,0",
+                         "--rod 0,2,0,0,0,1e30", "--rod 0,2,1e30,0,0,0", "--rod 0,2,0,8,0,0",
+                         "--drive 0,2,0,1e30", "--drive 0,2,1e30,0", "--drive 0,2,0,20,5,4",
+                         "--drive 0,2,0,20,1.5,4", "--drive 0,2,0,20,1", "--drive 2,2,0,20"};
+    for (const char* options : bad) {
+        RunResult r = runTrace(options);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_TRUE(r.lines.empty()) << options;
+    }
+    // The edges themselves are fine.
+    RunResult edge = runTrace("--ball 117.4,66.4 --velocity 800,0 --spin 1000 --rod 0,2,0,7.2,100,400 --steps 2");
+    EXPECT_EQ(edge.exitCode, 0);
+    for (const std::string& line : edge.lines) EXPECT_FALSE(has(line, "null")) << line;
+}
+
+TEST(TraceCommand, HelpPrintsTheUsageAndSucceeds) {
+    for (const char* command : {" trace --help", " match --help", " tournament --help", " --help"}) {
+        std::string run = std::string(PITCHBAR_SIM_PATH) + command + " 2>/dev/null";
+        FILE* pipe = popen(run.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string out;
+        char buffer[4096];
+        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+        int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+        EXPECT_TRUE(has(out, "usage: pitchbar-sim")) << command;
+    }
+}
