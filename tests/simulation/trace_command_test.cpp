@@ -129,3 +129,27 @@ TEST(TraceCommand, HelpPrintsTheUsageAndSucceeds) {
         EXPECT_TRUE(has(out, "usage: pitchbar-sim")) << command;
     }
 }
+
+TEST(TraceCommand, DriveMovesARodAndATrappedBallGoesWithIt) {
+    // The midfield tilted onto a ball, then slid 4 units sideways in 0.2 s and left still.
+    RunResult r = runTrace("--ball 56.461,33.2 --rod 0,2,1.2,0,0,0 --drive 0,2,0,20,1,200 --steps 260 --every 20");
+    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 15u);  // step 0, 13 lines every 20 steps, totals
+    const std::string& dragged = r.lines[10];  // step 200
+    EXPECT_EQ(field(dragged, "step"), 200);
+    EXPECT_NEAR(field(dragged, "shift"), 4.0, 1e-3);
+    EXPECT_NEAR(field(dragged, "shiftVelocity"), 20.0, 1e-3);
+    EXPECT_NEAR(field(dragged, "z"), 37.2, 0.01);
+    EXPECT_NEAR(field(dragged, "x"), 56.461, 1e-3);
+    // Once the drive is over the rod stands still, and so does the ball under it.
+    const std::string& after = r.lines[13];  // step 260
+    EXPECT_EQ(field(after, "shiftVelocity"), 0.0);
+    EXPECT_NEAR(field(after, "z"), 37.2, 0.01);
+    EXPECT_TRUE(has(after, "\"ballAtRest\": true"));
+
+    // A turning drive sets the angular velocity from the motion: 10 rad/s for 0.1 s.
+    RunResult turn = runTrace("--ball 100,10 --drive 1,3,10,0,1,100 --steps 100 --every 100");
+    ASSERT_EQ(turn.exitCode, 0);
+    EXPECT_NEAR(field(turn.lines[1], "angle"), 1.0, 1e-3);
+    EXPECT_NEAR(field(turn.lines[1], "angularVelocity"), 10.0, 1e-4);
+}
