@@ -412,8 +412,11 @@ void Simulation::collideFigures(int t, float dt) {
             const float q = 2.0f * clampf(hfrac - 0.5f, 0.0f, 1.0f);
 
             if (q < 0.001f) {
-                // The foot is on top of the ball: whichever way the rod slides, the ball
-                // goes with it, so the pin comes before the test for a ball moving away.
+                // The foot is on top of the ball. Along the table the usual test holds: a
+                // foot turning away, or a ball rolling out from under it, lets go. Sideways
+                // the ball goes with the rod whichever way it slides, so the rod's sideways
+                // speed takes no part in that test.
+                if ((ballVelocity.x - fvx) * nx > 0.0f) continue;
                 if (!pinBall(t, rod, dt)) continue;
             } else {
                 if (vn > 0.0f) continue;  // already moving away: a figure never pulls the ball

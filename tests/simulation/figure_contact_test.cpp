@@ -215,6 +215,17 @@ TEST_F(TrappedBall, HeldStillItChangesNothingAndTellsNobody) {
     EXPECT_FLOAT_EQ(rod.angle, kTrapAngle);
 }
 
+TEST_F(TrappedBall, ARodTurningAwayLetsGo) {
+    // Turning back (the foot moving away along the table) is never held up by the ball.
+    Rod& rod = trap(0);
+    for (int i = 0; i < 100; ++i) {
+        rod.angle -= 0.005f;
+        rod.angularVelocity = -5.0f;
+        sim.step(0.001f);
+    }
+    EXPECT_NEAR(rod.angle, kTrapAngle - 0.5f, 1e-4f);
+}
+
 TEST_F(FigureContact, BallAtRestLeaningOnAStillFootIsLeftInPeace) {
     // The ball placed against the upright middle foot of team 1's midfield, everything still.
     Rod& rod = midfield(1);
