@@ -25,4 +25,9 @@ public:
     // score1 at (+-60.5, 0, 0) with the given volume, then score2 there at 0.7.
     virtual void playScore(bool far, float volume) = 0;
     virtual void playApplause() = 0;
+
+    // The end of a match frame. The table steps many times a frame and may ask for the same
+    // hit in several of them; a player that merges such requests into one voice starts its
+    // hits here. Players that play at once need nothing.
+    virtual void endFrame() {}
 };
