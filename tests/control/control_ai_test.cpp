@@ -369,14 +369,10 @@ TEST_F(OpponentTest, SlowBallBehindARodIsNotThatRodsToStrike)
     EXPECT_FALSE(ai->canReach(2));
     EXPECT_EQ(ai->pendingRod, -1);
     EXPECT_NE(type(2), kSStateType);
-    // Within a unit behind, or anywhere up to 7.5 in front, it is still the rod's ball
-    // (canReach judges the ball as the last decision pass saw it).
-    ai->ballX = 50.2f;
-    EXPECT_TRUE(ai->canReach(2));
-    ai->ballX = 58.0f;
-    EXPECT_TRUE(ai->canReach(2));
-    ai->ballX = 58.6f;
-    EXPECT_FALSE(ai->canReach(2));
+    // Within a unit behind it is still the rod's ball.
+    ballOwn(50.2f, 30.0f);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, 2);
 }
 
 TEST_F(OpponentTest, AStrikeThatMissesEndsTheActionAndTheOpponentPlansAgain)
