@@ -147,6 +147,11 @@ TEST(TraceCommand, DriveMovesARodAndATrappedBallGoesWithIt) {
     EXPECT_NEAR(field(after, "z"), 37.2, 0.01);
     EXPECT_TRUE(has(after, "\"ballAtRest\": true"));
 
+    // A rod set where it stands has not travelled: the ball under its foot stays put.
+    RunResult set = runTrace("--ball 56.461,35.2 --rod 0,2,1.2,2,0,0 --steps 5 --every 5");
+    ASSERT_EQ(set.exitCode, 0);
+    EXPECT_NEAR(field(set.lines[1], "z"), 35.2, 1e-4);
+
     // A turning drive sets the angular velocity from the motion: 10 rad/s for 0.1 s.
     RunResult turn = runTrace("--ball 100,10 --drive 1,3,10,0,1,100 --steps 100 --every 100");
     ASSERT_EQ(turn.exitCode, 0);

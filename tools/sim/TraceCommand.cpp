@@ -345,7 +345,7 @@ int runTrace(const std::vector<std::string>& args) {
     for (const RodSetting& r : o.rods) {
         Rod& rod = sim.teams[r.team].rods[r.rod];
         rod.angle = rod.previousAngle = r.angle;
-        rod.shift = r.shift;
+        rod.shift = rod.previousShift = r.shift;
         rod.angularVelocity = r.angularVelocity;
         rod.shiftVelocity = r.shiftVelocity;
     }
