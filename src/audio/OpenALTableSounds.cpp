@@ -11,6 +11,9 @@ constexpr float kGoalBoxX = 60.5f;
 constexpr float kCheerGain = 0.7f;
 constexpr float kApplauseGain = 0.7f;
 constexpr float kFullRollGain = 0.7f;
+// Requests of one sound closer together than this (table units) are one place: the ball
+// travels at most 13 units in a frame at its top speed, a few at the speed of most hits.
+constexpr float kSamePlace = 8.0f;
 }  // namespace
 
 float OpenALTableSounds::rollGain(const Vector3& velocity) {
@@ -34,16 +37,32 @@ void OpenALTableSounds::stopRoll() {
     rollVoice = nullptr;
 }
 
-void OpenALTableSounds::playKick(const Vector3& position, float volume) {
-    playOneShot(soundSystem, kick, position, volume);
-}
+void OpenALTableSounds::playKick(const Vector3& position, float volume) { queueHit(kick, position, volume); }
 
 void OpenALTableSounds::playBallWall(const Vector3& position, float volume) {
-    playOneShot(soundSystem, ballwall, position, volume);
+    queueHit(ballwall, position, volume);
 }
 
 void OpenALTableSounds::playRodWall(const Vector3& position, float volume) {
-    playOneShot(soundSystem, rodwall, position, volume);
+    queueHit(rodwall, position, volume);
+}
+
+void OpenALTableSounds::queueHit(const SoundHandle* sound, const Vector3& position, float volume) {
+    if (sound == nullptr) return;
+    for (PendingHit& hit : pendingHits) {
+        if (hit.sound != sound || length(hit.position - position) >= kSamePlace) continue;
+        if (volume > hit.volume) {
+            hit.volume = volume;
+            hit.position = position;
+        }
+        return;
+    }
+    pendingHits.push_back({sound, position, volume});
+}
+
+void OpenALTableSounds::endFrame() {
+    for (const PendingHit& hit : pendingHits) playOneShot(soundSystem, hit.sound, hit.position, hit.volume);
+    pendingHits.clear();
 }
 
 void OpenALTableSounds::playScore(bool far, float volume) {

@@ -6,6 +6,7 @@
 #include "simulation/TableSounds.h"
 
 #include <string>
+#include <vector>
 
 class OpenALTableSounds : public TableSounds {
 public:
@@ -37,6 +38,9 @@ public:
     void playRodWall(const Vector3& position, float volume) override;
     void playScore(bool far, float volume) override;
     void playApplause() override;
+    // Starts the kicks, wall hits and rod stops asked for during the frame: one voice per
+    // sound and place, at the loudest volume asked for there.
+    void endFrame() override;
 
     // The rolling gain for a ball moving at `velocity` (before the master volume): a
     // resting ball is still faintly heard, full loudness from 100 units/s on.
@@ -51,4 +55,17 @@ public:
     const SoundHandle* rodwall = nullptr;
     const SoundHandle* ballwall = nullptr;
     const SoundHandle* applause = nullptr;
+
+    // A hit asked for in this frame and not yet started.
+    struct PendingHit {
+        const SoundHandle* sound = nullptr;
+        Vector3 position;
+        float volume = 0.0f;
+    };
+    std::vector<PendingHit> pendingHits;
+
+private:
+    // Each contact of each 1 ms step asks for its sound; started at once they would add
+    // up to bursts far louder than any single hit.
+    void queueHit(const SoundHandle* sound, const Vector3& position, float volume);
 };

@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+namespace {
+// Without it a ball lying near a split point hands the mouse back and forth between two
+// rods many times a minute, and every handover drops the click shot being wound up.
+constexpr float kHandOverMargin = 3.0f;
+}  // namespace
+
 void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalSetting)
 {
     rotationSensitivity = static_cast<float>(horizontalSetting) * 0.007f / 7.5f;
@@ -16,6 +22,7 @@ void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalS
 
 void AssistedControl::initStates()
 {
+    chosenRod = -1;
     for (int i = 0; i < 4; ++i)
         installState(i, makeState(i, i == 2 ? kUserControlledStateType : kNonControlledStateType));
     // The display hears of the new match's states at once: the first selection pass may
@@ -84,6 +91,9 @@ int AssistedControl::pickRod() const
         if (v < 0.0f) wb = 8.0f - v;
     }
     float split = (wa * xa + wb * xb) / (wa + wb);
+    // The rod that has the ball keeps it until the ball is this far past the split.
+    if (chosenRod == i) split += kHandOverMargin;
+    if (chosenRod == i + 1) split -= kHandOverMargin;
     return split <= ball.x ? i + 1 : i;
 }
 
@@ -94,6 +104,7 @@ void AssistedControl::assignStates()
         return;
     }
     int s = pickRod();
+    chosenRod = s;
     int behind = assisted ? kFStateType : kNonControlledStateType;
     int inFront = assisted ? kAStateType : kNonControlledStateType;
     if (selectionMode == kSelectionBack) {

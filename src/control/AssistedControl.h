@@ -27,6 +27,9 @@ public:
     float shiftSensitivity = 0.045f;
     int32_t updateCounter = 0;
     bool previousX = false;
+    // The rod the last selection pass chose, -1 before the first pass of a match. The
+    // automatic choice keeps the ball with it until the ball is clearly nearer another rod.
+    int32_t chosenRod = -1;
 
     // Sensitivity settings 1..15 of the profile in mouse counts per radian / table unit.
     void setMouseSensitivities(int horizontalSetting, int verticalSetting);

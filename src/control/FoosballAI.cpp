@@ -12,6 +12,9 @@ namespace {
 constexpr float kSlowBallSpeed = 4.0f;
 constexpr float kStrikeLineOffset = 3.3f;   // ball radius 1.8 + foot radius 1.5
 constexpr float kSlowReach = 7.5f;
+// A slow ball further behind a rod than this is not the rod's to strike: swinging at it
+// would knock it towards the rod's own goal, or come down on top of it.
+constexpr float kSlowReachBehind = 1.0f;
 constexpr float kPassedDistance = 2.0f;
 constexpr int32_t kActionAfterglow = 400;   // updates, about 0.4 s
 constexpr float kHalfWidth = 33.2f;
@@ -91,6 +94,12 @@ void FoosballAI::decide()
             endPendingAction();
     }
 
+    // A strike that has swung through without touching the ball (a touch would have ended
+    // the action already) leaves nothing to wait for: plan afresh.
+    if (pendingRod >= 0 && states[pendingRod] && states[pendingRod]->typeId() == kSStateType &&
+        static_cast<const SState*>(states[pendingRod])->struck)
+        endPendingAction();
+
     for (int i = 1; i < 4; ++i) {
         bool lifted = states[i] && states[i]->typeId() == kAStateType;
         if (rods[i].position - ballX >= liftDistance && !lifted && i != pendingRod)
@@ -143,7 +152,7 @@ bool FoosballAI::canReach(int i) const
         float t = -d / ballVx;
         return reactionTime < t;
     }
-    return std::fabs(rodX - ballX) < kSlowReach;
+    return std::fabs(rodX - ballX) < kSlowReach && ballX - rodX > -kSlowReachBehind;
 }
 
 float FoosballAI::crossingZ(int i) const

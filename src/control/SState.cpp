@@ -13,10 +13,12 @@ constexpr float kSlowStrikeReach = 7.5f;
 void SState::update(float dt)
 {
     if (!striking && timeToStrike()) striking = true;
-    if (striking)
-        FoosballControl::rotateToward(*rod, dt, windUpAngle, strikeSpeed);
-    else
+    if (striking) {
+        if (FoosballControl::rotateToward(*rod, dt, windUpAngle, strikeSpeed)) struck = true;
+    }
+    else {
         FoosballControl::rotateToward(*rod, dt, -windUpAngle, rotationSpeed);
+    }
     FoosballControl::moveShiftToward(*rod, dt, targetShift, shiftSpeed);
     keepBooks(dt);
 }

@@ -13,6 +13,7 @@ public:
     float shiftSpeed = 0.0f;
     float strikeSpeed = 0.0f;
     bool striking = false;
+    bool struck = false;  // the strike has reached its end angle
 
     SState(Rod* rod_, FoosballControl* controller_) : ControlState(rod_, controller_) {}
     int typeId() const override { return kSStateType; }

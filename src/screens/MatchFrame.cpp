@@ -119,6 +119,7 @@ void MatchScreen::update(float dt)
     ticker.update(dt);
     moveSoundListener();
     runSubSteps(dt);
+    if (tableSounds) tableSounds->endFrame();
     if (spinMeter)
         spinMeter->value = simulation.state == InPlay
                                ? std::clamp(simulation.spinRate / kFullSpinRate, -1.0f, 1.0f)

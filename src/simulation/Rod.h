@@ -15,4 +15,6 @@ struct Rod {
     float previousAngle = 0.0f;    // angle at the end of the previous step
     float peakAngularSpeed = 0.0f; // largest |angularVelocity| seen by the player's control
     float peakShiftSpeed = 0.0f;   // largest |shiftVelocity| seen by the player's control
+    float previousShift = 0.0f;    // shift at the end of the previous step: a trapped ball
+                                   // moves with the rod's real sideways travel
 };

@@ -159,7 +159,11 @@ void Simulation::addDeadBallListener(DeadBallListener* listener) {
 void Simulation::playRodWallSound(float x, float z, float speed) {
     float volume = clampf(std::fabs(speed) * kSoundFactor, 0.0f, 1.0f);
     if (volume > kSoundThreshold && tableSounds)
-        tableSounds->playRodWall({x - length * 0.5f, 0.0f, z - width * 0.5f}, volume);
+        tableSounds->playRodWall(centred({x, 0.0f, z}), volume);
+}
+
+Vector3 Simulation::centred(const Vector3& p) const {
+    return {p.x - length * 0.5f, p.y, p.z - width * 0.5f};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -170,8 +174,8 @@ void Simulation::step(float dt) {
 
     if (state == InPlay) {
         bounceOffWallsAndPosts();
-        collideFigures(0);
-        collideFigures(1);
+        collideFigures(0, dt);
+        collideFigures(1, dt);
         bool onSlope = applyRim(dt);
         applyFriction(dt, onSlope);
     }
@@ -188,13 +192,15 @@ void Simulation::step(float dt) {
 
     if (state == InPlay) {
         updateRegionTime(dt);
-        if (tableSounds)
-            tableSounds->updateRoll(ballVelocity, {ballPosition.x - length * 0.5f, ballPosition.y,
-                                                   ballPosition.z - width * 0.5f});
+        if (tableSounds) tableSounds->updateRoll(ballVelocity, centred(ballPosition));
     }
 
-    for (Team& team : teams)
-        for (Rod& rod : team.rods) rod.previousAngle = rod.angle;
+    for (Team& team : teams) {
+        for (Rod& rod : team.rods) {
+            rod.previousAngle = rod.angle;
+            rod.previousShift = rod.shift;
+        }
+    }
 }
 
 void Simulation::updateRegionTime(float dt) {
@@ -271,7 +277,7 @@ void Simulation::wallContact(float velocityComponent) {
     notifyListeners();
     float volume = clampf(std::fabs(velocityComponent) * kSoundFactor, 0.0f, 1.0f);
     if (volume > kSoundThreshold && tableSounds)
-        tableSounds->playBallWall({ballPosition.x, kBallRadius, ballPosition.z}, volume);
+        tableSounds->playBallWall(centred({ballPosition.x, kBallRadius, ballPosition.z}), volume);
 }
 
 void Simulation::postContact(float postX, float postZ) {
@@ -348,7 +354,29 @@ void Simulation::bounceOffWallsAndPosts() {
 // ---------------------------------------------------------------------------------------
 // Figure contacts
 
-void Simulation::collideFigures(int t) {
+bool Simulation::pinBall(int t, Rod& rod, float dt) {
+    // The rod's real sideways travel in this step, in table z.
+    const float travel = (t == 0 ? 1.0f : -1.0f) * (rod.shift - rod.previousShift);
+    const bool turning = rod.angle != rod.previousAngle || rod.angularVelocity != 0.0f;
+    // Held still on a ball that lies still: nothing changes and nobody is told.
+    if (travel == 0.0f && !turning && ballAtRest && ballVelocity == Vector3{}) return false;
+    // A ball dragged into a side wall slips out from under the foot.
+    const float z = ballPosition.z + travel;
+    if (z < 0.0f || z > width) return false;
+
+    ballAtRest = false;
+    lastTouchTeam = t;
+    notifyListeners();
+    spinRate = 0.0f;
+    // The rod cannot turn through the ball.
+    rod.angle = rod.previousAngle;
+    rod.angularVelocity = 0.0f;
+    // The ball moves exactly as far sideways as the rod does in this step.
+    ballVelocity = {0.0f, 0.0f, dt > 0.0f ? travel / dt : 0.0f};
+    return true;
+}
+
+void Simulation::collideFigures(int t, float dt) {
     const float s = t == 0 ? 1.0f : -1.0f;
     Team& team = teams[t];
     for (Rod& rod : team.rods) {
@@ -380,40 +408,44 @@ void Simulation::collideFigures(int t) {
             const float nx = toBall.x / horizontal;
             const float nz = toBall.z / horizontal;
             const float vn = rvx * nx + rvz * nz;
-            if (vn > 0.0f) continue;  // already moving away: a figure never pulls the ball
-
-            ballAtRest = false;
-            lastTouchTeam = t;
-            notifyListeners();
-
             const float hfrac = distance > 0.0f ? horizontal / distance : 0.0f;
             const float q = 2.0f * clampf(hfrac - 0.5f, 0.0f, 1.0f);
 
-            const float reflect = (1.0f + 0.4f * q) * vn;
-            float rv1x = rvx - reflect * nx;
-            float rv1z = rvz - reflect * nz;
+            if (q < 0.001f) {
+                // The foot is on top of the ball. Along the table the usual test holds: a
+                // foot turning away, or a ball rolling out from under it, lets go. Sideways
+                // the ball goes with the rod whichever way it slides, so the rod's sideways
+                // speed takes no part in that test.
+                if ((ballVelocity.x - fvx) * nx > 0.0f) continue;
+                if (!pinBall(t, rod, dt)) continue;
+            } else {
+                if (vn > 0.0f) continue;  // already moving away: a figure never pulls the ball
+                // A ball at rest leaning on a still foot: nothing happens, nobody is told.
+                if (vn == 0.0f && fvx == 0.0f && fvz == 0.0f && ballAtRest && ballVelocity == Vector3{})
+                    continue;
 
-            const float vtx = rvx - vn * nx;
-            const float vtz = rvz - vn * nz;
-            float targetSpin = std::sqrt(vtx * vtx + vtz * vtz) / kBallRadius;
-            if (nx * rvz - nz * rvx > 0.0f) targetSpin = -targetSpin;
-            const float ds = targetSpin - spinRate;
-            const float rv2x = rv1x - 0.81f * ds * nz;
-            const float rv2z = rv1z + 0.81f * ds * nx;
+                ballAtRest = false;
+                lastTouchTeam = t;
+                notifyListeners();
 
-            if (q >= 0.001f) {
+                const float reflect = (1.0f + 0.4f * q) * vn;
+                const float rv1x = rvx - reflect * nx;
+                const float rv1z = rvz - reflect * nz;
+
+                const float vtx = rvx - vn * nx;
+                const float vtz = rvz - vn * nz;
+                float targetSpin = std::sqrt(vtx * vtx + vtz * vtz) / kBallRadius;
+                if (nx * rvz - nz * rvx > 0.0f) targetSpin = -targetSpin;
+                const float ds = targetSpin - spinRate;
+                const float rv2x = rv1x - 0.81f * ds * nz;
+                const float rv2z = rv1z + 0.81f * ds * nx;
+
                 spinRate += 0.7f * ds;
                 ballVelocity = {rv2x + fvx, 0.0f, rv2z + fvz};
-            } else {
-                // The foot is on top of the ball: it holds the ball and cannot turn through it.
-                spinRate = 0.0f;
-                rod.angle = rod.previousAngle;
-                rod.angularVelocity = 0.0f;
-                ballVelocity = {0.0f, 0.0f, fvz};
             }
 
             const float volume = clampf(-hfrac * vn * kSoundFactor, 0.0f, 1.0f);
-            if (volume > kSoundThreshold && tableSounds) tableSounds->playKick(ballPosition, volume);
+            if (volume > kSoundThreshold && tableSounds) tableSounds->playKick(centred(ballPosition), volume);
         }
     }
 }
@@ -457,6 +489,8 @@ bool Simulation::applyRim(float dt) {
     }
     if (farHalf) dvx = -dvx;
     if (farSide) dvz = -dvz;
+    // A ball the slope sets rolling is no longer at rest, even one that was just placed.
+    if (onSlope) ballAtRest = false;
     ballVelocity.x += dvx;
     ballVelocity.z += dvz;
     return onSlope;

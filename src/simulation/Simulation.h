@@ -82,6 +82,9 @@ public:
 
     // A rod hit its end stop at (x, z) with the given shift speed.
     void playRodWallSound(float x, float z, float speed);
+    // A table point relative to the table's centre, the frame the listener hears the table
+    // in: every table sound is placed this way.
+    Vector3 centred(const Vector3& p) const;
 
 private:
     void updateGoalSequence(float dt);
@@ -91,7 +94,11 @@ private:
     void postContact(float postX, float postZ);
     void wallContact(float velocityComponent);
     float spinExchange(float alongWall);
-    void collideFigures(int team);
+    void collideFigures(int team, float dt);
+    // A foot on top of the ball holds it and carries it sideways with the rod. false when
+    // nothing happens: a still foot on a still ball, or a ball that would be pushed
+    // through a side wall and slips out.
+    bool pinBall(int team, Rod& rod, float dt);
     bool applyRim(float dt);
     void applyFriction(float dt, bool onSlope);
     void updateRegionTime(float dt);

@@ -3,9 +3,9 @@
 // only decides when and how loud; the audio subsystem implements this over OpenAL, tests
 // and the headless tools record the calls instead.
 //
-// Positions are in table units exactly as the callers hand them over: the kick and
-// ball-wall sounds get the ball's table position, the rolling, rod-wall and score sounds a
-// position relative to the table centre. Volumes are in [0, 1], before the master volume.
+// Positions are in table units relative to the table's centre (x - 58.7, y, z - 33.2), the
+// frame the listener stands in, so a sound is heard where it happens. Volumes are in
+// [0, 1], before the master volume.
 #include "platform/math/Vector3.h"
 
 class TableSounds {
@@ -25,4 +25,9 @@ public:
     // score1 at (+-60.5, 0, 0) with the given volume, then score2 there at 0.7.
     virtual void playScore(bool far, float volume) = 0;
     virtual void playApplause() = 0;
+
+    // The end of a match frame. The table steps many times a frame and may ask for the same
+    // hit in several of them; a player that merges such requests into one voice starts its
+    // hits here. Players that play at once need nothing.
+    virtual void endFrame() {}
 };

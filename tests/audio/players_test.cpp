@@ -78,6 +78,8 @@ TEST_F(SoundPlayersTest, OneShotsPlayAtTheirPositionsAndVolumes) {
     table.playKick({20.0f, 1.8f, 33.2f}, 0.8f);
     table.playBallWall({117.4f, 1.8f, 10.0f}, 0.4f);
     table.playRodWall({-30.0f, 5.0f, 33.2f}, 1.0f);
+    EXPECT_EQ(sounds.voicesInUse(), 0) << "hits start at the end of the frame";
+    table.endFrame();
     table.playApplause();
     std::vector<const Voice*> voices = busyVoices(sounds);
     ASSERT_EQ(voices.size(), 4u);
@@ -95,6 +97,35 @@ TEST_F(SoundPlayersTest, OneShotsPlayAtTheirPositionsAndVolumes) {
         alGetSourcei(sounds.sourceOf(voices[i]), AL_LOOPING, &looping);
         EXPECT_EQ(looping, AL_FALSE) << i;
     }
+}
+
+TEST_F(SoundPlayersTest, HitsOfOneFrameAreOneVoicePerSoundAndPlace) {
+    OpenALTableSounds table(&sounds, &folder);
+    sounds.setMasterVolume(1.0f);
+    // Three steps of one frame kick the same ball, one wall hit far away, and a wall hit
+    // beside the kicks: three voices, the kick at its loudest.
+    table.playKick({10.0f, 1.8f, 0.0f}, 0.3f);
+    table.playKick({11.0f, 1.8f, 0.5f}, 0.9f);
+    table.playKick({12.0f, 1.8f, 1.0f}, 0.6f);
+    table.playBallWall({-50.0f, 1.8f, -33.0f}, 0.5f);
+    table.playBallWall({12.0f, 1.8f, 1.0f}, 0.2f);
+    table.endFrame();
+    std::vector<const Voice*> voices = busyVoices(sounds);
+    ASSERT_EQ(voices.size(), 3u);
+    EXPECT_FLOAT_EQ(sourceGain(sounds, voices[0]), 0.9f);
+    EXPECT_FLOAT_EQ(sourcePosition(sounds, voices[0]).x, 0.11f);  // where the loudest was
+    EXPECT_FLOAT_EQ(sourceGain(sounds, voices[1]), 0.5f);
+    EXPECT_FLOAT_EQ(sourceGain(sounds, voices[2]), 0.2f);
+    // Hits far apart in one frame are heard apart; the next frame starts afresh.
+    table.playRodWall({-52.7f, 0.0f, 33.2f}, 0.4f);
+    table.playRodWall({22.3f, 0.0f, 33.2f}, 0.4f);
+    table.endFrame();
+    EXPECT_EQ(sounds.voicesInUse(), 5);
+    table.endFrame();
+    EXPECT_EQ(sounds.voicesInUse(), 5);
+    table.playKick({10.0f, 1.8f, 0.0f}, 0.3f);
+    table.endFrame();
+    EXPECT_EQ(sounds.voicesInUse(), 6);
 }
 
 TEST_F(SoundPlayersTest, AGoalSoundsTwiceFromTheEndScoredUpon) {
@@ -121,6 +152,7 @@ TEST_F(SoundPlayersTest, EffectsAreSkippedWhenAllVoicesAreBusy) {
     table.playScore(true, 1.0f);  // the drop gets the last voice, the cheer is skipped
     EXPECT_EQ(sounds.voicesInUse(), 16);
     table.playKick({}, 1.0f);
+    table.endFrame();
     table.startRoll();
     EXPECT_EQ(table.rollVoice, nullptr);
     menu.playHover();
@@ -172,6 +204,7 @@ TEST_F(SoundPlayersTest, MissingSoundFilesAreSilentAndTakeNoVoice) {
     table.startRoll();
     table.updateRoll({50.0f, 0.0f, 0.0f}, {});
     table.playKick({}, 1.0f);
+    table.endFrame();
     table.playScore(false, 1.0f);
     table.playApplause();
     table.stopRoll();

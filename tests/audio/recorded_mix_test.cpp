@@ -3,6 +3,12 @@
 // are read once per process.
 #include "AudioTestSupport.h"
 
+#include "audio/OpenALTableSounds.h"
+#include "display/TableCamera.h"
+#include "platform/math/Matrix4.h"
+#include "render/Camera.h"
+#include "simulation/Simulation.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,8 +92,10 @@ protected:
     }
 
     // Starts the sound system, lets `start` set up what plays, keeps mixing for a while and
-    // returns the recording of that session.
-    Recording record(const std::function<void(SoundSystem&)>& start, int milliseconds = 350) {
+    // returns the recording of that session. With PITCHBAR_KEEP_MIX naming a folder, the
+    // recording is also kept there as <keepAs>.wav for a closer look.
+    Recording record(const std::function<void(SoundSystem&)>& start, int milliseconds = 350,
+                     const std::string& keepAs = "") {
         Recording out;
         {
             SoundSystem sounds;
@@ -100,8 +108,42 @@ protected:
         }
         EXPECT_TRUE(readRecording(out));
         EXPECT_GT(out.left.size(), 4410u);
+        const char* keep = std::getenv("PITCHBAR_KEEP_MIX");
+        if (keep != nullptr && !keepAs.empty()) {
+            std::ifstream from(kRecording, std::ios::binary);
+            std::ofstream to(std::string(keep) + "/" + keepAs + ".wav", std::ios::binary);
+            to << from.rdbuf();
+        }
         return out;
     }
+
+    // The listener where a match puts it: at the table camera, facing as it faces.
+    static void listenAsInAMatch(SoundSystem& sounds) {
+        Camera camera;
+        setTableCamera(camera);
+        const Matrix4 turn = matrixRotationQuaternion(camera.orientation);
+        sounds.updateListener(Vector3(camera.x, camera.y, camera.z),
+                              transformCoord(Vector3(0.0f, 0.0f, 1.0f), turn),
+                              transformCoord(Vector3(0.0f, 1.0f, 0.0f), turn));
+    }
+
+    // One match frame of the table with its real sound player: `setUp` places the ball and
+    // the rods, then sixteen 1 ms steps and the end of the frame.
+    static void playTableFrame(SoundSystem& sounds, const std::function<void(Simulation&)>& setUp) {
+        static SoundFolder* folder = nullptr;
+        delete folder;  // the previous session's handles died with its sound system
+        folder = new SoundFolder(&sounds);
+        OpenALTableSounds table(&sounds, folder);
+        Simulation sim;
+        sim.tableSounds = &table;
+        for (Team& team : sim.teams)
+            for (Rod& rod : team.rods) rod.angle = rod.previousAngle = 1.5707964f;  // out of the way
+        setUp(sim);
+        for (int i = 0; i < 16; ++i) sim.step(0.001f);
+        table.endFrame();
+    }
+
+    static float decibels(float ratio) { return 20.0f * std::log10(ratio); }
 
     static void playKick(SoundSystem& sounds, float gain, const Vector3& at = {}) {
         const SoundHandle* kick = sounds.loadWav(soundPath("kick.wav"));
@@ -151,6 +193,68 @@ TEST_F(RecordedMixTest, ASoundToTheRightOfTheListenerIsLouderOnTheRight) {
         playKick(s, 1.0f, {60.0f, 0.0f, 0.0f});
     });
     EXPECT_GT(Recording::rms(right.right), 2.0f * Recording::rms(right.left));
+}
+
+TEST_F(RecordedMixTest, TableHitsAreHeardWhereTheyHappen) {
+    // The player's goal is on the listener's left. A kick by the goalkeeper...
+    Recording kick = record(
+        [](SoundSystem& s) {
+            listenAsInAMatch(s);
+            playTableFrame(s, [](Simulation& sim) {
+                Rod& keeper = sim.teams[0].rods[0];
+                keeper.angle = keeper.previousAngle = 0.0f;
+                keeper.angularVelocity = 20.0f;
+                sim.placeBall(9.0f, 33.2f);
+            });
+        },
+        350, "kick-by-the-players-goalkeeper");
+    // ... and the ball hitting the opponent's end wall beside its goal.
+    Recording wall = record(
+        [](SoundSystem& s) {
+            listenAsInAMatch(s);
+            playTableFrame(s, [](Simulation& sim) {
+                sim.placeBall(117.5f, 10.0f);
+                sim.ballVelocity = {50.0f, 0.0f, 0.0f};
+                sim.ballAtRest = false;
+            });
+        },
+        350, "ball-hits-the-far-end-wall");
+    const float kickRight = decibels(Recording::rms(kick.right) / Recording::rms(kick.left));
+    const float wallRight = decibels(Recording::rms(wall.right) / Recording::rms(wall.left));
+    std::printf("kick by the player's goalkeeper: %+.1f dB right; far end wall: %+.1f dB right\n", kickRight,
+                wallRight);
+    EXPECT_LT(kickRight, -6.0f) << "heard on the left, at the player's goal";
+    EXPECT_GT(wallRight, 6.0f) << "heard on the right, at the opponent's goal";
+}
+
+TEST_F(RecordedMixTest, HitsInSeveralStepsOfAFrameAreNoLouderThanTheLoudest) {
+    Recording single = record(
+        [](SoundSystem& s) {
+            listenAsInAMatch(s);
+            playTableFrame(s, [](Simulation& sim) {
+                sim.teams[0].rods[2].angle = sim.teams[0].rods[2].previousAngle = 0.0f;
+                sim.teams[0].rods[2].angularVelocity = 20.0f;
+                sim.placeBall(54.0f, 33.2f);
+            });
+        },
+        350, "one-kick");
+    // The midfield's three middle figures each meet a ball in turn within one frame, as
+    // happens when a ball is hammered between feet: three full kicks asked for in one frame.
+    Recording burst = record(
+        [](SoundSystem& s) {
+            listenAsInAMatch(s);
+            static SoundFolder* folder = nullptr;
+            delete folder;
+            folder = new SoundFolder(&s);
+            OpenALTableSounds table(&s, folder);
+            for (int step = 0; step < 3; ++step) table.playKick({-4.7f + 0.2f * step, 1.8f, 0.0f}, 1.0f);
+            table.endFrame();
+        },
+        350, "three-kicks-in-one-frame");
+    ASSERT_GT(single.peak(), 0.1f);
+    std::printf("peak of one kick %.3f, of three kicks in one frame %.3f (%.2f times)\n", single.peak(), burst.peak(),
+                burst.peak() / single.peak());
+    EXPECT_LT(burst.peak(), 1.15f * single.peak());
 }
 
 }  // namespace

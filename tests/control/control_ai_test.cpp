@@ -358,6 +358,44 @@ TEST_F(OpponentTest, StrikeStartsWhenTheBallArrivesWithinTheStrikeTime)
     EXPECT_TRUE(slow.striking);
 }
 
+TEST_F(OpponentTest, SlowBallBehindARodIsNotThatRodsToStrike)
+{
+    play(kJohn);
+    seedGameRandom(3);
+    // 3 units behind the midfield rod (51): swinging at it would knock it towards the
+    // opponent's own goal. No other rod is near, so no action.
+    ballOwn(48.0f, 30.0f);
+    ai->decide();
+    EXPECT_FALSE(ai->canReach(2));
+    EXPECT_EQ(ai->pendingRod, -1);
+    EXPECT_NE(type(2), kSStateType);
+    // Within a unit behind it is still the rod's ball.
+    ballOwn(50.2f, 30.0f);
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, 2);
+}
+
+TEST_F(OpponentTest, AStrikeThatMissesEndsTheActionAndTheOpponentPlansAgain)
+{
+    play(kBob);
+    seedGameRandom(5);
+    // A resting ball in front of the midfield that the strike will not touch: the table is
+    // not stepped, so the ball stays where it is whatever the rod does.
+    ballOwn(56.0f, 40.0f);
+    Rod& rod = sim.teams[1].rods[2];
+    bool struck = false;
+    bool plannedAgain = false;
+    for (int i = 0; i < 6000 && !plannedAgain; ++i) {
+        ai->update(0.001f);
+        if (type(2) == kSStateType && shot(2)->struck) struck = true;
+        // After the miss a fresh strike winds up again instead of the rod standing frozen
+        // with its figures flat until the ball is given up as dead.
+        if (struck && type(2) == kSStateType && !shot(2)->striking && rod.angle < 0.0f) plannedAgain = true;
+    }
+    EXPECT_TRUE(struck);
+    EXPECT_TRUE(plannedAgain);
+}
+
 TEST_F(OpponentTest, ActionEndsWhenTheBallHasPassedTheRod)
 {
     play(kJohn);

@@ -24,6 +24,10 @@ TEST(HeadlessMatch, SeededMatchEndsWithAWinnerAtFive)
     std::string json = matchResultJson(settings, r);
     EXPECT_NE(json.find("\"winner\": \"JOHN THE KING\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"away\": \"BOB\""), std::string::npos);
+    // The 11-second reports are counted apart from the balls that stop out of reach.
+    EXPECT_NE(json.find("\"deadBalls\": {\"normal\": " + std::to_string(r.deadBallsNormal) +
+                        ", \"reported\": " + std::to_string(r.deadBallsReported) + "}"),
+              std::string::npos) << json;
 }
 
 TEST(HeadlessMatch, SameSeedSameMatchDifferentSeedDifferentMatch)
@@ -39,7 +43,8 @@ TEST(HeadlessMatch, SameSeedSameMatchDifferentSeedDifferentMatch)
     EXPECT_EQ(a.goalTimes, b.goalTimes);
     EXPECT_EQ(a.score[0], b.score[0]);
     EXPECT_EQ(a.score[1], b.score[1]);
-    EXPECT_EQ(a.deadBalls, b.deadBalls);
+    EXPECT_EQ(a.deadBallsNormal, b.deadBallsNormal);
+    EXPECT_EQ(a.deadBallsReported, b.deadBallsReported);
     settings.seed = 43;
     HeadlessMatchResult c = playHeadlessMatch(settings);
     EXPECT_NE(a.goalTimes, c.goalTimes);

@@ -97,7 +97,9 @@ TEST_F(SelectionTest, BackAllAndAutoModes)
 
     control.selectionMode = kSelectionAuto;
     control.assisted = true;
-    placeBallForTest(sim, 40.0f, 30.0f, -12.0f, 0.0f);  // rolling back: defence takes it
+    // Rolling back and clearly past the split (42.4) from the midfield rod that had it:
+    // the defence takes it.
+    placeBallForTest(sim, 38.0f, 30.0f, -12.0f, 0.0f);
     runToNextPass();
     EXPECT_EQ(types(), (Types{2, 1, 3, 3}));
 }
@@ -123,6 +125,37 @@ TEST_F(SelectionTest, PickRodWeighsTheBallsSpeed)
     EXPECT_EQ(control.pickRod(), 0);
     control.selectionMode = 1;
     EXPECT_EQ(control.pickRod(), 1);
+}
+
+TEST_F(SelectionTest, AutoKeepsTheRodUntilTheBallIsClearlyNearerAnother)
+{
+    // A resting ball trembling either side of the split between the defence (21) and the
+    // midfield (51) at 36: the mouse stays with one rod, and its wind-up with it.
+    control.selectionMode = kSelectionAuto;
+    control.initStates();
+    placeBallForTest(sim, 36.5f, 30.0f);
+    runToNextPass();
+    ASSERT_EQ(control.states[2]->typeId(), kUserControlledStateType);
+    int changes = 0;
+    int held = 2;
+    for (int pass = 0; pass < 40; ++pass) {
+        placeBallForTest(sim, pass % 2 ? 36.8f : 35.2f, 30.0f, pass % 2 ? 1.0f : -1.0f, 0.0f);
+        runToNextPass();
+        int now = control.states[1]->typeId() == kUserControlledStateType ? 1 : 2;
+        if (now != held) ++changes;
+        held = now;
+    }
+    EXPECT_EQ(changes, 0);
+    // Clearly nearer the defence: handed over, and then kept there just the same.
+    placeBallForTest(sim, 32.5f, 30.0f);
+    runToNextPass();
+    EXPECT_EQ(control.states[1]->typeId(), kUserControlledStateType);
+    placeBallForTest(sim, 37.0f, 30.0f);
+    runToNextPass();
+    EXPECT_EQ(control.states[1]->typeId(), kUserControlledStateType);
+    placeBallForTest(sim, 39.5f, 30.0f);
+    runToNextPass();
+    EXPECT_EQ(control.states[2]->typeId(), kUserControlledStateType);
 }
 
 TEST_F(SelectionTest, KeysAreReadOnEveryTenthUpdateInTheirOrder)

@@ -119,6 +119,19 @@ TEST_F(BallMotion, RimHeightsAndPushes) {
     EXPECT_GE(sim.ballPosition.z, 4.0f);
 }
 
+TEST_F(BallMotion, APlacedBallTheRimSetsRollingIsNoLongerAtRest) {
+    liftAllRods();
+    sim.rimEnabled = true;
+    sim.placeBall(40.0f, 0.5f);  // on the side strip, out of every rod's reach
+    ASSERT_EQ(sim.restRegion, -1);
+    sim.step(0.001f);
+    EXPECT_FALSE(sim.ballAtRest) << "a rolling ball is not a dead ball";
+    // Down on the field it comes to rest again, with its region measured there.
+    for (int i = 0; i < 20000 && !sim.ballAtRest; ++i) sim.step(0.001f);
+    ASSERT_TRUE(sim.ballAtRest);
+    EXPECT_EQ(sim.restRegion, sim.reachRegion());
+}
+
 TEST_F(BallMotion, RimOffKeepsTheBallLevel) {
     liftAllRods();
     launch(1.0f, 1.0f, 30.0f, 40.0f);

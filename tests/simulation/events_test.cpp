@@ -135,3 +135,27 @@ TEST_F(SimulationEvents, WithoutASoundPlayerNothingBreaks) {
     sim.playRodWallSound(0.0f, 0.0f, 100.0f);
     EXPECT_EQ(sounds.sounds.size(), 0u);
 }
+
+TEST_F(SimulationEvents, EveryTableSoundIsPlacedRelativeToTheTableCentre) {
+    // A kick near team 0's goal and a wall hit at the near side are heard left of centre
+    // and in front, like the rolling sound of the same ball.
+    sim.teams[0].rods[0].angularVelocity = 20.0f;
+    sim.placeBall(9.0f, 33.2f);
+    sim.step(0.001f);
+    ASSERT_EQ(sounds.count("kick"), 1);
+    EXPECT_NEAR(sounds.last("kick")->position.x, 9.0f - 58.7f, 0.01f);
+    EXPECT_NEAR(sounds.last("kick")->position.z, 0.0f, 0.01f);
+    EXPECT_FLOAT_EQ(sounds.last("kick")->position.y, 1.8f);
+
+    sim.teams[0].rods[0].angularVelocity = 0.0f;
+    for (Team& team : sim.teams)
+        for (Rod& rod : team.rods) rod.angle = rod.previousAngle = 1.5707964f;
+    sim.placeBall(30.0f, -0.1f);
+    sim.ballVelocity = {0.0f, 0.0f, -40.0f};
+    sim.ballAtRest = false;
+    sim.step(0.001f);
+    ASSERT_EQ(sounds.count("ballwall"), 1);
+    EXPECT_NEAR(sounds.last("ballwall")->position.x, 30.0f - 58.7f, 0.01f);
+    EXPECT_NEAR(sounds.last("ballwall")->position.z, -0.1f - 33.2f, 0.01f);
+    EXPECT_FLOAT_EQ(sounds.last("ballwall")->position.y, 1.8f);
+}

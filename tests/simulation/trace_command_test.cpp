@@ -96,3 +96,65 @@ TEST(TraceCommand, BadOptionsAreUsageErrors) {
         EXPECT_TRUE(r.lines.empty()) << options;
     }
 }
+
+TEST(TraceCommand, ValuesTheTableCannotHoldAreRefused) {
+    // Each of these once ran and printed nulls: the speed limit's rescale of an infinite
+    // speed, or a wall's spin exchange on a huge spin, turns the ball's numbers into NaN.
+    const char* bad[] = {"--velocity 3e38,0", "--velocity 0,-3e38", "--velocity 700,700", "--spin 3e38",
+                         "--ball 500,30", "--ball 50,-1", "--ball 50,70", "--rod 0,2,0,0,1e30,0",
+                         "--rod 0,2,0,0,0,1e30", "--rod 0,2,1e30,0,0,0", "--rod 0,2,0,8,0,0",
+                         "--drive 0,2,0,1e30", "--drive 0,2,1e30,0", "--drive 0,2,0,20,5,4",
+                         "--drive 0,2,0,20,1.5,4", "--drive 0,2,0,20,1", "--drive 2,2,0,20"};
+    for (const char* options : bad) {
+        RunResult r = runTrace(options);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_TRUE(r.lines.empty()) << options;
+    }
+    // The edges themselves are fine.
+    RunResult edge = runTrace("--ball 117.4,66.4 --velocity 800,0 --spin 1000 --rod 0,2,0,7.2,100,400 --steps 2");
+    EXPECT_EQ(edge.exitCode, 0);
+    for (const std::string& line : edge.lines) EXPECT_FALSE(has(line, "null")) << line;
+}
+
+TEST(TraceCommand, HelpPrintsTheUsageAndSucceeds) {
+    for (const char* command : {" trace --help", " match --help", " tournament --help", " --help"}) {
+        std::string run = std::string(PITCHBAR_SIM_PATH) + command + " 2>/dev/null";
+        FILE* pipe = popen(run.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string out;
+        char buffer[4096];
+        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+        int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+        EXPECT_TRUE(has(out, "usage: pitchbar-sim")) << command;
+    }
+}
+
+TEST(TraceCommand, DriveMovesARodAndATrappedBallGoesWithIt) {
+    // The midfield tilted onto a ball, then slid 4 units sideways in 0.2 s and left still.
+    RunResult r = runTrace("--ball 56.461,33.2 --rod 0,2,1.2,0,0,0 --drive 0,2,0,20,1,200 --steps 260 --every 20");
+    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 15u);  // step 0, 13 lines every 20 steps, totals
+    const std::string& dragged = r.lines[10];  // step 200
+    EXPECT_EQ(field(dragged, "step"), 200);
+    EXPECT_NEAR(field(dragged, "shift"), 4.0, 1e-3);
+    EXPECT_NEAR(field(dragged, "shiftVelocity"), 20.0, 1e-3);
+    EXPECT_NEAR(field(dragged, "z"), 37.2, 0.01);
+    EXPECT_NEAR(field(dragged, "x"), 56.461, 1e-3);
+    // Once the drive is over the rod stands still, and so does the ball under it.
+    const std::string& after = r.lines[13];  // step 260
+    EXPECT_EQ(field(after, "shiftVelocity"), 0.0);
+    EXPECT_NEAR(field(after, "z"), 37.2, 0.01);
+    EXPECT_TRUE(has(after, "\"ballAtRest\": true"));
+
+    // A rod set where it stands has not travelled: the ball under its foot stays put.
+    RunResult set = runTrace("--ball 56.461,35.2 --rod 0,2,1.2,2,0,0 --steps 5 --every 5");
+    ASSERT_EQ(set.exitCode, 0);
+    EXPECT_NEAR(field(set.lines[1], "z"), 35.2, 1e-4);
+
+    // A turning drive sets the angular velocity from the motion: 10 rad/s for 0.1 s.
+    RunResult turn = runTrace("--ball 100,10 --drive 1,3,10,0,1,100 --steps 100 --every 100");
+    ASSERT_EQ(turn.exitCode, 0);
+    EXPECT_NEAR(field(turn.lines[1], "angle"), 1.0, 1e-3);
+    EXPECT_NEAR(field(turn.lines[1], "angularVelocity"), 10.0, 1e-4);
+}

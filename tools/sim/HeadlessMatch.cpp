@@ -80,7 +80,10 @@ HeadlessMatchResult playHeadlessMatch(const HeadlessMatchSettings& settings)
     bool over = false;
     while (!over && time < settings.maxSeconds) {
         // The normal dead ball: at rest where no rod reaches it.
-        if (sim.ballAtRest && sim.restRegion == -1) sim.reportDeadBall(-1);
+        if (sim.ballAtRest && sim.restRegion == -1) {
+            ++result.deadBallsNormal;
+            sim.reportDeadBall(-1);
+        }
         for (int i = 0; i <= wholeSteps; ++i) {
             float dt = i < wholeSteps ? static_cast<float>(kSubStepSeconds) : lastStep;
             if (dt <= 0.0f) break;
@@ -105,7 +108,8 @@ HeadlessMatchResult playHeadlessMatch(const HeadlessMatchSettings& settings)
     else if (sim.score[1] >= kWinningGoals)
         result.winner = 1;
     result.gameSeconds = time;
-    result.deadBalls = deadBalls.count;
+    // Every other dead ball came from an opponent's report.
+    result.deadBallsReported = deadBalls.count - result.deadBallsNormal;
     result.wallMs =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
     return result;
@@ -122,7 +126,8 @@ std::string matchResultJson(const HeadlessMatchSettings& settings, const Headles
                       "\", \"gameSeconds\": ";
     appendNumber(out, result.gameSeconds);
     out += ", \"subSteps\": " + std::to_string(result.subSteps) +
-           ", \"deadBalls\": " + std::to_string(result.deadBalls) + ", \"goalTimes\": [";
+           ", \"deadBalls\": {\"normal\": " + std::to_string(result.deadBallsNormal) +
+           ", \"reported\": " + std::to_string(result.deadBallsReported) + "}, \"goalTimes\": [";
     for (std::size_t i = 0; i < result.goalTimes.size(); ++i) {
         if (i) out += ", ";
         appendNumber(out, result.goalTimes[i]);

@@ -20,7 +20,8 @@ struct HeadlessMatchResult {
     int winner = -1;           // 0 home, 1 away, -1 draw
     double gameSeconds = 0.0;
     std::int64_t subSteps = 0;
-    int deadBalls = 0;
+    int deadBallsNormal = 0;    // at rest where no rod reaches it (the match screen's rule)
+    int deadBallsReported = 0;  // reported by an opponent after 11 s on a ball only it reaches
     std::vector<double> goalTimes;
     double wallMs = 0.0;
 };

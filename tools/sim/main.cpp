@@ -9,23 +9,38 @@ std::vector<SimCommand>& simCommands() {
     return commands;
 }
 
-static void printUsage() {
-    std::fprintf(stderr, "usage: pitchbar-sim <command> [options]\n");
-    for (const SimCommand& c : simCommands()) std::fprintf(stderr, "  pitchbar-sim %s\n", c.usage);
+static bool isHelp(const char* arg) {
+    return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
+}
+
+static void printUsage(FILE* out) {
+    std::fprintf(out, "usage: pitchbar-sim <command> [options]\n");
+    for (const SimCommand& c : simCommands()) std::fprintf(out, "  pitchbar-sim %s\n", c.usage);
 }
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        printUsage();
+        printUsage(stderr);
         return 2;
+    }
+    if (isHelp(argv[1])) {
+        printUsage(stdout);
+        return 0;
     }
     for (const SimCommand& c : simCommands()) {
         if (std::strcmp(argv[1], c.name) == 0) {
+            // Asking for help anywhere among a command's options shows its usage and runs nothing.
+            for (int i = 2; i < argc; ++i) {
+                if (isHelp(argv[i])) {
+                    std::printf("usage: pitchbar-sim %s\n", c.usage);
+                    return 0;
+                }
+            }
             std::vector<std::string> args(argv + 2, argv + argc);
             return c.run(args);
         }
     }
     std::fprintf(stderr, "pitchbar-sim: unknown command '%s'\n", argv[1]);
-    printUsage();
+    printUsage(stderr);
     return 2;
 }
