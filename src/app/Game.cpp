@@ -86,7 +86,7 @@ bool Game::init(GameWindow* gameWindow)
         return false;
     if (!soundSystem->init())
         return false;
-    resourceManager = new ResourceManager("resources/", renderer->device, soundSystem);
+    resourceManager = new ResourceManager(resourceDirectory, renderer->device, soundSystem);
     renderer->resources = resourceManager;
     if (!renderer->initScene(gameWindow))
         return false;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class SoundSystem;
@@ -58,6 +59,9 @@ public:
     GameWindow* window = nullptr;
     // The loading screen: current after init, left behind after the first fade.
     PBScreen* loadingScreen = nullptr;
+    // The folder the ResourceManager reads, with a trailing slash; the entry point sets it
+    // before init (resources/ of the current folder, or the installed game's data folder).
+    std::string resourceDirectory = "resources/";
 
     // Creates the renderer, sound and input objects (no device work), seeds the random
     // generator with the time in seconds.

@@ -3,8 +3,12 @@
 // went wrong is in error.txt.
 #include "app/Game.h"
 #include "app/log/ErrorLog.h"
+#include "platform/system/ApplicationId.h"
+#include "platform/system/DataFolders.h"
 #include "platform/window/GameWindow.h"
 #include "platform/window/SdlErrorBox.h"
+
+#include <cstdio>
 
 namespace {
 class GameLoopClient : public WindowClient {
@@ -25,11 +29,25 @@ public:
 int main(int, char**)
 {
     SdlErrorBox errorBox;
+    announceApplicationId();
+    // Without resources or a place for the save there is no game: say so where a player
+    // started from a terminal and one started from the menu both see it. There is no error
+    // file to write to yet.
+    DataFolders folders;
+    std::string problem;
+    if (!chooseDataFolders(processDataFolderSources(), folders, problem) || !createPlayerFolder(folders, problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        errorBox.present("Error", problem);
+        return 0;
+    }
+    setErrorLogPath(folders.errorFile);
     setErrorBoxPresenter(&errorBox);
     {
         // The window outlives the Game: the renderer's context lives on it.
         GameWindow window;
         gGame = new Game();
+        gGame->resourceDirectory = folders.resources;
+        gGame->profileStore.filePath = folders.saveFile;
         bool started = window.create() && gGame->init(&window);
         if (!started) {
             logError("Could not initialize game.");

@@ -1,6 +1,8 @@
 // assetgen <resources-dir> [generator ...]
 // Runs every registered generator (or only the named ones) and writes the generated data
 // files into the resources folder. Deterministic: the same build writes the same bytes.
+// assetgen --desktop-icons <icons-dir> <name> writes the installed game's menu icons.
+#include "DesktopIcons.h"
 #include "Generator.h"
 
 #include <algorithm>
@@ -27,6 +29,8 @@ bool makeDirectories(const std::string& path) {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--desktop-icons") == 0)
+        return generateDesktopIcons(argv[2], argv[3]) ? 0 : 1;
     if (argc < 2) {
         std::fprintf(stderr, "usage: assetgen <resources-dir> [generator ...]\n");
         return 2;

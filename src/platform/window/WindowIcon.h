@@ -1,11 +1,7 @@
 #pragma once
-// The window's icon: a shaded table-football ball with dark patches, painted at start-up.
-#include <cstdint>
-#include <vector>
+// The window's icon: the ball picture, set on the window at start-up.
+#include "platform/window/BallIconPixels.h"
 
 struct SDL_Window;
-
-// size x size ARGB pixels, top row first; transparent outside the ball.
-std::vector<std::uint32_t> ballIconPixels(int size);
 
 void setBallWindowIcon(SDL_Window* window);
