@@ -3,6 +3,7 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,7 @@ PcmBlock& PcmBlock::operator=(PcmBlock&& other) noexcept {
 bool PcmBlock::makeRoom(std::size_t extra) {
     if (capacity_ - size_ >= extra) return true;
     // Doubling keeps the copies few however long the piece turns out to be.
+    if (extra > SIZE_MAX / 4 || capacity_ > SIZE_MAX / 4) return false;
     std::size_t wanted = capacity_ < 65536 ? 65536 : capacity_ * 2;
     while (wanted - size_ < extra) wanted *= 2;
     char* bigger = static_cast<char*>(std::realloc(data_, wanted));
