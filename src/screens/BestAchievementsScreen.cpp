@@ -19,15 +19,6 @@ constexpr int kResultX = 487;
 constexpr int kAgainstX = 557;
 constexpr int kPortraitSize = 28;
 
-// Names typed on the new-profile screen fit their column; a name from a damaged or edited
-// save file may not, and is cut at the column's edge rather than drawn across the next.
-std::string fitted(Renderer* renderer, KRFont* font, std::string text, int maxWidth)
-{
-    while (!text.empty() && renderer->textWidth(font, text) > maxWidth)
-        text.pop_back();
-    return text;
-}
-
 } // namespace
 
 BestAchievementsScreen::BestAchievementsScreen(Game* g, Renderer* r) : PBScreen(g, r)
@@ -86,7 +77,11 @@ void BestAchievementsScreen::drawRow(int row, const std::string& name, int level
     // The place number centred in its narrow first column.
     const int placeX = kLeft + (kColumnRules[0] - kLeft - renderer->textWidth(small, place)) / 2;
     renderer->drawText(small, place, placeX, y, c[3]);
-    renderer->drawText(small, fitted(renderer, small, name, kColumnRules[1] - kNameX - 6), kNameX, y, c[2]);
+    // Names typed on the new-profile screen fit their column; a name from a damaged or edited
+    // save file may not, and is cut at the column's edge rather than drawn across the next.
+    if (small)
+        renderer->drawText(small, fittedNames_[row].fit(*small, name, kColumnRules[1] - kNameX - 6), kNameX, y,
+                           c[2]);
     renderer->drawText(small, "5-" + std::to_string(conceded), kResultX, y, c[3]);
     // A row naming no known opponent (a damaged file) shows its result without a name.
     const bool known = level >= 0 && level < static_cast<int>(game->opponents.size()) && game->opponents[level];

@@ -1,6 +1,7 @@
 #pragma once
 // The table of the ten best results of all profiles, best first: place, the profile's
 // name, the result and the opponent beaten, with the opponent's portrait.
+#include "render/fonts/FittedText.h"
 #include "ui/PBScreen.h"
 
 class BestAchievementsScreen : public PBScreen {
@@ -22,4 +23,6 @@ public:
 private:
     void drawTable();
     void drawRow(int row, const std::string& name, int level, int conceded);
+
+    FittedText fittedNames_[kRows];
 };

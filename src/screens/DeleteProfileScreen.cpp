@@ -14,11 +14,23 @@ DeleteProfileScreen::DeleteProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
     addButton("no", "NO", 549, 400, 116);
 }
 
+namespace {
+
+// The question's box stays inside the screen whatever the name.
+constexpr int kQuestionWidth = 900;
+
+} // namespace
+
 std::string DeleteProfileScreen::question() const
+{
+    return questionAbout(profileName);
+}
+
+std::string DeleteProfileScreen::questionAbout(const std::string& name)
 {
     // A name read from a save file may hold brackets; they would end the highlight early.
     std::string shown;
-    for (char c : profileName)
+    for (char c : name)
         if (c != '[' && c != ']')
             shown += c;
     return "ARE YOU SURE YOU WANT TO DELETE THE PROFILE [" + shown + "]?";
@@ -51,7 +63,8 @@ void DeleteProfileScreen::draw(int pass)
     if (pass != 2 || !renderer || !game || !game->fontSmall)
         return;
     GUIStyle* style = game->guiStyle;
-    const std::string text = question();
+    const int room = kQuestionWidth - renderer->textWidthWithoutBrackets(game->fontSmall, questionAbout(""));
+    const std::string text = questionAbout(shownName_.fit(*game->fontSmall, profileName, room));
     const int width = renderer->textWidthWithoutBrackets(game->fontSmall, text);
     if (style) {
         const int boxWidth = width + 60;

@@ -1,5 +1,6 @@
 #pragma once
 // Asks before a profile is deleted. The main menu names the profile before it switches here.
+#include "render/fonts/FittedText.h"
 #include "ui/PBScreen.h"
 
 #include <string>
@@ -15,4 +16,9 @@ public:
 
     // "ARE YOU SURE YOU WANT TO DELETE THE PROFILE [name]?" with the name highlighted.
     std::string question() const;
+
+private:
+    static std::string questionAbout(const std::string& name);
+
+    FittedText shownName_;
 };

@@ -8,6 +8,8 @@
 #include "control/FoosballControl.h"
 #include "display/FoosballDisplayer.h"
 #include "input/InputSystem.h"
+#include "render/fonts/PBFontBig.h"
+#include "render/fonts/TextLayout.h"
 #include "platform/math/Matrix4.h"
 #include "screens/SubSteps.h"
 #include "simulation/TableSounds.h"
@@ -19,6 +21,8 @@ namespace {
 
 // Spin rate (rad/s) at which the meter is full.
 constexpr float kFullSpinRate = 50.0f;
+// Widest announcement in the big font: the screen less a margin at each side.
+constexpr int kAnnouncementWidth = 1000;
 
 }  // namespace
 
@@ -44,7 +48,12 @@ void MatchScreen::announceGoal()
         return;
     const bool won = simulation.score[0] >= kWinningScore || simulation.score[1] >= kWinningScore;
     const std::string name = simulation.goalByTeam0 ? playerName() : opponentName();
-    ticker.queue(name + (won ? " WINS" : " SCORES"), &goalBanner);
+    const std::string verb = won ? " WINS" : " SCORES";
+    // The announcement stays on the screen however long the name from the save file is.
+    KRFont* big = game ? game->fontBig : nullptr;
+    const std::size_t shown =
+        big ? TextLayout::fittingLength(*big, name, kAnnouncementWidth - TextLayout::textWidth(*big, verb)) : name.size();
+    ticker.queue(name.substr(0, shown) + verb, &goalBanner);
     if (won) {
         addTimer("applause", kApplauseDelay);
         if (simulation.score[0] >= kWinningScore && game) {

@@ -63,7 +63,10 @@ void MatchScreen::drawNamePanels()
 
     drawPanel(160, 7, 250, kPanelHeight);
     renderer->drawTextureRect(guiTexture, icon.x, icon.y, icon.width, icon.height, 172, iconY);
-    renderer->drawText(small, playerName(), 200, 13, kWhite);
+    // A name from the save file may be longer than the panel; it ends at the panel's edge.
+    if (small)
+        renderer->drawText(small, shownPlayerName_.fit(*small, playerName(), 160 + 250 - kTextInsetX - 200), 200, 13,
+                           kWhite);
 
     drawPanel(614, 7, 250, kPanelHeight);
     if (practice) {

@@ -7,6 +7,7 @@
 #include "control/AssistedControl.h"
 #include "render/AtlasImage.h"
 #include "render/Camera.h"
+#include "render/fonts/FittedText.h"
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
 #include "simulation/Simulation.h"
@@ -99,4 +100,5 @@ private:
 
     std::unique_ptr<ReleaseControl> practiceControl_;
     bool loaded_ = false;
+    FittedText shownPlayerName_;
 };

@@ -16,6 +16,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The profile's name ends where the profile panel's narrowest width ends.
+constexpr int kNameWidth = 670 - PlayerScreen::kValueX;
+
+} // namespace
+
 PlayerScreen::PlayerScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
     setFramedTitle("PLAYER MENU");
@@ -156,7 +163,7 @@ void PlayerScreen::draw(int pass)
     const std::vector<std::string> names = opponentNames();
     const char* labels[] = {"PROFILE:", "LEVEL:", "BEST ACHIEVEMENT:"};
     const std::string values[] = {
-        p ? p->name : "",
+        p ? shownName_.fit(*font, p->name, kNameWidth) : "",
         p ? levelText(p->bestLevel, names) : "",
         p ? bestAchievementText(p->bestLevel, p->bestConceded, names) : "",
     };

@@ -1,6 +1,7 @@
 #pragma once
 // The player menu: the current profile's progress, the list of opponents with their locks,
 // the chosen opponent's picture and description, and the way into a match.
+#include "render/fonts/FittedText.h"
 #include "ui/PBScreen.h"
 
 #include <cstdint>
@@ -39,6 +40,8 @@ public:
     static std::vector<int> descriptionLineWidths();
 
 private:
+    FittedText shownName_;  // the profile's name, cut at the panel's edge
+
     void fillList();
     void selectOpponent(int index);
     // "PLAY!" when the selected opponent is open, "NOT AVAILABLE YET" (disabled) when not.

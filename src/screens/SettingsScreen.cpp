@@ -142,7 +142,8 @@ void SettingsScreen::draw(int pass)
     const std::string nameLabel = "PROFILE NAME:";
     renderer->drawText(small, nameLabel, kNameX - kLabelGap - renderer->textWidth(small, nameLabel), kNameY, white);
     if (const Profile* profile = currentProfile())
-        renderer->drawText(small, profile->name, kNameX, kNameY,
+        if (small)
+            renderer->drawText(small, shownName_.fit(*small, profile->name, kPanelX + kPanelWidth - 20 - kNameX), kNameX, kNameY,
                            game->guiStyle ? game->guiStyle->colours[3] : 0xFFFBAB18u);
     const std::vector<SettingRow>& rows = settingRows();
     for (std::size_t i = 0; i < rows.size() && i < selectors.size(); ++i) {

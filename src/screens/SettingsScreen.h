@@ -2,6 +2,7 @@
 // The current profile's thirteen settings, one selector each with its label at its left.
 // Sound changes are heard at once; everything is stored into the profile and saved when
 // the player goes back to the player menu.
+#include "render/fonts/FittedText.h"
 #include "ui/PBScreen.h"
 
 #include <vector>
@@ -32,4 +33,6 @@ private:
     void storeInto(Profile& profile) const;
     void applySoundFromSelectors();
     void leaveToPlayerMenu();
+
+    FittedText shownName_;
 };

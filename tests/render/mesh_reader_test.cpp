@@ -109,20 +109,25 @@ TEST_F(MeshReaderTest, IndicesOutsideTheVerticesAreRefused) {
                 "index -1 is outside the 1 vertices of sub-mesh m at line 4");
 }
 
-TEST_F(MeshReaderTest, MissingAndEmptyFilesGiveEmptyMeshesWithoutMessages) {
-    auto missing = loadMesh(nullptr, ::testing::TempDir() + "no_such_model.krmt");
-    ASSERT_NE(missing, nullptr);
-    EXPECT_TRUE(missing->subMeshes.empty());
+TEST_F(MeshReaderTest, MissingAndBrokenFilesAreNamedInTheirLineEmptyOnesSayNothing) {
     const std::string empty = ::testing::TempDir() + "empty_model.krmt";
     { std::ofstream(empty) << ""; }
     auto none = loadMesh(nullptr, empty);
     ASSERT_NE(none, nullptr);
     EXPECT_TRUE(none->subMeshes.empty());
     EXPECT_EQ(log(), "");
-    // A broken file gives nothing at all.
+    // A missing file still gives an empty mesh, so the game goes on, but says which file.
+    const std::string absent = ::testing::TempDir() + "no_such_model.krmt";
+    auto missing = loadMesh(nullptr, absent);
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->subMeshes.empty());
+    EXPECT_EQ(log(), "error: Loading model file: " + absent + " failed\n");
+    // A broken file gives nothing at all, and its one line names it.
+    std::remove(logPath_.c_str());
     const std::string broken = ::testing::TempDir() + "broken_model.krmt";
-    { std::ofstream(broken) << "@mesh x\n"; }
+    { std::ofstream(broken) << "\n@mesh x\n"; }
     EXPECT_EQ(loadMesh(nullptr, broken), nullptr);
+    EXPECT_EQ(log(), "error: mesh declaration line should contain at least 3 tokens at line 1 in " + broken + "\n");
 }
 
 TEST_F(MeshReaderTest, ReloadKeepsSubMeshIdentity) {

@@ -56,6 +56,8 @@ TextureRecord* ResourceManager::getTexture(const std::string& name) {
         TextureEntry entry;
         entry.record = std::make_unique<TextureRecord>();
         loadTextureInto(name, entry);
+        // Said once: the tries after a device reset would only repeat it.
+        if (!entry.texture) logError("Loading texture file: " + baseDirectory_ + "textures/" + name + " failed");
         it = textures_.emplace(name, std::move(entry)).first;
     }
     return it->second.record.get();

@@ -57,6 +57,11 @@ std::unique_ptr<Effect> Effect::loadFromText(const std::string& text, const std:
     return effect;
 }
 
+bool Effect::parseText(const std::string& text, const std::string& fileName, std::string& errors) {
+    Effect effect;
+    return effect.parse(text, fileName, errors);
+}
+
 bool Effect::parse(const std::string& text, const std::string& fileName, std::string& errors) {
     enum class Section { None, Common, Vertex, Fragment, Technique };
     Section section = Section::None;

@@ -55,6 +55,9 @@ public:
     static std::unique_ptr<Effect> loadFromText(const std::string& text,
                                                 const std::string& fileName,
                                                 std::string& errors);
+    // Reads the text's markers, techniques and passes without compiling anything (no GL
+    // context needed); false with the parser's message in errors.
+    static bool parseText(const std::string& text, const std::string& fileName, std::string& errors);
 
     // Handles: -1 when absent.
     int techniqueByName(const std::string& name) const;

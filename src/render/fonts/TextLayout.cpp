@@ -57,6 +57,17 @@ int textWidthWithoutBrackets(const KRFont& font, const std::string& text) {
     return width;
 }
 
+std::size_t fittingLength(const KRFont& font, const std::string& text, int maxWidth) {
+    long width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        Glyph g = font.glyphFor(text[i]);
+        // The spacing before this character belongs to its neighbour on the left.
+        width += (g.width != 0 ? g.width : font.spaceWidth) + (i > 0 ? font.spacing : 0);
+        if (width > maxWidth) return i;
+    }
+    return text.size();
+}
+
 void drawText(GlyphPainter& painter, const KRFont& font, const std::string& text, int x, int y,
               std::uint32_t colour) {
     int pen = x;

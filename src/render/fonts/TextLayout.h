@@ -4,6 +4,7 @@
 // layout apart lets it run (and be checked) without any graphics device.
 #include "render/fonts/KRFont.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ inline constexpr int UnlimitedLineWidth = 50000;
 
 int textWidth(const KRFont& font, const std::string& text);
 int textWidthWithoutBrackets(const KRFont& font, const std::string& text);
+// How many leading characters of text fit in maxWidth pixels (as textWidth measures them),
+// found in one pass that stops at the first character past the edge, so a name of any
+// length costs no more than the part of it that is shown.
+std::size_t fittingLength(const KRFont& font, const std::string& text, int maxWidth);
 
 void drawText(GlyphPainter& painter, const KRFont& font, const std::string& text, int x, int y,
               std::uint32_t colour);

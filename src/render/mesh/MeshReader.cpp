@@ -43,26 +43,26 @@ bool vertexElement(const std::string& token, VertexElement& e) {
     return false;
 }
 
-bool fail(const std::string& message, int line) {
-    logError(message + " at line " + std::to_string(line));
+bool fail(const std::string& message, int line, const std::string& fileName) {
+    logError(message + " at line " + std::to_string(line) + (fileName.empty() ? "" : " in " + fileName));
     return false;
 }
 
 // An index outside its sub-mesh's vertices would make the driver read past the buffer.
-bool checkIndexRange(const std::string& name, const SubMeshData& s) {
+bool checkIndexRange(const std::string& name, const SubMeshData& s, const std::string& fileName) {
     const int vertices = s.floatsPerVertex > 0 ? static_cast<int>(s.floats.size()) / s.floatsPerVertex : 0;
     for (std::size_t i = 0; i < s.indices.size(); ++i) {
         if (s.indices[i] < 0 || s.indices[i] >= vertices)
             return fail("index " + std::to_string(s.indices[i]) + " is outside the " +
                             std::to_string(vertices) + " vertices of sub-mesh " + name,
-                        s.indexLines[i]);
+                        s.indexLines[i], fileName);
     }
     return true;
 }
 
 }  // namespace
 
-bool parseMesh(std::istream& in, MeshData& out) {
+bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
     enum class Section { None, Header, Vertices, Indices };
     Section section = Section::None;
     SubMeshData* current = nullptr;
@@ -70,7 +70,7 @@ bool parseMesh(std::istream& in, MeshData& out) {
     std::string line;
     int number = 0;
     auto finish = [&]() {
-        bool ok = !current || checkIndexRange(currentName, *current);
+        bool ok = !current || checkIndexRange(currentName, *current, fileName);
         current = nullptr;
         return ok;
     };
@@ -81,12 +81,12 @@ bool parseMesh(std::istream& in, MeshData& out) {
         if (first == "@mesh") {
             if (!finish()) return false;
             section = Section::Header;
-            if (t.size() < 3) return fail("mesh declaration line should contain at least 3 tokens", number);
+            if (t.size() < 3) return fail("mesh declaration line should contain at least 3 tokens", number, fileName);
             SubMeshData sub;
             int offset = 0;
             for (std::size_t i = 2; i < t.size(); ++i) {
                 VertexElement e;
-                if (!vertexElement(t[i], e)) return fail("unknown vertex element", number);
+                if (!vertexElement(t[i], e)) return fail("unknown vertex element", number, fileName);
                 e.offset = offset;
                 offset += e.floats * 4;
                 sub.declaration.elements.push_back(e);
@@ -107,17 +107,17 @@ bool parseMesh(std::istream& in, MeshData& out) {
             if (!current) continue;
             if (section == Section::Vertices) {
                 if (static_cast<int>(t.size()) != current->floatsPerVertex)
-                    return fail("bad number of tokens", number);
+                    return fail("bad number of tokens", number, fileName);
                 for (const std::string& token : t) {
                     float v = 0.0f;
-                    if (!readNumber(token, v)) return fail("token cannot be interpreted as a float", number);
+                    if (!readNumber(token, v)) return fail("token cannot be interpreted as a float", number, fileName);
                     current->floats.push_back(v);
                 }
             } else {
-                if (t.size() != 3) return fail("bad number of tokens", number);
+                if (t.size() != 3) return fail("bad number of tokens", number, fileName);
                 for (const std::string& token : t) {
                     std::int32_t v = 0;
-                    if (!readNumber(token, v)) return fail("token cannot be interpreted as an int", number);
+                    if (!readNumber(token, v)) return fail("token cannot be interpreted as an int", number, fileName);
                     current->indices.push_back(v);
                     current->indexLines.push_back(number);
                 }
@@ -159,9 +159,13 @@ std::unique_ptr<Mesh> loadMesh(GraphicsDevice* device, const std::string& path) 
 
 bool reloadMesh(GraphicsDevice* device, const std::string& path, Mesh& mesh) {
     std::ifstream in(path);
-    if (!in) return true;  // no file: a mesh without sub-meshes
+    if (!in) {
+        // The game goes on with a mesh that has no sub-meshes, so nothing of it is drawn.
+        logError("Loading model file: " + path + " failed");
+        return true;
+    }
     MeshData data;
-    if (!parseMesh(in, data)) return false;
+    if (!parseMesh(in, data, path)) return false;
     upload(device, data, mesh);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The .krmt model reader. A file that cannot be opened gives an empty mesh; a grammar
-// error writes "<message> at line <n>" (lines counted from 0, blank lines included) to the
+// The .krmt model reader. A file that cannot be opened gives an empty mesh and an error
+// line naming it; a grammar error writes "<message> at line <n>" (lines counted from 0,
+// blank lines included), followed by " in <file>" when the text came from a file, to the
 // error file and fails.
 #include "render/mesh/Mesh.h"
 
@@ -25,7 +26,7 @@ struct MeshData {
 };
 
 // Reads the grammar; false after the error line has been written.
-bool parseMesh(std::istream& in, MeshData& out);
+bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName = std::string());
 
 // Reads the file and builds device buffers (none when device is null, for tests).
 std::unique_ptr<Mesh> loadMesh(GraphicsDevice* device, const std::string& path);

@@ -47,9 +47,14 @@ void PBList::draw() {
             textX = x + 24;
         }
         bool highlighted = row == hoveredRow && row != selectedRow;
-        r->drawText(font, item.text, textX, y + 34 + RowHeight * row,
-                    styleColour(style, highlighted ? WidgetColour::Highlight : WidgetColour::Text));
-        if (showSecondSprite && item.secondSprite.texture)
+        const bool second = showSecondSprite && item.secondSprite.texture;
+        // A profile name from the save file may be of any length; it ends where the row
+        // (or the sprite at its end) does.
+        const int textEnd = second ? x + width - 8 - item.secondSprite.width : x + width - 4;
+        if (font && row < kMaxShownRows)
+            r->drawText(font, shownTexts_[row].fit(*font, item.text, textEnd - textX), textX, y + 34 + RowHeight * row,
+                        styleColour(style, highlighted ? WidgetColour::Highlight : WidgetColour::Text));
+        if (second)
             r->drawImage(item.secondSprite, x + width - 4 - item.secondSprite.width, rowTop + 3, 0xFFFFFFFFu);
     }
     style->drawFrame(x, y, width, height);

@@ -3,6 +3,7 @@
 // the row under the pointer (or nothing on an empty part) and always reports the list's id,
 // so the screen can react to a selection being cleared too.
 #include "render/AtlasImage.h"
+#include "render/fonts/FittedText.h"
 #include "ui/PBGUIComponent.h"
 #include "ui/widgets/WidgetServices.h"
 
@@ -53,6 +54,9 @@ public:
     static int rowAt(int relativeY) { return (relativeY + 17) / RowHeight - 2; }
 
 private:
+    static constexpr int kMaxShownRows = 11;  // the rows that lie on the panel
+    FittedText shownTexts_[kMaxShownRows];   // per row: the item's text cut at the row's end
+
     bool rowExists(int row) const {
         return row >= 0 && row < rowCount && row < static_cast<int>(items.size());
     }

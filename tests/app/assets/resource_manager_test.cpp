@@ -1,11 +1,14 @@
 // Caching, failure caching, paths and the device-loss steps, with a loader that only counts.
 #include "app/assets/ResourceManager.h"
+#include "app/log/ErrorLog.h"
 #include "platform/gfx/DeviceTexture.h"
 #include "platform/gfx/Effect.h"
 #include "render/mesh/Mesh.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <set>
 #include <vector>
 
@@ -127,4 +130,21 @@ TEST(ResourceManagerTest, DeviceLossKeepsRecordsAndGivesThemNewTextures) {
     EXPECT_EQ(f.loader->calls,
               (std::vector<std::string>{"texture res/textures/a.png", "texture res/textures/b.png",
                                         "texture res/textures/gone.png", "reload res/models/m.krmt"}));
+}
+
+TEST(ResourceManagerTest, AMissingTextureIsNamedOnceInTheErrorFile) {
+    const std::string log = ::testing::TempDir() + "resource_manager_errors.txt";
+    std::remove(log.c_str());
+    setErrorLogPath(log);
+    Fixture f;
+    f.loader->existing = {"res/textures/gui.png"};
+    f.resources.getTexture("gui.png");
+    f.resources.getTexture("missing.png");
+    f.resources.getTexture("missing.png");
+    f.resources.releaseTextures();
+    f.resources.reloadTextures();
+    std::ifstream in(log);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    EXPECT_EQ(lines, std::vector<std::string>{"error: Loading texture file: res/textures/missing.png failed"});
 }

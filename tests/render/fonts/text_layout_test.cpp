@@ -1,6 +1,8 @@
+#include "render/fonts/FittedText.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "render/fonts/TextLayout.h"
+#include "support/CountingFont.h"
 
 #include <gtest/gtest.h>
 
@@ -173,3 +175,45 @@ TEST(DrawWrappedText, HighlightWorksInsideWrappedLines) {
 }
 
 }  // namespace
+
+namespace {
+
+// The longest beginning of text no wider than maxWidth, found the slow obvious way.
+std::size_t fitByShortening(const KRFont& font, std::string text, int maxWidth) {
+    while (!text.empty() && TextLayout::textWidth(font, text) > maxWidth) text.pop_back();
+    return text.size();
+}
+
+}  // namespace
+
+TEST(FittingText, KeepsTheLongestBeginningThatFitsInOnePass) {
+    PBFontSmall small(nullptr);
+    PBFontBig big(nullptr);
+    const std::vector<std::string> texts = {"", "A", "AB", "W W W", "TESTER 2", "a.b,c!", "\x01\xff[x]", "WWWWWWWWWW"};
+    for (const KRFont* font : {static_cast<const KRFont*>(&small), static_cast<const KRFont*>(&big)})
+        for (const std::string& text : texts)
+            for (int width = -1; width <= TextLayout::textWidth(*font, text) + 2; ++width)
+                EXPECT_EQ(TextLayout::fittingLength(*font, text, width), fitByShortening(*font, text, width))
+                    << '"' << text << "\" in " << width;
+
+    // A megabyte of name costs the glyphs that fit and one more, not the megabyte.
+    CountingFont counting;
+    const std::string huge(1u << 20, 'W');
+    const std::size_t fits = TextLayout::fittingLength(counting, huge, 200);
+    EXPECT_EQ(fits, fitByShortening(small, huge.substr(0, 64), 200));
+    EXPECT_EQ(counting.lookups, static_cast<long>(fits) + 1);
+}
+
+TEST(FittingText, AFittedTextIsFittedAgainOnlyWhenTextFontOrWidthChange) {
+    CountingFont counting;
+    PBFontSmall other(nullptr);
+    FittedText name;
+    EXPECT_EQ(name.fit(counting, "ANNA", 100), "ANNA");
+    const long once = counting.lookups;
+    for (int frame = 0; frame < 100; ++frame) EXPECT_EQ(name.fit(counting, "ANNA", 100), "ANNA");
+    EXPECT_EQ(counting.lookups, once);
+    EXPECT_EQ(name.fit(counting, "ANNA", 25), "AN");
+    EXPECT_EQ(name.fit(counting, "BOB", 25), "BO");
+    EXPECT_EQ(name.fit(other, "BOB", 100), "BOB");
+    EXPECT_GT(counting.lookups, once);
+}

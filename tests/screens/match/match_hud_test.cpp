@@ -128,4 +128,36 @@ TEST_F(MatchHud, AGoalIsAnnouncedUnderTheBannerAndThePauseInTheMiddle)
     EXPECT_EQ(0, glyphsIn(sink, &smallGlyphs, 0, 376, 1024, 377));
 }
 
+TEST_F(MatchHud, ALongNameEndsInItsPanelAndItsAnnouncementStaysOnTheScreen)
+{
+    profile->name = std::string(5000, 'W');  // only a save file could hold it
+    start(0);
+    match->simulation.score[0] = 1;
+    match->simulation.goalPending = true;
+    match->simulation.goalByTeam0 = true;
+    frame(0.01f);
+    run(1.0f);
+    sink.clear();
+    match->draw(2);
+    float nameRight = 0.0f, left = 1024.0f, right = 0.0f;
+    int announced = 0;
+    for (const SpriteDraw& d : sink.draws) {
+        if (d.texture == &smallGlyphs && d.dstY >= 13 && d.dstY < 29 && d.dstX >= 200 && d.dstX < 600)
+            nameRight = std::max(nameRight, d.dstX + d.dstW);
+        if (d.texture == &bigGlyphs && d.dstY >= 400 && d.dstY < 401) {
+            left = std::min(left, d.dstX);
+            right = std::max(right, d.dstX + d.dstW);
+            ++announced;
+        }
+    }
+    // The player's panel runs from 160 to 410, its text 5 pixels inside.
+    EXPECT_GT(nameRight, 350.0f);
+    EXPECT_LE(nameRight, 405.0f);
+    // The announcement keeps its verb and stays inside the screen.
+    EXPECT_GT(announced, letters("SCORES"));
+    EXPECT_GE(left, 0.0f);
+    EXPECT_LE(right, 1024.0f);
+    EXPECT_NE(std::string::npos, match->ticker.text().find(" SCORES"));
+}
+
 } // namespace

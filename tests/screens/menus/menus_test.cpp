@@ -8,6 +8,7 @@
 #include "ui/widgets/GuiAtlas.h"
 #include "ui/widgets/PBEditor.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -461,3 +462,43 @@ TEST_F(Winner, ContinueReturnsToThePlayerMenu)
 }
 
 }  // namespace
+
+TEST_F(MainMenu, ANameFromTheSaveFileEndsAtItsBoxOnEveryMenu)
+{
+    // A save file may hold any name; the new-profile editor could never type this one.
+    const std::string longName(300, 'W');
+    game.profileStore.selectProfile(addProfile(longName));
+    auto rightmost = [&](float top, float bottom, float left) {
+        float right = 0;
+        for (const SpriteDraw& d : sink.draws)
+            if (d.texture == &smallGlyphs && d.dstY >= top && d.dstY < bottom && d.dstX >= left)
+                right = std::max(right, d.dstX + d.dstW);
+        return right;
+    };
+
+    enter(menu);
+    sink.clear();
+    menu->draw(2);
+    const PBList* list = menu->profilesList;
+    const float rowTop = static_cast<float>(list->y + PBList::FirstRowTop);
+    EXPECT_GT(rightmost(rowTop, rowTop + PBList::RowHeight, list->x), list->x + 150);
+    EXPECT_LE(rightmost(rowTop, rowTop + PBList::RowHeight, list->x), list->x + list->width - 4);
+
+    enter(player);
+    sink.clear();
+    player->draw(2);
+    EXPECT_GT(rightmost(70, 100, 370), 600);
+    EXPECT_LE(rightmost(70, 100, 370), 670);
+
+    remove->profileName = longName;
+    enter(remove);
+    sink.clear();
+    remove->draw(2);
+    float left = 1024;
+    for (const SpriteDraw& d : sink.draws)
+        if (d.texture == &smallGlyphs && d.dstY >= 340 && d.dstY < 370) left = std::min(left, d.dstX);
+    EXPECT_GE(left, 50);
+    EXPECT_LE(rightmost(340, 370, 0), 1024 - 50);
+    // The question still ends as it should, after the cut name.
+    EXPECT_EQ("ARE YOU SURE YOU WANT TO DELETE THE PROFILE [" + longName + "]?", remove->question());
+}

@@ -5,8 +5,10 @@
 #include "screens/CreatorsScreen.h"
 #include "screens/MenuTexts.h"
 #include "screens/menus_b/MenusFixture.h"
+#include "support/CountingFont.h"
 
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -107,6 +109,41 @@ TEST_F(MenusFixture, CreditsShowTheVersionOnTheirPanelAndLeadBack)
     EXPECT_GT(onPanel, 200) << "version and credits";
     click(creators, "back");
     EXPECT_EQ(game.profilesScreen, afterFade(creators));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BestTableTest, ALongNameIsFittedOnceNotMeasuredAgainEveryFrame)
+{
+    // The small font counts its glyph lookups: the work of measuring, not its time.
+    // The buttons made with the screen keep the font they were given.
+    std::unique_ptr<PBFontSmall> buttonsFont(game.fontSmall);
+    CountingFont* counting = new CountingFont(&smallGlyphs);
+    game.fontSmall = counting;
+    const std::string longName(20000, 'W');
+    game.profileStore.best.push_back({longName, 3, 2});
+    enter(best);
+    sink.clear();
+    best->draw(2);
+    // The name is cut where its column ends, the rest of the row drawn as usual.
+    EXPECT_LT(counting->lookups, 2000);
+    std::map<int, int> rows = nameGlyphsByRow();
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_GT(rows[0], 10);
+    for (const SpriteDraw& g : smallText())
+        if (g.dstY >= 190 && g.dstX >= 287 && g.dstX < 480)
+            EXPECT_LE(g.dstX + g.dstW, 480);
+
+    // Later frames draw the cut name again but do not fit it again: each costs the first
+    // frame's lookups less the fitting (the glyphs that fit and the one that did not).
+    const long firstFrame = counting->lookups;
+    best->draw(2);
+    const long secondFrame = counting->lookups - firstFrame;
+    EXPECT_EQ(firstFrame - secondFrame, rows[0] + 1);
+    best->draw(2);
+    EXPECT_EQ(counting->lookups - firstFrame - secondFrame, secondFrame);
 }
 
 }  // namespace
