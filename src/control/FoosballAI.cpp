@@ -4,6 +4,7 @@
 #include "control/FState.h"
 #include "control/SState.h"
 #include "platform/math/GameRandom.h"
+#include "simulation/TableGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +36,6 @@ constexpr float kFeetReachBehind = 7.0f;
 constexpr float kRollDrag = 0.26f;
 constexpr float kRollFriction = 1.5f;
 constexpr float kFootToBall = 1.3f;
-constexpr float kFootArmLength = 5.0f;
 constexpr float kPassedDistance = 2.0f;
 constexpr int32_t kActionAfterglow = 400;   // updates, about 0.4 s
 constexpr float kHalfWidth = 33.2f;
@@ -214,7 +214,7 @@ bool FoosballAI::passBack(int i)
     state->windUpAngle = -kBackPassSwing;
     state->rotationSpeed = rotationSpeed;
     state->shiftSpeed = shiftSpeed;
-    state->strikeSpeed = std::min(strikeSpeed, backPassSpeed(i) / (kFootToBall * kFootArmLength));
+    state->strikeSpeed = std::min(strikeSpeed, backPassSpeed(i) / (kFootToBall * kFootArm));
     installState(i, state);
     return true;
 }
