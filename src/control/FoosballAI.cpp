@@ -4,6 +4,7 @@
 #include "control/FState.h"
 #include "control/SState.h"
 #include "platform/math/GameRandom.h"
+#include "simulation/TableGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,26 @@ constexpr float kSlowReach = 7.5f;
 // A slow ball further behind a rod than this is not the rod's to strike: swinging at it
 // would knock it towards the rod's own goal, or come down on top of it.
 constexpr float kSlowReachBehind = 1.0f;
+// A tap back to the rod behind: the ball should come to rest this far in front of that
+// rod's figures, and never leaves faster than a gentle roll.
+constexpr float kBackPassLanding = 4.0f;
+constexpr float kBackPassMaxSpeed = 14.0f;
+// The feet swing from this angle in front to the same angle behind: less than a quarter
+// turn each way, so the strike always turns the short way, down through the ball and not
+// over the top, and the feet reach a ball up to this far behind the rod.
+constexpr float kBackPassSwing = 1.2f;
+constexpr float kBackPassReach = 6.5f;
+// Feet turned back between these angles hang over a ball lying behind the rod; beyond the
+// second they are on their way over the top.
+constexpr float kFeetOverBall = 0.8f;
+constexpr float kFeetOverTheTop = 2.5f;
+// Turning backwards, the feet sweep a ball up to about this far behind the rod.
+constexpr float kFeetReachBehind = 7.0f;
+// The table's rolling friction (speed lost per second: 0.26 of the speed plus 1.5), and
+// about how much faster than the foot a resting ball leaves a low, glancing foot.
+constexpr float kRollDrag = 0.26f;
+constexpr float kRollFriction = 1.5f;
+constexpr float kFootToBall = 1.3f;
 constexpr float kPassedDistance = 2.0f;
 constexpr int32_t kActionAfterglow = 400;   // updates, about 0.4 s
 constexpr float kHalfWidth = 33.2f;
@@ -102,7 +123,11 @@ void FoosballAI::decide()
 
     for (int i = 1; i < 4; ++i) {
         bool lifted = states[i] && states[i]->typeId() == kAStateType;
-        if (rods[i].position - ballX >= liftDistance && !lifted && i != pendingRod)
+        // Lifting turns the feet backwards: not while they would come down on a ball lying
+        // or rolling back just behind the rod, which they would knock hard at the own goal.
+        float behind = rods[i].position - ballX;
+        bool underFeet = behind < kFeetReachBehind && ballVx <= 0.0f;
+        if (behind >= liftDistance && !lifted && !underFeet && i != pendingRod)
             installState(i, new AState(&rods[i], this, -kHalfPi, rotationSpeed));
     }
 
@@ -128,6 +153,70 @@ void FoosballAI::chooseAction()
             shoot(i);
         return;
     }
+    // No rod can strike the ball. One lying still just behind a rod is not left for dead:
+    // that rod taps it back softly, so it rolls into the reach of the rod behind. The
+    // goalkeeper has nothing behind it but its own goal.
+    for (int i = 3; i >= 1; --i) {
+        if (!liesJustBehind(i)) continue;
+        if (feetHangBehind(i)) {
+            // Turning forward from there the feet would come down on top of the ball and
+            // trap it; they go on backwards over the top first, so the tap comes from in
+            // front of the ball.
+            bool overTheTop = states[i] && states[i]->typeId() == kAStateType &&
+                              static_cast<const AState*>(states[i])->targetAngle == -kPi;
+            if (!overTheTop) installState(i, new AState(&rods[i], this, -kPi, rotationSpeed));
+        } else if (passBack(i)) {
+            pendingRod = i;
+        }
+        return;
+    }
+}
+
+bool FoosballAI::liesJustBehind(int i) const
+{
+    float behind = rods[i].position - ballX;
+    return ballSpeed() <= kSlowBallSpeed && behind >= kSlowReachBehind && behind < kBackPassReach;
+}
+
+bool FoosballAI::feetHangBehind(int i) const
+{
+    float angle = std::remainder(rods[i].angle, kTwoPi);
+    return angle < -kFeetOverBall && angle > -kFeetOverTheTop;
+}
+
+float FoosballAI::backPassSpeed(int i) const
+{
+    // The speed from which a ball rolls to a stop just in front of the rod behind; how far
+    // a ball rolls from speed v is v/k - (c/k^2) ln(1 + k v / c).
+    float distance = ballX - (rods[i - 1].position + kBackPassLanding);
+    float speed = 0.0f;
+    while (speed < kBackPassMaxSpeed) {
+        float rolled = speed / kRollDrag -
+                       kRollFriction / (kRollDrag * kRollDrag) * std::log(1.0f + kRollDrag * speed / kRollFriction);
+        if (rolled >= distance) break;
+        speed += 0.25f;
+    }
+    return std::min(speed, kBackPassMaxSpeed);
+}
+
+bool FoosballAI::passBack(int i)
+{
+    float shift = 0.0f;
+    float strikeX = 0.0f;
+    float strikeZ = 0.0f;
+    if (!findFigure(i, ballZ, shift, strikeX, strikeZ)) return false;
+    float margin = rods[i].endMargin;
+    auto* state = new SState(&rods[i], this);
+    state->targetShift = std::clamp(shift, margin - kHalfWidth, kHalfWidth - margin);
+    state->strikePointX = strikeX;
+    state->strikePointZ = strikeZ;
+    // Wound up with the feet in front, the strike swings them back through the ball.
+    state->windUpAngle = -kBackPassSwing;
+    state->rotationSpeed = rotationSpeed;
+    state->shiftSpeed = shiftSpeed;
+    state->strikeSpeed = std::min(strikeSpeed, backPassSpeed(i) / (kFootToBall * kFootArm));
+    installState(i, state);
+    return true;
 }
 
 void FoosballAI::reportDeadBallIfStuck()

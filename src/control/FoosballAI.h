@@ -49,6 +49,14 @@ public:
     bool findFigure(int i, float z, float& shift, float& strikeX, float& strikeZ) const;
     void block(int i);
     void shoot(int i);
+    // A slow ball lying between one and 6.5 units behind rod i (i >= 1): the feet reach it.
+    bool liesJustBehind(int i) const;
+    // Whether rod i's feet are turned back far enough to hang over a ball behind it.
+    bool feetHangBehind(int i) const;
+    // How fast a ball tapped back by rod i should leave it to stop before the rod behind.
+    float backPassSpeed(int i) const;
+    // Rod i taps the ball back with a slow strike; false when no figure can get to it.
+    bool passBack(int i);
 
 private:
     void putOnGuard(int i);

@@ -358,21 +358,85 @@ TEST_F(OpponentTest, StrikeStartsWhenTheBallArrivesWithinTheStrikeTime)
     EXPECT_TRUE(slow.striking);
 }
 
-TEST_F(OpponentTest, SlowBallBehindARodIsNotThatRodsToStrike)
+TEST_F(OpponentTest, SlowBallBehindARodIsNotStruckTowardsTheOwnGoal)
 {
     play(kJohn);
     seedGameRandom(3);
-    // 3 units behind the midfield rod (51): swinging at it would knock it towards the
-    // opponent's own goal. No other rod is near, so no action.
+    // 3 units behind the midfield rod (51): no rod can strike it, and a full strike or a
+    // wind-up through it would knock it hard towards the opponent's own goal. The rod taps
+    // it back with a slow strike instead: feet wound up in front, swinging back.
     ballOwn(48.0f, 30.0f);
     ai->decide();
     EXPECT_FALSE(ai->canReach(2));
-    EXPECT_EQ(ai->pendingRod, -1);
-    EXPECT_NE(type(2), kSStateType);
-    // Within a unit behind it is still the rod's ball.
+    ASSERT_EQ(ai->pendingRod, 2);
+    ASSERT_EQ(type(2), kSStateType);
+    EXPECT_LT(shot(2)->windUpAngle, 0.0f);
+    EXPECT_GT(shot(2)->windUpAngle, -kHalfPi);
+    EXPECT_LT(shot(2)->strikeSpeed, 3.0f);  // JOHN strikes at 28 rad/s
+    // Within a unit behind it is still the rod's ball, for a full strike forward.
     ballOwn(50.2f, 30.0f);
+    ai->changed = true;
     ai->decide();
-    EXPECT_EQ(ai->pendingRod, 2);
+    ASSERT_EQ(ai->pendingRod, 2);
+    EXPECT_FLOAT_EQ(shot(2)->windUpAngle, kHalfPi);
+    // Too far behind for the feet: nothing to do there.
+    ballOwn(43.0f, 30.0f);
+    ai->changed = true;
+    ai->decide();
+    EXPECT_EQ(ai->pendingRod, -1);
+}
+
+// A ball lying still just behind a rod, played on the real table: it must be back in play
+// long before the 11-second dead-ball report, rolling gently to the rod behind.
+TEST_F(OpponentTest, BallLyingJustBehindARodIsTappedBackToTheRodBehind)
+{
+    struct Case {
+        int opponent;
+        float x, z;      // own frame, behind rod `rod`
+        int rod;
+        bool lifted;     // the rod's feet lie flat backwards, over the ball
+    };
+    const Case cases[] = {
+        {kBob, 47.5f, 30.0f, 2, false}, {kJohn, 47.5f, 30.0f, 2, false}, {kJohn, 46.0f, 40.0f, 2, false},
+        {kBob, 77.0f, 36.0f, 3, false}, {kJohn, 17.0f, 28.0f, 1, false}, {kLisa, 16.5f, 40.0f, 1, false},
+        // A ball that rolled in under lifted feet and stopped: coming down forward they would
+        // only trap it.
+        {kDavid, 77.2f, 22.0f, 3, true}, {kJohn, 47.0f, 33.2f, 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "opponent " << c.opponent << " ball " << c.x << "," << c.z);
+        sim = Simulation();
+        // The other side's figures lifted out of the way, so only the opponent plays.
+        for (Rod& rod : sim.teams[0].rods) rod.angle = kHalfPi;
+        CountingDeadBalls deadBalls;
+        sim.addDeadBallListener(&deadBalls);
+        play(c.opponent);
+        sim.addSimulationListener(ai.get());
+        seedGameRandom(11);
+        if (c.lifted) sim.teams[1].rods[c.rod].angle = -kHalfPi;
+        ballOwn(c.x, c.z);
+        sim.ballAtRest = true;
+
+        const float rodBehind = sim.teams[1].rods[c.rod - 1].position;
+        float fastestBack = 0.0f;
+        float reachedAt = -1.0f;
+        for (int i = 0; i < 8000 && sim.state == InPlay; ++i) {
+            ai->update(0.001f);
+            sim.step(0.001f);
+            OwnFrameVector p = ai->ballPositionOwn();
+            OwnFrameVector v = ai->ballVelocityOwn();
+            // Until the rod behind has it, the ball only ever rolls back gently.
+            if (reachedAt < 0.0f) fastestBack = std::max(fastestBack, -v.x);
+            if (reachedAt < 0.0f && p.x - rodBehind < 7.5f) reachedAt = i * 0.001f;
+        }
+        EXPECT_GE(reachedAt, 0.0f);
+        EXPECT_LT(reachedAt, 6.0f);
+        EXPECT_GT(fastestBack, 0.5f);
+        EXPECT_LT(fastestBack, 16.0f);
+        EXPECT_EQ(deadBalls.calls, 0);
+        EXPECT_EQ(sim.score[0], 0);  // never into the opponent's own goal
+        sim.removeSimulationListener(ai.get());
+    }
 }
 
 TEST_F(OpponentTest, AStrikeThatMissesEndsTheActionAndTheOpponentPlansAgain)
