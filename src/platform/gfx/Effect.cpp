@@ -325,8 +325,10 @@ void Effect::beginPass(int pass) {
         if (location < 0) continue;
         Parameter& param = parameters_[i];
         if (param.type == ParameterType::Texture) {
+            auto* texture = static_cast<GlTexture*>(param.texture);
+            if (texture) texture->makeMipmapsIfPending();
             glActiveTexture(GL_TEXTURE0 + param.textureUnit);
-            glBindTexture(GL_TEXTURE_2D, param.texture ? static_cast<GlTexture*>(param.texture)->name() : 0);
+            glBindTexture(GL_TEXTURE_2D, texture ? texture->name() : 0);
             continue;
         }
         // Values that did not change since this program last saw them stay on the program.

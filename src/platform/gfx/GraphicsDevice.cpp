@@ -252,15 +252,14 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::createTexture(int width, int heig
     glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    glGenerateMipmap(GL_TEXTURE_2D);
-    // Trilinear in full; on the light path bilinear within the nearest mip level, which
-    // halves the texel reads of the field and the wood.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                    path_ == ShadingPath::Light ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
+    // Bilinear until the 3D scene first draws with it and its mip levels are made.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    return std::make_unique<GlTexture>(name, width, height);
+    auto texture = std::make_unique<GlTexture>(name, width, height);
+    texture->mipmapsPending = true;
+    return texture;
 }
 
 std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int width, int height) {

@@ -6,6 +6,7 @@
 #include "platform/window/WindowIcon.h"
 
 #include <SDL.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,6 +23,10 @@ GameWindow::~GameWindow()
 
 bool GameWindow::create()
 {
+    // Large blocks (decoded images and music, the software renderer's buffers) go straight
+    // to the system and back when freed, so loading leaves no high-water heap behind.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         logError(std::string("Could not start the window system: ") + SDL_GetError());
         return false;
