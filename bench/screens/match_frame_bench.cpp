@@ -24,6 +24,7 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -39,7 +40,9 @@ MatchOnDevice* match() {
     return shared;
 }
 
-enum class Drawing { Game, Reference, None };
+// Alternate: each iteration draws the frame with the game's renderer, then again with the
+// reference renderer, timing both; their ratio then sees the same load on a busy machine.
+enum class Drawing { Game, Reference, Alternate, None };
 
 // Waits until the software renderer has drawn everything asked of it.
 void finishDrawing() { ReferenceRenderer::finish(); }
@@ -59,8 +62,9 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
         state.SkipWithError("no GL device");
         return;
     }
-    ReferenceRenderer* plain = drawing == Drawing::Reference ? reference(*m) : nullptr;
-    if (drawing == Drawing::Reference && !plain) {
+    const bool needsReference = drawing == Drawing::Reference || drawing == Drawing::Alternate;
+    ReferenceRenderer* plain = needsReference ? reference(*m) : nullptr;
+    if (needsReference && !plain) {
         state.SkipWithError("reference renderer did not build");
         return;
     }
@@ -70,15 +74,25 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
     float phase = 0.0f;
     // The software renderer compiles its shader variants at their first draws, which can
     // take seconds on a busy machine: a few frames before the clock starts.
+    using Clock = std::chrono::steady_clock;
+    double gameSeconds = 0.0, referenceSeconds = 0.0;
     auto draw = [&] {
         if (drawing == Drawing::Game) {
             m->frame(1.0f / 30.0f);
+        } else if (drawing == Drawing::Alternate) {
+            const Clock::time_point start = Clock::now();
+            m->frame(1.0f / 30.0f);
+            const Clock::time_point between = Clock::now();
+            plain->drawFrame(*m->game.renderer, shadows);
+            gameSeconds += std::chrono::duration<double>(between - start).count();
+            referenceSeconds += std::chrono::duration<double>(Clock::now() - between).count();
         } else {
             m->match->update(1.0f / 30.0f);
             if (plain) plain->drawFrame(*m->game.renderer, shadows);
         }
     };
     for (int i = 0; i < 3 && drawing != Drawing::None; ++i) draw();
+    gameSeconds = referenceSeconds = 0.0;
     for (auto _ : state) {
         phase += 0.15f;
         input.mouseMoveX = 40.0f * std::sin(phase);
@@ -95,7 +109,14 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
     }
     // PITCHBAR_FRAME_PNG_DIR=<folder> keeps the last frame of each run as game_shadows.png,
     // reference_plain.png and so on.
-    if (const char* folder = std::getenv("PITCHBAR_FRAME_PNG_DIR"); folder && drawing != Drawing::None) {
+    if (drawing == Drawing::Alternate && gameSeconds > 0.0 && referenceSeconds > 0.0) {
+        const double frames = static_cast<double>(state.iterations());
+        state.counters["game_fps"] = frames / gameSeconds;
+        state.counters["reference_fps"] = frames / referenceSeconds;
+        state.counters["ratio"] = referenceSeconds / gameSeconds;
+    }
+    if (const char* folder = std::getenv("PITCHBAR_FRAME_PNG_DIR");
+        folder && drawing != Drawing::None && drawing != Drawing::Alternate) {
         std::vector<unsigned char> image = plain ? plain->readFrame() : m->game.renderer->device->readBackBuffer();
         stbi_write_png((std::string(folder) + (plain ? "/reference" : "/game") + (shadows ? "_shadows.png" : "_plain.png")).c_str(), 1024, 768, 4,
                        image.data(), 1024 * 4);
@@ -108,6 +129,9 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
 }
 
 void BM_MatchFrameShadows(benchmark::State& state) { playMatch(state, true); }
+// Game and reference frame by frame in turn: the ratio figure.
+void BM_GameVsReferenceShadows(benchmark::State& state) { playMatch(state, true, Drawing::Alternate); }
+void BM_GameVsReferencePlain(benchmark::State& state) { playMatch(state, false, Drawing::Alternate); }
 void BM_MatchFramePlain(benchmark::State& state) { playMatch(state, false); }
 // The screen's own share of a frame: keys, rules, 34 table steps with both controllers and
 // the display's matrices, without drawing.
@@ -171,4 +195,6 @@ BENCHMARK(BM_PartScenePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinT
 BENCHMARK(BM_PartPresent)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MatchFrameShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
 BENCHMARK(BM_MatchFramePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(BM_GameVsReferenceShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(10.0);
+BENCHMARK(BM_GameVsReferencePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(10.0);
 BENCHMARK(BM_MatchUpdateOnly)->UseRealTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
