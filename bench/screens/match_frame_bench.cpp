@@ -5,13 +5,29 @@
 // software renderer. Each frame is given 1/30 s of game time, the slowest frame rate the
 // game is meant to hold, so it runs 34 steps of the table; the player's hand moves the
 // mouse back and forth so his rods move as in play, and a ball at rest is pushed on.
+//
+// The Reference runs play the same match but draw its objects with a plain hand-written
+// renderer (bench/render/ReferenceRenderer), so the ratio of the two figures of one run
+// says how close the game's renderer is to a straightforward one on this machine, whatever
+// else the machine is busy with. bench/screens/frame_figures.sh prints medians and ratios.
+#include "render/ReferenceRenderer.h"
 #include "screens/match/MatchOnDevice.h"
 
 #include "input/InputSystem.h"
+#include "platform/gfx/RenderTarget.h"
+#include "render/effects/SceneEffect.h"
+#include "render/effects/SceneObject.h"
+#include "render/effects/ShadowMap.h"
 
 #include <benchmark/benchmark.h>
 
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -24,16 +40,59 @@ MatchOnDevice* match() {
     return shared;
 }
 
-void playMatch(benchmark::State& state, bool shadows, bool render = true) {
+// Alternate: each iteration draws the frame with the game's renderer, then again with the
+// reference renderer, timing both; their ratio then sees the same load on a busy machine.
+enum class Drawing { Game, Reference, Alternate, None };
+
+// Waits until the software renderer has drawn everything asked of it.
+void finishDrawing() { ReferenceRenderer::finish(); }
+
+ReferenceRenderer* reference(MatchOnDevice& m) {
+    static ReferenceRenderer* shared = [&m] {
+        auto* r = new ReferenceRenderer;
+        if (!r->create(m.window.sdlWindow())) return static_cast<ReferenceRenderer*>(nullptr);
+        return r;
+    }();
+    return shared;
+}
+
+void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing::Game) {
     MatchOnDevice* m = match();
     if (!m) {
         state.SkipWithError("no GL device");
+        return;
+    }
+    const bool needsReference = drawing == Drawing::Reference || drawing == Drawing::Alternate;
+    ReferenceRenderer* plain = needsReference ? reference(*m) : nullptr;
+    if (needsReference && !plain) {
+        state.SkipWithError("reference renderer did not build");
         return;
     }
     m->game.profileStore.currentProfile->shadows = shadows;
     m->enter(0);
     InputSystem& input = *m->game.inputSystem;
     float phase = 0.0f;
+    // The software renderer compiles its shader variants at their first draws, which can
+    // take seconds on a busy machine: a few frames before the clock starts.
+    using Clock = std::chrono::steady_clock;
+    double gameSeconds = 0.0, referenceSeconds = 0.0;
+    auto draw = [&] {
+        if (drawing == Drawing::Game) {
+            m->frame(1.0f / 30.0f);
+        } else if (drawing == Drawing::Alternate) {
+            const Clock::time_point start = Clock::now();
+            m->frame(1.0f / 30.0f);
+            const Clock::time_point between = Clock::now();
+            plain->drawFrame(*m->game.renderer, shadows);
+            gameSeconds += std::chrono::duration<double>(between - start).count();
+            referenceSeconds += std::chrono::duration<double>(Clock::now() - between).count();
+        } else {
+            m->match->update(1.0f / 30.0f);
+            if (plain) plain->drawFrame(*m->game.renderer, shadows);
+        }
+    };
+    for (int i = 0; i < 3 && drawing != Drawing::None; ++i) draw();
+    gameSeconds = referenceSeconds = 0.0;
     for (auto _ : state) {
         phase += 0.15f;
         input.mouseMoveX = 40.0f * std::sin(phase);
@@ -46,10 +105,21 @@ void playMatch(benchmark::State& state, bool shadows, bool render = true) {
             sim.ballAtRest = false;
             sim.ballVelocity = Vector3(120.0f * std::cos(phase * 3.1f), 0.0f, 90.0f * std::sin(phase * 1.7f));
         }
-        if (render)
-            m->frame(1.0f / 30.0f);
-        else
-            m->match->update(1.0f / 30.0f);
+        draw();
+    }
+    // PITCHBAR_FRAME_PNG_DIR=<folder> keeps the last frame of each run as game_shadows.png,
+    // reference_plain.png and so on.
+    if (drawing == Drawing::Alternate && gameSeconds > 0.0 && referenceSeconds > 0.0) {
+        const double frames = static_cast<double>(state.iterations());
+        state.counters["game_fps"] = frames / gameSeconds;
+        state.counters["reference_fps"] = frames / referenceSeconds;
+        state.counters["ratio"] = referenceSeconds / gameSeconds;
+    }
+    if (const char* folder = std::getenv("PITCHBAR_FRAME_PNG_DIR");
+        folder && drawing != Drawing::None && drawing != Drawing::Alternate) {
+        std::vector<unsigned char> image = plain ? plain->readFrame() : m->game.renderer->device->readBackBuffer();
+        stbi_write_png((std::string(folder) + (plain ? "/reference" : "/game") + (shadows ? "_shadows.png" : "_plain.png")).c_str(), 1024, 768, 4,
+                       image.data(), 1024 * 4);
     }
     benchmark::DoNotOptimize(m->game.renderer->device->readBackBuffer());
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
@@ -59,13 +129,72 @@ void playMatch(benchmark::State& state, bool shadows, bool render = true) {
 }
 
 void BM_MatchFrameShadows(benchmark::State& state) { playMatch(state, true); }
+// Game and reference frame by frame in turn: the ratio figure.
+void BM_GameVsReferenceShadows(benchmark::State& state) { playMatch(state, true, Drawing::Alternate); }
+void BM_GameVsReferencePlain(benchmark::State& state) { playMatch(state, false, Drawing::Alternate); }
 void BM_MatchFramePlain(benchmark::State& state) { playMatch(state, false); }
 // The screen's own share of a frame: keys, rules, 34 table steps with both controllers and
 // the display's matrices, without drawing.
-void BM_MatchUpdateOnly(benchmark::State& state) { playMatch(state, true, false); }
+void BM_MatchUpdateOnly(benchmark::State& state) { playMatch(state, true, Drawing::None); }
+// The same match drawn by the plain reference renderer.
+void BM_ReferenceFrameShadows(benchmark::State& state) { playMatch(state, true, Drawing::Reference); }
+void BM_ReferenceFramePlain(benchmark::State& state) { playMatch(state, false, Drawing::Reference); }
+
+// The parts of one frame apart, on a match standing still, each finished (glFinish inside
+// readPixel) before the clock stops: the shadow map, the lit table with and without
+// sampling it, and present (scaling into the window and swapping).
+enum class Part { ShadowMap, SceneShadowed, ScenePlain, Present };
+
+void framePart(benchmark::State& state, Part part) {
+    MatchOnDevice* m = match();
+    if (!m) {
+        state.SkipWithError("no GL device");
+        return;
+    }
+    m->game.profileStore.currentProfile->shadows = part != Part::ScenePlain;
+    m->enter(0);
+    for (int i = 0; i < 3; ++i) m->frame(1.0f / 30.0f);
+    Renderer& r = *m->game.renderer;
+    GraphicsDevice& device = *r.device;
+    for (auto _ : state) {
+        switch (part) {
+        case Part::ShadowMap: {
+            device.setRenderTarget(r.shadowMap->surface.get(), r.shadowMap->depthSurface.get());
+            const ClearRect rect{0, 200, 1024, 824};
+            device.clear(&rect, 0xFFFFFFFFu, 1.0f);
+            for (SceneObject* object : r.objects) r.shadowMap->drawCaster(*object);
+            device.setRenderTarget(nullptr, nullptr);
+            break;
+        }
+        case Part::SceneShadowed:
+        case Part::ScenePlain:
+            device.clear(nullptr, 0xFF000000u, 1.0f);
+            r.sceneEffect->setFrameParameters();
+            for (SceneObject* object : r.objects) r.sceneEffect->drawObject(*object);
+            break;
+        case Part::Present: device.present(); break;
+        }
+        finishDrawing();
+    }
+    m->match->onLeave();
+    r.screen = nullptr;
+}
+
+void BM_PartShadowMap(benchmark::State& state) { framePart(state, Part::ShadowMap); }
+void BM_PartSceneShadowed(benchmark::State& state) { framePart(state, Part::SceneShadowed); }
+void BM_PartScenePlain(benchmark::State& state) { framePart(state, Part::ScenePlain); }
+void BM_PartPresent(benchmark::State& state) { framePart(state, Part::Present); }
 
 }  // namespace
 
+BENCHMARK(BM_ReferenceFrameShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(BM_ReferenceFramePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(BM_PartShadowMap)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartSceneShadowed)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartScenePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartPresent)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MatchFrameShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
 BENCHMARK(BM_MatchFramePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(BM_GameVsReferenceShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(10.0);
+BENCHMARK(BM_GameVsReferencePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(10.0);
 BENCHMARK(BM_MatchUpdateOnly)->UseRealTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);

@@ -1,6 +1,8 @@
 // The table's lighting: one point light above the centre of the field, an ambient share per
 // material, per-vertex or per-pixel diffuse light, an optional specular highlight, textured
 // or plain colour, and soft received shadows from the light's R32F distance map.
+// LIGHT_SHADING is defined on software renderers, where every instruction per pixel counts:
+// received shadows then take one texel of the map instead of a filtered neighbourhood.
 //
 // Matrices arrive as the game stores them (row vectors), so GLSL multiplies M * v.
 // Depth leaves the vertex shaders in 0..1 and toClip moves it to GL's -1..1.
@@ -20,57 +22,76 @@ uniform float specIntensity;
 uniform mat4 lightViewProj;
 uniform sampler2D shadowMap;
 
-// Distances from the light are stored divided by the light's far plane.
+// Distances from the light are stored divided by the light's far plane; the map is
+// 1024x1024 texels.
 const float kLightFar = 300.0;
 const float kShadowBias = 0.35 / 300.0;
+const vec2 kShadowMapSize = vec2(1024.0);
 
 vec4 toClip(vec4 p) {
     p.z = p.z * 2.0 - p.w;
     return p;
 }
 
-float diffuseAt(vec3 position, vec3 normal) {
-    vec3 toLight = normalize(lightSourcePosition.xyz - position);
-    return max(dot(normalize(normal), toLight), 0.0);
+// The vectors towards the light and the eye are straight lines in world space, so the
+// vertex shaders hand them on unnormalised and the pixels get them exact by interpolation;
+// each pixel then normalises each once.
+float diffuseAt(vec3 n, vec3 l) {
+    return max(dot(n, l), 0.0);
 }
 
-// Blinn highlight towards the camera, only on the side facing the light.
-float specularAt(vec3 position, vec3 normal) {
-    vec3 n = normalize(normal);
-    vec3 toLight = normalize(lightSourcePosition.xyz - position);
-    vec3 toEye = normalize(cameraPosition.xyz - position);
-    vec3 halfway = normalize(toLight + toEye);
-    float facing = step(0.0, dot(n, toLight));
-    return facing * specIntensity * pow(max(dot(n, halfway), 0.0), max(specPower, 1.0));
+// Blinn highlight towards the camera, only on the side facing the light. The exponent is
+// four times the material's specPower: a half-vector highlight needs about four times the
+// exponent of a mirror-direction one to be as tight, so a low power makes a sheen along a
+// rod rather than a white tube.
+float specularAt(vec3 n, vec3 l, vec3 toEye) {
+    vec3 halfway = normalize(l + normalize(toEye));
+    float facing = step(0.0, dot(n, l));
+    return facing * specIntensity * pow(max(dot(n, halfway), 0.0), 4.0 * max(specPower, 1.0));
 }
 
-// Share of the light that reaches the point: 2x2 percentage-closer filtering, weighted
-// bilinearly so that shadow edges fade over a texel instead of stepping.
-float lightReaching(vec3 position) {
-    vec4 clip = lightViewProj * vec4(position, 1.0);
+// 1 where the stored distance is beyond the point (lit), 0 where an occluder is nearer.
+float litAt(ivec2 texel, float depth) {
+    return step(depth, texelFetch(shadowMap, clamp(texel, ivec2(0), ivec2(kShadowMapSize) - 1), 0).r);
+}
+
+// Share of the light that reaches the point, from its position in the light's clip space.
+float lightReaching(vec4 clip) {
     if (clip.w <= 0.0) return 1.0;
     vec2 uv = clip.xy / clip.w * 0.5 + 0.5;
     if (uv.x < 0.0 || uv.x > 1.0 || uv.y < 0.0 || uv.y > 1.0) return 1.0;
     float depth = clip.w / kLightFar - kShadowBias;
-    vec2 size = vec2(textureSize(shadowMap, 0));
-    vec2 texel = uv * size - 0.5;
+#ifdef LIGHT_SHADING
+    // Software renderers: the one nearest texel. A texel covers about a pixel of the
+    // table, so the edge steps stay a pixel wide.
+    return litAt(ivec2(uv * kShadowMapSize), depth);
+#else
+    // Percentage-closer filtering over 3x3 bilinear taps: 4x4 texels weighted by a tent,
+    // so shadow edges fade softly over three texels.
+    vec2 texel = uv * kShadowMapSize - 0.5;
     vec2 base = floor(texel);
     vec2 f = texel - base;
-    ivec2 b = ivec2(base);
-    ivec2 limit = ivec2(size) - 1;
-    float s00 = step(depth, texelFetch(shadowMap, clamp(b, ivec2(0), limit), 0).r);
-    float s10 = step(depth, texelFetch(shadowMap, clamp(b + ivec2(1, 0), ivec2(0), limit), 0).r);
-    float s01 = step(depth, texelFetch(shadowMap, clamp(b + ivec2(0, 1), ivec2(0), limit), 0).r);
-    float s11 = step(depth, texelFetch(shadowMap, clamp(b + ivec2(1, 1), ivec2(0), limit), 0).r);
-    return mix(mix(s00, s10, f.x), mix(s01, s11, f.x), f.y);
+    ivec2 b = ivec2(base) - 1;
+    vec4 wx = vec4(1.0 - f.x, 1.0, 1.0, f.x);
+    vec4 wy = vec4(1.0 - f.y, 1.0, 1.0, f.y);
+    float sum = 0.0;
+    for (int y = 0; y < 4; ++y) {
+        vec4 row = vec4(litAt(b + ivec2(0, y), depth), litAt(b + ivec2(1, y), depth),
+                        litAt(b + ivec2(2, y), depth), litAt(b + ivec2(3, y), depth));
+        sum += wy[y] * dot(wx, row);
+    }
+    return sum / 9.0;
+#endif
 }
 
 // Per-pixel shading of a base colour: the ambient share always, the diffuse light and the
 // highlight as far as the light reaches the point.
-vec4 shadePixel(vec4 base, vec3 position, vec3 normal, bool specular, float shadow) {
-    float lit = ambienceFactor + (1.0 - ambienceFactor) * diffuseAt(position, normal) * shadow;
+vec4 shadePixel(vec4 base, vec3 normal, vec3 toLight, vec3 toEye, bool specular, float shadow) {
+    vec3 n = normalize(normal);
+    vec3 l = normalize(toLight);
+    float lit = ambienceFactor + (1.0 - ambienceFactor) * diffuseAt(n, l) * shadow;
     vec3 rgb = base.rgb * lit;
-    if (specular) rgb += vec3(specularAt(position, normal) * shadow);
+    if (specular) rgb += vec3(specularAt(n, l, toEye) * shadow);
     return vec4(rgb, base.a);
 }
 
@@ -83,7 +104,8 @@ out float lit;
 void main() {
     vec3 worldPosition = (world * vec4(position, 1.0)).xyz;
     vec3 worldNormal = mat3(world) * normal;
-    lit = ambienceFactor + (1.0 - ambienceFactor) * diffuseAt(worldPosition, worldNormal);
+    lit = ambienceFactor + (1.0 - ambienceFactor) *
+          diffuseAt(normalize(worldNormal), normalize(lightSourcePosition.xyz - worldPosition));
     uv = uv0;
     gl_Position = toClip(wvp * vec4(position, 1.0));
 }
@@ -93,11 +115,34 @@ layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 uv0;
 out vec2 uv;
-out vec3 worldPosition;
 out vec3 worldNormal;
+out vec3 toLight;
+out vec3 toEye;
 void main() {
-    worldPosition = (world * vec4(position, 1.0)).xyz;
+    vec3 worldPosition = (world * vec4(position, 1.0)).xyz;
     worldNormal = mat3(world) * normal;
+    toLight = lightSourcePosition.xyz - worldPosition;
+    toEye = cameraPosition.xyz - worldPosition;
+    uv = uv0;
+    gl_Position = toClip(wvp * vec4(position, 1.0));
+}
+
+// As PerPixel, plus the point in the light's clip space (linear too, divided per pixel).
+@vertex PerPixelShadowed
+layout(location = 0) in vec3 position;
+layout(location = 1) in vec3 normal;
+layout(location = 2) in vec2 uv0;
+out vec2 uv;
+out vec3 worldNormal;
+out vec3 toLight;
+out vec3 toEye;
+out vec4 lightClip;
+void main() {
+    vec4 worldPosition = world * vec4(position, 1.0);
+    worldNormal = mat3(world) * normal;
+    toLight = lightSourcePosition.xyz - worldPosition.xyz;
+    toEye = cameraPosition.xyz - worldPosition.xyz;
+    lightClip = lightViewProj * worldPosition;
     uv = uv0;
     gl_Position = toClip(wvp * vec4(position, 1.0));
 }
@@ -121,74 +166,86 @@ void main() {
 
 @fragment PixelColour
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
 out vec4 colour;
 void main() {
-    colour = shadePixel(meshColor, worldPosition, worldNormal, false, 1.0);
+    colour = shadePixel(meshColor, worldNormal, toLight, toEye, false, 1.0);
 }
 
 @fragment PixelTexture
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
 out vec4 colour;
 void main() {
-    colour = shadePixel(texture(meshTexture, uv), worldPosition, worldNormal, false, 1.0);
+    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, toEye, false, 1.0);
 }
 
 @fragment PixelShadowedColour
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
+in vec4 lightClip;
 out vec4 colour;
 void main() {
-    colour = shadePixel(meshColor, worldPosition, worldNormal, false, lightReaching(worldPosition));
+    colour = shadePixel(meshColor, worldNormal, toLight, toEye, false, lightReaching(lightClip));
 }
 
 @fragment PixelShadowedTexture
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
+in vec4 lightClip;
 out vec4 colour;
 void main() {
-    colour = shadePixel(texture(meshTexture, uv), worldPosition, worldNormal, false, lightReaching(worldPosition));
+    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, toEye, false, lightReaching(lightClip));
 }
 
 @fragment PixelSpecColour
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
 out vec4 colour;
 void main() {
-    colour = shadePixel(meshColor, worldPosition, worldNormal, true, 1.0);
+    colour = shadePixel(meshColor, worldNormal, toLight, toEye, true, 1.0);
 }
 
 @fragment PixelSpecTexture
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
 out vec4 colour;
 void main() {
-    colour = shadePixel(texture(meshTexture, uv), worldPosition, worldNormal, true, 1.0);
+    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, toEye, true, 1.0);
 }
 
 @fragment PixelSpecShadowedColour
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
+in vec4 lightClip;
 out vec4 colour;
 void main() {
-    colour = shadePixel(meshColor, worldPosition, worldNormal, true, lightReaching(worldPosition));
+    colour = shadePixel(meshColor, worldNormal, toLight, toEye, true, lightReaching(lightClip));
 }
 
 @fragment PixelSpecShadowedTexture
 in vec2 uv;
-in vec3 worldPosition;
 in vec3 worldNormal;
+in vec3 toLight;
+in vec3 toEye;
+in vec4 lightClip;
 out vec4 colour;
 void main() {
-    colour = shadePixel(texture(meshTexture, uv), worldPosition, worldNormal, true, lightReaching(worldPosition));
+    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, toEye, true, lightReaching(lightClip));
 }
 
 @technique ModTexture
@@ -204,10 +261,10 @@ pass PerPixel PixelColour
 pass PerPixel PixelTexture
 
 @technique PPHSLightingOnly
-pass PerPixel PixelShadowedColour
+pass PerPixelShadowed PixelShadowedColour
 
 @technique PPHSModTexture
-pass PerPixel PixelShadowedTexture
+pass PerPixelShadowed PixelShadowedTexture
 
 @technique PPSpecLightingOnly
 pass PerPixel PixelSpecColour
@@ -216,7 +273,7 @@ pass PerPixel PixelSpecColour
 pass PerPixel PixelSpecTexture
 
 @technique PPSpecHSLightingOnly
-pass PerPixel PixelSpecShadowedColour
+pass PerPixelShadowed PixelSpecShadowedColour
 
 @technique PPSpecHSModTexture
-pass PerPixel PixelSpecShadowedTexture
+pass PerPixelShadowed PixelSpecShadowedTexture

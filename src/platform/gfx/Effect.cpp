@@ -1,6 +1,7 @@
 #include "platform/gfx/Effect.h"
 
 #include "platform/gfx/GlTexture.h"
+#include "platform/gfx/ShadingPath.h"
 #include "platform/gfx/ShaderProgram.h"
 
 #include <epoxy/gl.h>
@@ -160,14 +161,24 @@ bool Effect::parse(const std::string& text, const std::string& fileName, std::st
     return true;
 }
 
+// The source as compiled on the current shading path: LIGHT_SHADING is defined right
+// after the #version line on the light path (the #line directives that follow keep the
+// messages' line numbers those of the file).
+static std::string forShadingPath(const std::string& text) {
+    if (currentShadingPath() != ShadingPath::Light) return text;
+    const std::size_t endOfVersion = text.find('\n');
+    if (endOfVersion == std::string::npos) return text;
+    return text.substr(0, endOfVersion + 1) + "#define LIGHT_SHADING 1\n" + text.substr(endOfVersion + 1);
+}
+
 bool Effect::build(std::string& errors) {
     std::vector<GLuint> vs(vertexShaders_.size(), 0), fs(fragmentShaders_.size(), 0);
     bool ok = true;
     std::string log;
     for (std::size_t i = 0; i < vertexShaders_.size() && ok; ++i)
-        ok = compileShader(GL_VERTEX_SHADER, vertexShaders_[i].text, vs[i], log);
+        ok = compileShader(GL_VERTEX_SHADER, forShadingPath(vertexShaders_[i].text), vs[i], log);
     for (std::size_t i = 0; i < fragmentShaders_.size() && ok; ++i)
-        ok = compileShader(GL_FRAGMENT_SHADER, fragmentShaders_[i].text, fs[i], log);
+        ok = compileShader(GL_FRAGMENT_SHADER, forShadingPath(fragmentShaders_[i].text), fs[i], log);
     for (Technique& t : techniques_) {
         for (Pass& p : t.passes) {
             if (!ok) break;
@@ -306,7 +317,11 @@ void Effect::beginPass(int pass) {
     if (!p.program) return;
     glUseProgram(p.program);
     glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
+    // The models are closed and wound clockwise seen from outside (the game's left-handed
+    // convention), so faces turned away are hidden anyway: culling them saves their pixels.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CW);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_TRUE);
@@ -315,8 +330,10 @@ void Effect::beginPass(int pass) {
         if (location < 0) continue;
         Parameter& param = parameters_[i];
         if (param.type == ParameterType::Texture) {
+            auto* texture = static_cast<GlTexture*>(param.texture);
+            if (texture) texture->makeMipmapsIfPending();
             glActiveTexture(GL_TEXTURE0 + param.textureUnit);
-            glBindTexture(GL_TEXTURE_2D, param.texture ? static_cast<GlTexture*>(param.texture)->name() : 0);
+            glBindTexture(GL_TEXTURE_2D, texture ? texture->name() : 0);
             continue;
         }
         // Values that did not change since this program last saw them stay on the program.

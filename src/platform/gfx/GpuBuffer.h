@@ -9,6 +9,11 @@ public:
     unsigned int name() const { return name_; }
     unsigned int bytes() const { return bytes_; }
 
+    // For a vertex buffer: the vertex array describing it for drawing (0 until its first
+    // draw) and the index buffer bound in it. Released with the buffer.
+    mutable unsigned int vertexArray = 0;
+    mutable unsigned int vertexArrayIndices = 0;
+
 private:
     unsigned int name_;
     unsigned int bytes_;

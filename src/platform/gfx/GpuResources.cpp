@@ -5,6 +5,7 @@
 #include <epoxy/gl.h>
 
 GpuBuffer::~GpuBuffer() {
+    if (vertexArray) glDeleteVertexArrays(1, &vertexArray);
     if (name_) glDeleteBuffers(1, &name_);
 }
 

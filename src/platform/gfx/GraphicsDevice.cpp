@@ -9,13 +9,29 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
-GraphicsDevice::GraphicsDevice() = default;
+namespace {
+ShadingPath gShadingPath = ShadingPath::Full;
+
+bool namesSoftwareRenderer(const std::string& name) {
+    return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos ||
+           name.find("Software") != std::string::npos;
+}
+}  // namespace
+
+ShadingPath currentShadingPath() { return gShadingPath; }
+void setShadingPath(ShadingPath path) { gShadingPath = path; }
+
+GraphicsDevice::GraphicsDevice() {
+    const char* full = std::getenv("PITCHBAR_FULL_QUALITY");
+    fullQualityOnSoftware = full && *full && std::string(full) != "0";
+}
 
 GraphicsDevice::~GraphicsDevice() {
     if (context_) {
         destroyBackBuffer();
-        if (meshVertexArray_) glDeleteVertexArrays(1, &meshVertexArray_);
         SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
     }
 }
@@ -41,7 +57,8 @@ bool GraphicsDevice::openContext(SDL_Window* window) {
     }
     // Presenting never waits for the vertical retrace.
     SDL_GL_SetSwapInterval(0);
-    glGenVertexArrays(1, &meshVertexArray_);
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    software_ = namesSoftwareRenderer(renderer ? renderer : "");
     return true;
 }
 
@@ -62,16 +79,10 @@ DeviceCapabilities GraphicsDevice::capabilities() const {
         caps.currentMode = DisplayMode{mode.w, mode.h, mode.refresh_rate, 22};
     }
     // Software renderers halve their frame rate with 4 samples: they answer no.
-    bool software = false;
     if (context_) {
-        const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-        std::string name = renderer ? renderer : "";
-        software = name.find("llvmpipe") != std::string::npos ||
-                   name.find("softpipe") != std::string::npos ||
-                   name.find("Software") != std::string::npos;
         GLint maxSamples = 0;
         glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
-        caps.fourSamplesSupported = !software && maxSamples >= 4;
+        caps.fourSamplesSupported = !software_ && maxSamples >= 4;
     }
     return caps;
 }
@@ -91,6 +102,8 @@ bool GraphicsDevice::create(const PresentParameters& parameters) {
     if (!context_) return false;
     destroyBackBuffer();
     parameters_ = parameters;
+    path_ = software_ && !fullQualityOnSoftware ? ShadingPath::Light : ShadingPath::Full;
+    setShadingPath(path_);
     const int samples = parameters.samples;
     glGenFramebuffers(1, &drawFramebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
@@ -164,21 +177,26 @@ bool GraphicsDevice::present() {
         glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, 0, 0, parameters_.width,
                           parameters_.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     }
-    // Keep the 4:3 picture whole and centred; the rest of the window is black.
-    int outW = w, outH = h;
-    if (static_cast<long>(w) * parameters_.height > static_cast<long>(h) * parameters_.width)
-        outW = h * parameters_.width / parameters_.height;
-    else
-        outH = w * parameters_.height / parameters_.width;
-    const int x0 = (w - outW) / 2, y0 = (h - outH) / 2;
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, w, h);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
-    glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, x0, y0, x0 + outW, y0 + outH,
-                      GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    if (w == parameters_.width && h == parameters_.height) {
+        // The window is the back buffer's size (full screen at 1024x768): a plain copy.
+        glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    } else {
+        // Keep the 4:3 picture whole and centred; the rest of the window is black.
+        int outW = w, outH = h;
+        if (static_cast<long>(w) * parameters_.height > static_cast<long>(h) * parameters_.width)
+            outW = h * parameters_.width / parameters_.height;
+        else
+            outH = w * parameters_.height / parameters_.width;
+        const int x0 = (w - outW) / 2, y0 = (h - outH) / 2;
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, x0, y0, x0 + outW, y0 + outH,
+                          GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    }
     SDL_GL_SwapWindow(window_);
     glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
     glViewport(0, 0, parameters_.width, parameters_.height);
@@ -234,12 +252,14 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::createTexture(int width, int heig
     glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    glGenerateMipmap(GL_TEXTURE_2D);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    // Bilinear until the 3D scene first draws with it and its mip levels are made.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    return std::make_unique<GlTexture>(name, width, height);
+    auto texture = std::make_unique<GlTexture>(name, width, height);
+    texture->mipmapsPending = true;
+    return texture;
 }
 
 std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int width, int height) {
@@ -310,16 +330,25 @@ void GraphicsDevice::drawIndexedTriangles(const VertexDeclaration& declaration,
                                           int triangleCount) {
     (void)vertexCount;
     if (!vertices || !indices || triangleCount <= 0) return;
-    glBindVertexArray(meshVertexArray_);
-    glBindBuffer(GL_ARRAY_BUFFER, vertices->name());
-    for (int location = 0; location < 10; ++location) glDisableVertexAttribArray(location);
-    for (const VertexElement& e : declaration.elements) {
-        const int location = vertexAttributeLocation(e);
-        glEnableVertexAttribArray(location);
-        glVertexAttribPointer(location, e.floats, GL_FLOAT, GL_FALSE, stride,
-                              reinterpret_cast<const void*>(static_cast<std::size_t>(e.offset)));
+    // Each vertex buffer keeps a vertex array with its layout and index buffer, made at its
+    // first draw, so a draw binds one object instead of describing every attribute again.
+    unsigned int& vertexArray = vertices->vertexArray;
+    if (!vertexArray || vertices->vertexArrayIndices != indices->name()) {
+        if (!vertexArray) glGenVertexArrays(1, &vertexArray);
+        glBindVertexArray(vertexArray);
+        glBindBuffer(GL_ARRAY_BUFFER, vertices->name());
+        for (int location = 0; location < 10; ++location) glDisableVertexAttribArray(location);
+        for (const VertexElement& e : declaration.elements) {
+            const int location = vertexAttributeLocation(e);
+            glEnableVertexAttribArray(location);
+            glVertexAttribPointer(location, e.floats, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(static_cast<std::size_t>(e.offset)));
+        }
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices->name());
+        vertices->vertexArrayIndices = indices->name();
+    } else {
+        glBindVertexArray(vertexArray);
     }
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices->name());
     glDrawElements(GL_TRIANGLES, triangleCount * 3, GL_UNSIGNED_INT, nullptr);
 }
 

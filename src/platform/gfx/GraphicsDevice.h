@@ -1,12 +1,14 @@
 #pragma once
 // The graphics device over OpenGL 3.3 core. The game draws into an off-screen 1024x768
 // back buffer (colour + 16-bit depth, 4x multisampled when the driver is fast enough for
-// it); present scales it into the window with black bars and never waits for the retrace.
+// it); present copies it into a window of the same size, or scales it with black bars,
+// and never waits for the retrace.
 //
 // Device loss: a full-screen window that is minimised or loses the focus makes present
 // report the device lost; while the window stays away the device answers "lost"; once it is
 // back it answers "can be reset", and reset rebuilds the back buffer. Textures, buffers and
 // effects are released and reloaded by their owners around the reset.
+#include "platform/gfx/ShadingPath.h"
 #include "platform/gfx/VertexDeclaration.h"
 
 #include <cstdint>
@@ -96,6 +98,14 @@ public:
     // Reproduces a driver without memory for render targets (tests of the fallback).
     bool refuseRenderTargets = false;
 
+    // Mesa's software rasteriser (or another that names itself so) draws this context.
+    bool softwareRenderer() const { return software_; }
+    // Draw the full picture even on a software renderer (tests comparing both paths;
+    // PITCHBAR_FULL_QUALITY=1 sets it at start-up). Takes effect at the next create/reset.
+    bool fullQualityOnSoftware = false;
+    // The path create/reset chose: Light on a software renderer unless full quality is asked.
+    ShadingPath shadingPath() const { return path_; }
+
     std::unique_ptr<GpuBuffer> createVertexBuffer(const void* data, std::size_t bytes);
     std::unique_ptr<GpuBuffer> createIndexBuffer(const std::uint32_t* indices, std::size_t count);
     void drawIndexedTriangles(const VertexDeclaration& declaration, const GpuBuffer* vertices,
@@ -127,7 +137,8 @@ private:
     unsigned int drawDepth_ = 0;
     unsigned int resolveFramebuffer_ = 0;
     unsigned int resolveColour_ = 0;
-    unsigned int meshVertexArray_ = 0;
+    bool software_ = false;
+    ShadingPath path_ = ShadingPath::Full;
     RenderSurface* currentColour_ = nullptr;
     DepthSurface* currentDepth_ = nullptr;
 };

@@ -6,6 +6,8 @@
 
 #include <epoxy/gl.h>
 
+#include <cstring>
+
 namespace {
 
 // Quads per draw call before the buffer is flushed even within one texture.
@@ -47,6 +49,7 @@ void SpriteBatcher::release() {
     if (indexBuffer_) glDeleteBuffers(1, &indexBuffer_);
     if (vertexArray_) glDeleteVertexArrays(1, &vertexArray_);
     program_ = vertexBuffer_ = indexBuffer_ = vertexArray_ = 0;
+    writtenVertices_ = 0;
 }
 
 bool SpriteBatcher::create() {
@@ -133,11 +136,26 @@ void SpriteBatcher::flush() {
     glBindTexture(GL_TEXTURE_2D, static_cast<GlTexture*>(batchTexture_)->name());
     glBindVertexArray(vertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
-    // Orphan the buffer so the driver need not wait for the previous draw.
-    glBufferData(GL_ARRAY_BUFFER, kMaxQuads * 4 * sizeof(Vertex), nullptr, GL_STREAM_DRAW);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, vertices_.size() * sizeof(Vertex), vertices_.data());
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(vertices_.size() / 4 * 6), GL_UNSIGNED_INT,
-                   nullptr);
+    // Quads are appended behind those already drawn, so the driver never waits for a draw
+    // still reading the buffer; only a full buffer is orphaned (given fresh storage).
+    // Written unsynchronised: the range was never handed to a draw since the last orphaning.
+    const int count = static_cast<int>(vertices_.size());
+    GLbitfield access = GL_MAP_WRITE_BIT | GL_MAP_UNSYNCHRONIZED_BIT | GL_MAP_INVALIDATE_RANGE_BIT;
+    if (writtenVertices_ + count > kMaxQuads * 4) {
+        access = GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT;
+        writtenVertices_ = 0;
+    }
+    void* target = glMapBufferRange(GL_ARRAY_BUFFER, static_cast<GLintptr>(writtenVertices_ * sizeof(Vertex)),
+                                    static_cast<GLsizeiptr>(count * sizeof(Vertex)), access);
+    if (!target) {
+        vertices_.clear();
+        glBindVertexArray(0);
+        return;
+    }
+    std::memcpy(target, vertices_.data(), count * sizeof(Vertex));
+    glUnmapBuffer(GL_ARRAY_BUFFER);
+    glDrawElementsBaseVertex(GL_TRIANGLES, count / 4 * 6, GL_UNSIGNED_INT, nullptr, writtenVertices_);
+    writtenVertices_ += count;
     glBindVertexArray(0);
     ++drawCalls_;
     vertices_.clear();

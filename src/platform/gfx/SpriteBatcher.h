@@ -37,5 +37,6 @@ private:
     unsigned int vertexBuffer_ = 0;
     unsigned int indexBuffer_ = 0;
     int drawCalls_ = 0;
+    int writtenVertices_ = 0;  // vertices already in the GL buffer since it was last orphaned
     bool inBatch_ = false;
 };

@@ -1,12 +1,16 @@
 #include "platform/window/GameWindow.h"
 
 #include "app/log/ErrorLog.h"
+#include "platform/time/FramePacer.h"
 #include "platform/window/DesktopCover.h"
 #include "platform/window/WindowIcon.h"
 
 #include <SDL.h>
+#include <malloc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 GameWindow::~GameWindow()
@@ -19,6 +23,10 @@ GameWindow::~GameWindow()
 
 bool GameWindow::create()
 {
+    // Large blocks (decoded images and music, the software renderer's buffers) go straight
+    // to the system and back when freed, so loading leaves no high-water heap behind.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         logError(std::string("Could not start the window system: ") + SDL_GetError());
         return false;
@@ -160,16 +168,47 @@ bool GameWindow::dispatch(const SDL_Event& event, WindowClient& client)
     }
 }
 
+int GameWindow::refreshRate() const
+{
+    SDL_DisplayMode mode;
+    const int display = window_ ? SDL_GetWindowDisplayIndex(window_) : 0;
+    if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) != 0)
+        return 0;
+    return mode.refresh_rate;
+}
+
+bool uncappedFramesRequested()
+{
+    const char* value = std::getenv("PITCHBAR_UNCAPPED_FRAMES");
+    return value && *value && std::strcmp(value, "0") != 0;
+}
+
 void GameWindow::runMessageLoop(WindowClient& client)
 {
     quitRequested_ = false;
+    const bool uncapped = uncappedFramesRequested();
+    const double ticksPerSecond = static_cast<double>(SDL_GetPerformanceFrequency());
+    auto now = [ticksPerSecond] { return static_cast<double>(SDL_GetPerformanceCounter()) / ticksPerSecond; };
+    FramePacer pacer;
     SDL_Event event;
     while (!quitRequested_) {
         if (SDL_PollEvent(&event)) {
             if (dispatch(event, client))
                 break;
-        } else {
-            client.onFrame();
+            continue;
         }
+        // The display may change with the window (full screen, another monitor).
+        const double interval = FramePacer::minimumInterval(refreshRate(), uncapped);
+        const double wait = pacer.waitBefore(now(), interval);
+        if (wait > 0.0) {
+            // Whole milliseconds asleep, woken early by any event; the last fraction of a
+            // millisecond is left to the next turn of the loop.
+            const int ms = static_cast<int>(wait * 1000.0);
+            if (ms > 0 && SDL_WaitEventTimeout(&event, ms) && dispatch(event, client))
+                break;
+            continue;
+        }
+        pacer.frameStarted(now(), interval);
+        client.onFrame();
     }
 }

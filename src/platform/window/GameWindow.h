@@ -1,6 +1,8 @@
 #pragma once
 // The game's one window and its event pump. The pump is the game loop: a frame runs
-// whenever no event is waiting, so the frame rate is bounded only by the graphics device.
+// whenever no event is waiting and the display is ready for another one (no more frames
+// per second than its refresh rate, 240 when it does not say; the environment variable
+// PITCHBAR_UNCAPPED_FRAMES=1 lifts the limit for benchmarks).
 // SDL types stay behind forward declarations so that the app layer can hold a window.
 struct SDL_Window;
 union SDL_Event;
@@ -25,6 +27,9 @@ public:
     // the last chance to save before the loop ends.
     virtual void onClose() = 0;
 };
+
+// PITCHBAR_UNCAPPED_FRAMES set to anything but "" or "0".
+bool uncappedFramesRequested();
 
 class GameWindow {
 public:
@@ -60,6 +65,8 @@ public:
     void addEventListener(WindowEventListener* listener);
     void removeEventListener(WindowEventListener* listener);
 
+    // The refresh rate of the window's display in Hz, 0 when unknown.
+    int refreshRate() const;
     // Runs until the window is closed or requestQuit is called.
     void runMessageLoop(WindowClient& client);
     // Ends the loop after the current event or frame without the close path: the menu's
