@@ -84,8 +84,8 @@ void main() {
     vec3 v = normalize(eye - worldPosition);
     float shadow = shadowAt();
     float diffuse = max(dot(n, l), 0.0);
-    float spec = specIntensity * pow(max(dot(n, normalize(l + v)), 0.0), max(specPower, 1.0));
-    vec3 rgb = base.rgb * (ambience + (1.0 - ambience) * diffuse * shadow) + vec3(spec * shadow);
+    float highlight = specIntensity * pow(max(dot(n, normalize(l + v)), 0.0), max(specPower, 1.0));
+    vec3 rgb = base.rgb * (ambience + (1.0 - ambience) * diffuse * shadow) + vec3(highlight * shadow);
     fragColour = vec4(rgb, base.a);
 }
 )";
