@@ -5,6 +5,7 @@
 #include "app/log/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
 #include "platform/system/DataFolders.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/window/GameWindow.h"
 #include "platform/window/SdlErrorBox.h"
 
@@ -52,6 +53,7 @@ int main(int, char**)
         if (!started) {
             logError("Could not initialize game.");
         } else {
+            keepLargeBlocksBetweenFrames();
             window.show();
             GameLoopClient client;
             window.runMessageLoop(client);

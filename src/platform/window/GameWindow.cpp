@@ -1,12 +1,12 @@
 #include "platform/window/GameWindow.h"
 
 #include "app/log/ErrorLog.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/time/FramePacer.h"
 #include "platform/window/DesktopCover.h"
 #include "platform/window/WindowIcon.h"
 
 #include <SDL.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,10 +23,9 @@ GameWindow::~GameWindow()
 
 bool GameWindow::create()
 {
-    // Large blocks (decoded images and music, the software renderer's buffers) go straight
-    // to the system and back when freed, so loading leaves no high-water heap behind.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    // Loading leaves no high-water heap behind: freed decoded images and music go straight
+    // back to the system until start-up is over.
+    returnLargeBlocksAtOnce();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         logError(std::string("Could not start the window system: ") + SDL_GetError());
         return false;

@@ -9,6 +9,7 @@
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
 #include "render/fonts/GlyphTables.h"
@@ -50,6 +51,7 @@ struct MatchOnDevice {
         game.playerScreen = new PBScreen(&game, renderer);
         Profile* profile = game.profileStore.addProfile("ANN");
         game.profileStore.selectProfile(profile);
+        keepLargeBlocksBetweenFrames();  // as the game does once start-up is over
         return true;
     }
 

@@ -1,0 +1,14 @@
+#pragma once
+// How the C allocator treats large blocks in the two phases of a run.
+//
+// Start-up decodes images and music into large blocks that are freed as soon as they are
+// uploaded; handing such blocks straight back to the system keeps them out of the resident
+// peak. Once start-up is over, the software renderer allocates and frees large blocks on
+// every frame; mapping and unmapping those each time costs the frame about a quarter of its
+// time in the kernel, so from then on freed blocks are kept for reuse.
+
+// Call before loading anything (the window's creation does).
+void returnLargeBlocksAtOnce();
+
+// Call once start-up has finished, before the first frame.
+void keepLargeBlocksBetweenFrames();
