@@ -37,7 +37,8 @@ e2e_wait_window() {
     kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended before showing its window: $(cat "$work/error.txt" 2>/dev/null) $(tail -5 "$work/game.log")"
     sleep 0.1
   done
-  e2e_fail "no Pitchbar window after $limit s"
+  # What the game was doing, for a start that never shows its window.
+  e2e_fail "no Pitchbar window after $limit s (game state: $(awk '{ print $3 }' "/proc/$game_pid/stat" 2>/dev/null), waiting in: $(cat "/proc/$game_pid/wchan" 2>/dev/null); log: $(tail -5 "$work/game.log"); errors: $(cat "$work/error.txt" 2>/dev/null))"
 }
 
 # e2e_geometry: the window's place and size on the screen in X, Y, WIDTH, HEIGHT.
