@@ -11,9 +11,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 build=$1
-work=$(mktemp -d)
-game_pid=""
-trap e2e_cleanup EXIT
+e2e_scratch
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||

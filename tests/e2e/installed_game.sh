@@ -10,12 +10,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 build=$1
 [ -n "${DISPLAY:-}" ] || e2e_fail "no DISPLAY (run through scripts/test.sh)"
-work=$(mktemp -d)
-game_pid=""
-trap e2e_cleanup EXIT
-shots="${PITCHBAR_E2E_OUT:-$work}/installed_game"
-mkdir -p "$shots"
-rm -f "$shots"/*.png
+e2e_scratch
+e2e_shots_folder installed_game
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||

@@ -8,10 +8,23 @@ e2e_setup() {
   game_binary=$1
   [ -n "${DISPLAY:-}" ] || e2e_fail "no DISPLAY (run through scripts/test.sh)"
   [ -x "$game_binary" ] || e2e_fail "no game binary at $game_binary"
-  work=$(mktemp -d)
+  e2e_scratch
   ln -s "$PITCHBAR_RESOURCES" "$work/resources"
+}
+
+# e2e_scratch: an empty scratch folder in $work, removed (with any game left running) on exit.
+e2e_scratch() {
+  work=$(mktemp -d)
   game_pid=""
   trap e2e_cleanup EXIT
+}
+
+# e2e_shots_folder <name>: $shots, an emptied folder for a check's screenshots, kept beside
+# the test build (PITCHBAR_E2E_OUT) or in the scratch folder.
+e2e_shots_folder() {
+  shots="${PITCHBAR_E2E_OUT:-$work}/$1"
+  mkdir -p "$shots"
+  rm -f "$shots"/*.png
 }
 
 e2e_cleanup() {

@@ -6,9 +6,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 build=$1
-work=$(mktemp -d)
-game_pid=""
-trap e2e_cleanup EXIT
+e2e_scratch
 
 (cd "$build" && cpack -G DEB -B "$work") >"$work/cpack.log" 2>&1 ||
   e2e_fail "cpack failed: $(tail -5 "$work/cpack.log")"

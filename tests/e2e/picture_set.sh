@@ -11,10 +11,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 e2e_setup "$1"
 maker=$2
 [ -x "$maker" ] || e2e_fail "no picture-set binary at $maker"
-out=${PITCHBAR_E2E_OUT:-$work}
-shots="$out/picture_set"
-mkdir -p "$shots"
-rm -f "$shots"/*.png
+e2e_shots_folder picture_set
 
 names="main_menu player_menu settings help match goal winner"
 (cd "$work" && "$maker" "$shots") >"$work/pictures.log" 2>&1 ||

@@ -11,10 +11,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 e2e_setup "$1"
-out=${PITCHBAR_E2E_OUT:-$work}
-shots="$out/play_a_match"
-mkdir -p "$shots"
-rm -f "$shots"/*.png
+e2e_shots_folder play_a_match
 
 [ ! -e "$work/gamestate.dat" ] || e2e_fail "the scratch folder is not empty"
 e2e_start

@@ -8,10 +8,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 e2e_setup "$1"
-out=${PITCHBAR_E2E_OUT:-$work}
-shots="$out/save_failure_shown"
-mkdir -p "$shots"
-rm -f "$shots"/*.png
+e2e_shots_folder save_failure_shown
 
 mkdir "$work/gamestate.dat.tmp"
 e2e_start
