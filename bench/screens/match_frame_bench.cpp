@@ -27,6 +27,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -43,6 +44,20 @@ MatchOnDevice* match() {
 // Alternate: each iteration draws the frame with the game's renderer, then again with the
 // reference renderer, timing both; their ratio then sees the same load on a busy machine.
 enum class Drawing { Game, Reference, Alternate, None };
+
+// CPU seconds of the whole process, the software renderer's own threads included. Per
+// frame it is a figure a busy machine barely moves, unlike the wall clock.
+double processCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
+}
+
+void reportCpuPerFrame(benchmark::State& state, double cpuStart) {
+    if (state.iterations() > 0)
+        state.counters["cpu_ms"] = (processCpuSeconds() - cpuStart) * 1000.0 /
+                                   static_cast<double>(state.iterations());
+}
 
 // Waits until the software renderer has drawn everything asked of it.
 void finishDrawing() { ReferenceRenderer::finish(); }
@@ -93,6 +108,8 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
     };
     for (int i = 0; i < 3 && drawing != Drawing::None; ++i) draw();
     gameSeconds = referenceSeconds = 0.0;
+    finishDrawing();
+    const double cpuStart = processCpuSeconds();
     for (auto _ : state) {
         phase += 0.15f;
         input.mouseMoveX = 40.0f * std::sin(phase);
@@ -107,6 +124,8 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
         }
         draw();
     }
+    finishDrawing();
+    reportCpuPerFrame(state, cpuStart);
     // PITCHBAR_FRAME_PNG_DIR=<folder> keeps the last frame of each run as game_shadows.png,
     // reference_plain.png and so on.
     if (drawing == Drawing::Alternate && gameSeconds > 0.0 && referenceSeconds > 0.0) {
@@ -156,6 +175,8 @@ void framePart(benchmark::State& state, Part part) {
     for (int i = 0; i < 3; ++i) m->frame(1.0f / 30.0f);
     Renderer& r = *m->game.renderer;
     GraphicsDevice& device = *r.device;
+    finishDrawing();
+    const double cpuStart = processCpuSeconds();
     for (auto _ : state) {
         switch (part) {
         case Part::ShadowMap: {
@@ -176,6 +197,7 @@ void framePart(benchmark::State& state, Part part) {
         }
         finishDrawing();
     }
+    reportCpuPerFrame(state, cpuStart);
     m->match->onLeave();
     r.screen = nullptr;
 }
