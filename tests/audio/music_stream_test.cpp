@@ -82,6 +82,14 @@ protected:
 
     const std::vector<std::int16_t>& queuedOn(const Voice* voice) { return gQueuedSamples[sounds.sourceOf(voice)]; }
 
+    // The short loop playing on a new voice, as the game starts its music.
+    Voice* startLoop(const SoundHandle* music, bool loop = true, bool autoRelease = false) {
+        Voice* voice = sounds.allocateVoice({});
+        EXPECT_NE(voice, nullptr);
+        EXPECT_TRUE(sounds.play(voice, music, 0.6f, loop, autoRelease));
+        return voice;
+    }
+
     // What the source was given, against the piece looped from its first sample.
     void expectThePieceRoundAndRound(const std::vector<std::int16_t>& queued) {
         const std::vector<std::int16_t> expected = repeated(piece, queued.size());
@@ -112,8 +120,7 @@ TEST_F(MusicStreamTest, ALoopIsQueuedSampleForSampleAcrossItsSeamsFromASmallQueu
     const SoundHandle* music = sounds.loadOgg(loopPath);
     ASSERT_NE(music, nullptr);
     EXPECT_EQ(sounds.bufferCount(), 1);  // one loaded sound for the callers
-    Voice* voice = sounds.allocateVoice({});
-    ASSERT_TRUE(sounds.play(voice, music, 0.6f, true, false));
+    Voice* voice = startLoop(music);
     sounds.setVoiceUnscaled(voice, {}, 0.45f);
     EXPECT_EQ(sourceState(sounds, voice), AL_PLAYING);
     EXPECT_FLOAT_EQ(sourceGain(sounds, voice), 0.45f);
@@ -144,9 +151,7 @@ TEST_F(MusicStreamTest, ALoopIsQueuedSampleForSampleAcrossItsSeamsFromASmallQueu
 }
 
 TEST_F(MusicStreamTest, SlowFramesKeepItFedAndAQueueThatRanDryCarriesOnWhereItStopped) {
-    const SoundHandle* music = sounds.loadOgg(loopPath);
-    Voice* voice = sounds.allocateVoice({});
-    ASSERT_TRUE(sounds.play(voice, music, 0.6f, true, false));
+    Voice* voice = startLoop(sounds.loadOgg(loopPath));
     // 20 frames a second for three seconds: longer than the queue, and never dry.
     runFrames(3000, 50);
     EXPECT_EQ(sounds.streamerOf(voice)->restarts(), 0);
@@ -173,8 +178,7 @@ TEST_F(MusicStreamTest, SlowFramesKeepItFedAndAQueueThatRanDryCarriesOnWhereItSt
 
 TEST_F(MusicStreamTest, StoppedMusicFreesItsQueueAndPlaysAgainFromItsStart) {
     const SoundHandle* music = sounds.loadOgg(loopPath);
-    Voice* voice = sounds.allocateVoice({});
-    ASSERT_TRUE(sounds.play(voice, music, 0.6f, true, false));
+    Voice* voice = startLoop(music);
     runFrames(200, 16);
     const ALuint source = sounds.sourceOf(voice);
     const std::set<ALuint> used = gQueuedBuffers[source];
@@ -187,9 +191,8 @@ TEST_F(MusicStreamTest, StoppedMusicFreesItsQueueAndPlaysAgainFromItsStart) {
     for (ALuint buffer : used) EXPECT_FALSE(alIsBuffer(buffer)) << "the queue's buffers are deleted with it";
 
     gQueuedSamples.clear();
-    Voice* again = sounds.allocateVoice({});
+    Voice* again = startLoop(music);
     ASSERT_EQ(again->slot, 0);
-    ASSERT_TRUE(sounds.play(again, music, 0.6f, true, false));
     EXPECT_EQ(sourceState(sounds, again), AL_PLAYING);
     runFrames(400, 16);
     ASSERT_GT(queuedOn(again).size(), piece.size());
@@ -210,9 +213,7 @@ TEST_F(MusicStreamTest, StoppedMusicFreesItsQueueAndPlaysAgainFromItsStart) {
 }
 
 TEST_F(MusicStreamTest, APieceThatDoesNotLoopPlaysOnceAndItsOneShotVoiceIsFreed) {
-    const SoundHandle* music = sounds.loadOgg(loopPath);
-    Voice* voice = sounds.allocateVoice({});
-    ASSERT_TRUE(sounds.play(voice, music, 1.0f, false, true));
+    Voice* voice = startLoop(sounds.loadOgg(loopPath), false, true);
     const std::vector<std::int16_t>* queued = &queuedOn(voice);
     runFrames(4000, 16, [&] { return sounds.voicesInUse() == 0; });
     EXPECT_EQ(sounds.voicesInUse(), 0);
