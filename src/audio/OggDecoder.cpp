@@ -1,12 +1,13 @@
 #include "audio/OggDecoder.h"
 
-#include <vorbis/vorbisfile.h>
+#include "audio/OggStream.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
 PcmBlock::~PcmBlock() { std::free(data_); }
@@ -47,89 +48,68 @@ void PcmBlock::clear() {
 
 namespace {
 
-// Decodes an opened stream in chunks and closes it. The length the stream claims is not
-// trusted for anything: a damaged last page can claim any number of samples.
-bool decodeOpened(OggVorbis_File& file, DecodedSound& out, std::size_t maxBytes) {
-    vorbis_info* info = ov_info(&file, -1);
-    // Only mono and stereo can be played; anything else is refused before any decoding.
-    if (info == nullptr || (info->channels != 1 && info->channels != 2) || info->rate <= 0) {
-        ov_clear(&file);
-        return false;
-    }
-    out.channels = info->channels;
-    out.rate = info->rate;
+// One pass over the stream. Each decoded run goes into `keep` when it is given, otherwise
+// into a scratch chunk that is only counted. The piece is what decodes before the first
+// end or decode error; the length the stream claims is not trusted for anything, since a
+// damaged last page can claim any number of samples.
+bool decodePass(const unsigned char* bytes, std::size_t size, std::size_t maxBytes, PcmBlock* keep, OggPiece& out) {
+    out = OggPiece{};
+    OggStream stream;
+    if (!stream.open(bytes, size)) return false;
+    out.channels = stream.channels();
+    out.rate = stream.rate();
 
     constexpr int kChunkBytes = 32768;
-    bool ok = true;
-    int bitstream = 0;
+    std::unique_ptr<char[]> scratch(keep == nullptr ? new (std::nothrow) char[kChunkBytes] : nullptr);
+    if (keep == nullptr && scratch == nullptr) return false;
     for (;;) {
-        if (!out.pcm.makeRoom(kChunkBytes)) {
-            ok = false;
-            break;
-        }
-        long got = ov_read(&file, out.pcm.end(), kChunkBytes, /*bigendianp=*/0, /*word=*/2,
-                           /*sgned=*/1, &bitstream);
+        if (keep != nullptr && !keep->makeRoom(kChunkBytes)) return false;
+        long got = stream.read(keep != nullptr ? keep->end() : scratch.get(), kChunkBytes);
+        if (got == OggStream::kFormatChanged) return false;
         if (got <= 0) break;
-        // A chained stream may change its channel count part way; the buffer has one format.
-        vorbis_info* now = ov_info(&file, bitstream);
-        if (now == nullptr || now->channels != out.channels) {
-            ok = false;
-            break;
-        }
-        out.pcm.grow(static_cast<std::size_t>(got));
-        if (out.pcm.size() > maxBytes) {
-            ok = false;
-            break;
-        }
+        if (keep != nullptr) keep->grow(static_cast<std::size_t>(got));
+        out.pcmBytes += static_cast<std::size_t>(got);
+        if (out.pcmBytes > maxBytes) return false;
     }
-    ov_clear(&file);
-    if (!ok || out.pcm.empty()) {
-        out.pcm.clear();
-        return false;
-    }
-    return true;
+    return out.pcmBytes > 0;
 }
-
-struct MemoryStream {
-    const unsigned char* bytes;
-    std::size_t size;
-    std::size_t position;
-};
-
-std::size_t readMemory(void* into, std::size_t size, std::size_t count, void* source) {
-    MemoryStream& s = *static_cast<MemoryStream*>(source);
-    if (size == 0 || s.position >= s.size) return 0;
-    std::size_t items = std::min(count, (s.size - s.position) / size);
-    std::memcpy(into, s.bytes + s.position, items * size);
-    s.position += items * size;
-    return items;
-}
-
-int seekMemory(void* source, ogg_int64_t offset, int whence) {
-    MemoryStream& s = *static_cast<MemoryStream*>(source);
-    ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(s.position)
-                                                                   : static_cast<ogg_int64_t>(s.size);
-    if (offset < -base || offset > static_cast<ogg_int64_t>(s.size) - base) return -1;
-    s.position = static_cast<std::size_t>(base + offset);
-    return 0;
-}
-
-long tellMemory(void* source) { return static_cast<long>(static_cast<MemoryStream*>(source)->position); }
 
 }  // namespace
 
+bool readMusicFile(const std::string& path, std::vector<unsigned char>& bytes, std::size_t maxBytes) {
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    bool ok = std::fseek(file, 0, SEEK_END) == 0;
+    long length = ok ? std::ftell(file) : -1;
+    ok = length > 0 && static_cast<unsigned long>(length) <= maxBytes && std::fseek(file, 0, SEEK_SET) == 0;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(length));
+        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    }
+    std::fclose(file);
+    if (!ok) std::vector<unsigned char>().swap(bytes);
+    return ok;
+}
+
+bool measureOggBytes(const unsigned char* bytes, std::size_t size, OggPiece& out, std::size_t maxBytes) {
+    return decodePass(bytes, size, maxBytes, nullptr, out);
+}
+
 bool decodeOggFile(const std::string& path, DecodedSound& out, std::size_t maxBytes) {
     out = DecodedSound{};
-    OggVorbis_File file;
-    if (ov_fopen(path.c_str(), &file) != 0) return false;
-    return decodeOpened(file, out, maxBytes);
+    std::vector<unsigned char> bytes;
+    return readMusicFile(path, bytes, maxBytes) && decodeOggBytes(bytes.data(), bytes.size(), out, maxBytes);
 }
 
 bool decodeOggBytes(const unsigned char* bytes, std::size_t size, DecodedSound& out, std::size_t maxBytes) {
     out = DecodedSound{};
-    MemoryStream stream{bytes, size, 0};
-    ov_callbacks callbacks{readMemory, seekMemory, nullptr, tellMemory};
-    OggVorbis_File file;
-    if (ov_open_callbacks(&stream, &file, nullptr, 0, callbacks) != 0) return false;
-    return decodeOpened(file, out, maxBytes);
+    OggPiece piece;
+    if (!decodePass(bytes, size, maxBytes, &out.pcm, piece)) {
+        out.pcm.clear();
+        return false;
+    }
+    out.channels = piece.channels;
+    out.rate = piece.rate;
+    return true;
 }

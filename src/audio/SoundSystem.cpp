@@ -80,6 +80,7 @@ void SoundSystem::shutdown() {
     initStage_ = 0;
     bufferCount_ = 0;
     handles_.clear();
+    for (auto& music : music_) music.reset();
 }
 
 const SoundHandle* SoundSystem::newHandle(int bufferIndex) {
@@ -139,19 +140,14 @@ const SoundHandle* SoundSystem::loadOgg(const std::string& path) {
         logError("Out of sound buffers.");
         return nullptr;
     }
-    DecodedSound decoded;
-    if (initStage_ < 3 || !decodeOggFile(path, decoded)) {
+    auto music = std::make_unique<StreamedMusic>();
+    music->path = path;
+    if (initStage_ < 3 || !readMusicFile(path, music->bytes) ||
+        !measureOggBytes(music->bytes.data(), music->bytes.size(), music->piece)) {
         logError("Loading music file: " + path + " failed");
         return nullptr;
     }
-    clearAlError();
-    ALenum format = decoded.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    alBufferData(buffers_[bufferCount_], format, decoded.pcm.data(),
-                 static_cast<ALsizei>(decoded.pcm.size()), static_cast<ALsizei>(decoded.rate));
-    if (alFailed()) {
-        logError("error during alBufferData");
-        return nullptr;
-    }
+    music_[bufferCount_] = std::move(music);
     bufferCount_ += 1;
     return newHandle(bufferCount_ - 1);
 }
@@ -173,6 +169,10 @@ Voice* SoundSystem::allocateVoice(const Vector3& position) {
 }
 
 void SoundSystem::releaseSlot(int slot) {
+    if (streamers_[slot] != nullptr) {
+        streamers_[slot]->stop(sources_[slot]);
+        streamers_[slot].reset();
+    }
     delete voices_[slot];
     voices_[slot] = nullptr;
 }
@@ -187,17 +187,25 @@ bool SoundSystem::play(Voice* voice, const SoundHandle* sound, float gain, bool 
     voice->autoRelease = autoRelease;
     ALuint source = sources_[voice->slot];
     clearAlError();
-    alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers_[sound->bufferIndex]));
-    if (alFailed()) {
-        logError("error during alSourcei");
-        releaseSlot(voice->slot);
-        return false;
-    }
-    alSourcei(source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
-    if (alFailed()) {
-        logError("could not set looping.");
-        releaseSlot(voice->slot);
-        return false;
+    if (const StreamedMusic* music = music_[sound->bufferIndex].get()) {
+        streamers_[voice->slot] = std::make_unique<MusicStreamer>(*music, loop);
+        if (!streamers_[voice->slot]->prime(source)) {
+            releaseSlot(voice->slot);
+            return false;
+        }
+    } else {
+        alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers_[sound->bufferIndex]));
+        if (alFailed()) {
+            logError("error during alSourcei");
+            releaseSlot(voice->slot);
+            return false;
+        }
+        alSourcei(source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
+        if (alFailed()) {
+            logError("could not set looping.");
+            releaseSlot(voice->slot);
+            return false;
+        }
     }
     alSourcef(source, AL_GAIN, masterVolume_ * gain);
     if (alFailed()) {
@@ -236,6 +244,12 @@ void SoundSystem::stopVoice(Voice* voice) {
 void SoundSystem::releaseFinished() {
     for (int slot = 0; slot <= highestVoice_; ++slot) {
         Voice* voice = voices_[slot];
+        if (voice != nullptr && streamers_[slot] != nullptr) {
+            // A stream that has ended or broken has stopped its source; a one-shot goes.
+            MusicStreamer::State state = streamers_[slot]->update(sources_[slot]);
+            if (voice->autoRelease && state != MusicStreamer::State::Playing) releaseSlot(slot);
+            continue;
+        }
         if (voice == nullptr || !voice->autoRelease) continue;
         ALint state = 0;
         alGetSourcei(sources_[slot], AL_SOURCE_STATE, &state);

@@ -4,6 +4,12 @@
 // into buffers once (the ResourceManager caches the handles), effects are played on
 // voices handed out per sound, and every effect gain is scaled by the master volume that
 // the player's profile sets. Main thread only; OpenAL mixes on its own thread.
+//
+// The music is the one sound that is not held decoded: it takes its place among the 16
+// loaded sounds like any other, but it keeps only its compressed bytes, and a voice playing
+// it streams them through a short queue of buffers of its own (MusicStreamer), refilled by
+// releaseFinished once per frame. Decoded whole, it would hold 11 MB for the whole run.
+#include "audio/MusicStreamer.h"
 #include "platform/math/Vector3.h"
 
 #include <memory>
@@ -48,22 +54,27 @@ public:
 
     // Loads a WAV file into the next free buffer; null with an error line on failure.
     const SoundHandle* loadWav(const std::string& path);
-    // Decodes a whole Ogg Vorbis file into the next free buffer; null with an error line.
+    // Reads an Ogg Vorbis file and checks it by decoding it once without keeping the
+    // samples; it takes the next free buffer's place and is streamed when played. Null with
+    // an error line when it cannot be read or is no playable piece.
     const SoundHandle* loadOgg(const std::string& path);
 
     // The first free source at the position, or null when all 16 are busy (callers then
     // skip the sound).
     Voice* allocateVoice(const Vector3& position);
-    // Starts the buffer on the voice at masterVolume * gain. On failure (including a null
-    // handle) the voice is released at once and must not be used again; returns false.
+    // Starts the buffer on the voice at masterVolume * gain (music: starts streaming it). On
+    // failure (including a null handle) the voice is released at once and must not be used
+    // again; returns false.
     bool play(Voice* voice, const SoundHandle* sound, float gain, bool loop, bool autoRelease);
     // Moves the voice and sets its gain (scaled by the master volume).
     void updateVoice(Voice* voice, const Vector3& position, float gain);
     // Moves the voice and sets its gain as given, ignoring the master volume (music).
     void setVoiceUnscaled(Voice* voice, const Vector3& position, float gain);
-    // Stops the voice's source and deletes the voice; its slot is free again.
+    // Stops the voice's source and deletes the voice; its slot (and a stream's queue) is
+    // free again.
     void stopVoice(Voice* voice);
-    // Frees every one-shot voice whose source has stopped. Called once per frame.
+    // Frees every one-shot voice whose source has stopped, and keeps every streaming voice
+    // fed. Called once per frame.
     void releaseFinished();
     // Puts the listener at the camera: position and its forward and up directions.
     void updateListener(const Vector3& position, const Vector3& forward, const Vector3& up);
@@ -81,6 +92,11 @@ public:
     }
     // The OpenAL source name behind a voice (for tests and diagnostics).
     unsigned int sourceOf(const Voice* voice) const;
+    // The streamer feeding a voice, or null when it plays a whole buffer (for tests and
+    // diagnostics).
+    const MusicStreamer* streamerOf(const Voice* voice) const {
+        return voice == nullptr ? nullptr : streamers_[voice->slot].get();
+    }
 
 private:
     const SoundHandle* newHandle(int bufferIndex);
@@ -94,4 +110,8 @@ private:
     int bufferCount_ = 0;
     int initStage_ = 0;
     std::vector<std::unique_ptr<SoundHandle>> handles_;
+    // Per buffer index: the music loaded in its place (its OpenAL buffer stays empty).
+    std::unique_ptr<StreamedMusic> music_[kBufferCount];
+    // Per source: the streamer of the music it plays.
+    std::unique_ptr<MusicStreamer> streamers_[kSourceCount];
 };

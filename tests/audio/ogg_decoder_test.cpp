@@ -2,6 +2,7 @@
 // piece longer than a music file can be, and bytes that are no Ogg Vorbis at all. Each
 // gives a plain answer; none may abort the game.
 #include "AudioTestSupport.h"
+#include "ShortMusicLoop.h"
 #include "audio/OggDecoder.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,6 @@
 #include <iterator>
 
 namespace {
-
-std::vector<unsigned char> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The page checksum of the Ogg container: CRC-32, polynomial 0x04C11DB7, not reflected.
 std::uint32_t oggChecksum(const unsigned char* page, std::size_t size) {
@@ -54,7 +45,7 @@ class OggDecoderTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { useNullAudioBackend(); }
     void SetUp() override {
-        music = readBytes(musicPath());
+        music = fileBytes(musicPath());
         ASSERT_GT(music.size(), 1000u) << "the generated music is missing: " << musicPath();
     }
     std::vector<unsigned char> music;
@@ -73,10 +64,14 @@ TEST_F(OggDecoderTest, AClaimOfTrillionsOfSamplesDecodesWhatIsReallyThere) {
     // less than a block (at most 4096 stereo frames).
     EXPECT_GE(decoded.pcm.size(), honest.pcm.size());
     EXPECT_LT(decoded.pcm.size(), honest.pcm.size() + 4096 * 4);
+    // The pass that checks a piece for streaming finds the same length as the whole decode.
+    OggPiece piece;
+    ASSERT_TRUE(measureOggBytes(lying.data(), lying.size(), piece));
+    EXPECT_EQ(piece.pcmBytes, decoded.pcm.size());
 
     // Through the file and the sound system as the game loads it: music, and no error line.
     const std::string path = errors.path() + ".dat";
-    writeBytes(path, lying);
+    writeFileBytes(path, lying);
     SoundSystem sounds;
     ASSERT_TRUE(sounds.init());
     EXPECT_NE(sounds.loadOgg(path), nullptr);
@@ -89,9 +84,17 @@ TEST_F(OggDecoderTest, APieceLongerThanTheCapIsRefusedAndHoldsNoMemory) {
     EXPECT_FALSE(decodeOggBytes(music.data(), music.size(), decoded, 65536));
     EXPECT_TRUE(decoded.pcm.empty());
     EXPECT_EQ(decoded.pcm.data(), nullptr);
+    OggPiece piece;
+    EXPECT_FALSE(measureOggBytes(music.data(), music.size(), piece, 65536));
     // The game's own cap leaves room for the generated piece.
     EXPECT_TRUE(decodeOggFile(musicPath(), decoded));
     EXPECT_LT(decoded.pcm.size(), kMaxMusicBytes);
+    // A file may not be longer than the cap either: it is not read at all.
+    std::vector<unsigned char> bytes;
+    EXPECT_FALSE(readMusicFile(musicPath(), bytes, music.size() - 1));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(readMusicFile(musicPath(), bytes, music.size()));
+    EXPECT_EQ(bytes, music);
 }
 
 TEST_F(OggDecoderTest, BytesThatAreNoOggVorbisGiveFalse) {

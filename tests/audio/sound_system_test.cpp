@@ -49,18 +49,20 @@ TEST_F(SoundSystemTest, GeneratedSoundsAndMusicLoadIntoConsecutiveBuffers) {
     EXPECT_EQ(sounds.bufferCount(), 8);
     EXPECT_TRUE(errors.lines().empty());
 
-    // The music buffer holds the whole decoded piece, not a first chunk of it.
-    int size = 0, channels = 0, frequency = 0;
+    // The music is streamed through a short queue of its own, not held decoded whole.
     Voice* voice = sounds.allocateVoice({});
     ASSERT_TRUE(sounds.play(voice, music, 0.6f, true, false));
-    ALint buffer = 0;
-    alGetSourcei(sounds.sourceOf(voice), AL_BUFFER, &buffer);
-    alGetBufferi(buffer, AL_SIZE, &size);
-    alGetBufferi(buffer, AL_CHANNELS, &channels);
-    alGetBufferi(buffer, AL_FREQUENCY, &frequency);
-    EXPECT_EQ(channels, 2);
-    EXPECT_EQ(frequency, 44100);
-    EXPECT_GE(size, 60 * 44100 * 2 * 2);
+    ASSERT_NE(sounds.streamerOf(voice), nullptr);
+    ALint type = 0, queued = 0;
+    alGetSourcei(sounds.sourceOf(voice), AL_SOURCE_TYPE, &type);
+    alGetSourcei(sounds.sourceOf(voice), AL_BUFFERS_QUEUED, &queued);
+    EXPECT_EQ(type, AL_STREAMING);
+    EXPECT_EQ(queued, MusicStreamer::kQueueBuffers);
+    EXPECT_EQ(sourceState(sounds, voice), AL_PLAYING);
+    // Effects keep their whole buffers.
+    Voice* effect = sounds.allocateVoice({});
+    ASSERT_TRUE(sounds.play(effect, sounds.loadWav(soundPath("kick.wav")), 1.0f, false, true));
+    EXPECT_EQ(sounds.streamerOf(effect), nullptr);
 }
 
 TEST_F(SoundSystemTest, BrokenAndMissingFilesReportALineAndKeepTheirBuffer) {
