@@ -181,8 +181,7 @@ void framePart(benchmark::State& state, Part part) {
         switch (part) {
         case Part::ShadowMap: {
             device.setRenderTarget(r.shadowMap->surface.get(), r.shadowMap->depthSurface.get());
-            const ClearRect rect{0, 200, 1024, 824};
-            device.clear(&rect, 0xFFFFFFFFu, 1.0f);
+            r.shadowMap->clear();
             for (SceneObject* object : r.objects) r.shadowMap->drawCaster(*object);
             device.setRenderTarget(nullptr, nullptr);
             break;

@@ -162,8 +162,7 @@ void Renderer::renderFrame() {
         savedRenderTarget = device->renderTarget();
         savedDepthSurface = device->depthSurface();
         device->setRenderTarget(shadowMap->surface.get(), shadowMap->depthSurface.get());
-        const ClearRect rect{0, 200, 1024, 824};
-        device->clear(&rect, 0xFFFFFFFFu, 1.0f);
+        shadowMap->clear();
         for (SceneObject* object : objects) shadowMap->drawCaster(*object);
         device->setRenderTarget(savedRenderTarget, savedDepthSurface);
         savedRenderTarget = nullptr;

@@ -27,6 +27,13 @@ void InitScreen::update(float dt)
         switchTo(game->profilesScreen);
 }
 
+void InitScreen::onLeave()
+{
+    // The loading picture is never shown again: its 3 MB go back to the renderer.
+    if (game && game->resourceManager)
+        game->resourceManager->unloadTexture("loadingpic.png");
+}
+
 void InitScreen::draw(int pass)
 {
     if (pass == 2 && renderer) {

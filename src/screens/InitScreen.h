@@ -14,4 +14,5 @@ public:
     // The first update after the picture was drawn builds the menus, once.
     void update(float dt) override;
     void draw(int pass) override;
+    void onLeave() override;
 };

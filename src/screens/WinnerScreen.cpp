@@ -9,9 +9,21 @@
 
 WinnerScreen::WinnerScreen(Game* g, Renderer* r) : PBScreen(g, r)
 {
+    addButton("continue", "CONTINUE", 450, 720, 124);
+}
+
+// The picture fills the screen (3 MB of the renderer's memory) and is seen once in a long
+// while, so it is loaded on the way in and let go on the way out.
+void WinnerScreen::onEnter()
+{
     if (game && game->resourceManager)
         picture = game->resourceManager->getTexture("winner.png");
-    addButton("continue", "CONTINUE", 450, 720, 124);
+}
+
+void WinnerScreen::onLeave()
+{
+    if (game && game->resourceManager)
+        game->resourceManager->unloadTexture("winner.png");
 }
 
 void WinnerScreen::onCommand(const std::string& id)

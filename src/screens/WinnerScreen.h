@@ -5,10 +5,12 @@
 
 class WinnerScreen : public PBScreen {
 public:
-    TextureRecord* picture = nullptr;  // "winner.png"
+    TextureRecord* picture = nullptr;  // "winner.png", loaded while the screen is shown
 
     WinnerScreen(Game* game, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
     void draw(int pass) override;
+    void onEnter() override;
+    void onLeave() override;
 };

@@ -52,15 +52,30 @@ void ResourceManager::loadTextureInto(const std::string& name, TextureEntry& ent
 
 TextureRecord* ResourceManager::getTexture(const std::string& name) {
     auto it = textures_.find(name);
-    if (it == textures_.end()) {
+    const bool fresh = it == textures_.end();
+    if (fresh) {
         TextureEntry entry;
         entry.record = std::make_unique<TextureRecord>();
-        loadTextureInto(name, entry);
-        // Said once: the tries after a device reset would only repeat it.
-        if (!entry.texture) logError("Loading texture file: " + baseDirectory_ + "textures/" + name + " failed");
         it = textures_.emplace(name, std::move(entry)).first;
     }
-    return it->second.record.get();
+    TextureEntry& entry = it->second;
+    if (fresh || entry.unloaded) {
+        entry.unloaded = false;
+        loadTextureInto(name, entry);
+        // Said at each asking for the file: the tries after a device reset would only repeat it.
+        if (!entry.texture) logError("Loading texture file: " + baseDirectory_ + "textures/" + name + " failed");
+    }
+    return entry.record.get();
+}
+
+void ResourceManager::unloadTexture(const std::string& name) {
+    auto it = textures_.find(name);
+    if (it == textures_.end()) return;
+    TextureEntry& entry = it->second;
+    entry.record->texture = nullptr;
+    entry.record->width = entry.record->height = 0;
+    entry.texture.reset();
+    entry.unloaded = true;
 }
 
 Effect* ResourceManager::getEffect(const std::string& name) {
@@ -109,7 +124,8 @@ void ResourceManager::effectsLost() {
 }
 
 void ResourceManager::reloadTextures() {
-    for (auto& entry : textures_) loadTextureInto(entry.first, entry.second);
+    for (auto& entry : textures_)
+        if (!entry.second.unloaded) loadTextureInto(entry.first, entry.second);
 }
 
 void ResourceManager::reloadMeshes() {

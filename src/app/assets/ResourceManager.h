@@ -59,6 +59,10 @@ public:
     Mesh* getMesh(const std::string& name);
     const SoundHandle* getSound(const std::string& name);
     const SoundHandle* getMusic(const std::string& name);
+    // Frees a texture that is on screen only now and then (a full-screen picture costs
+    // 3 MB of the renderer's memory). Its record stays, empty, and the next getTexture
+    // loads the file again; a device reset leaves it unloaded.
+    void unloadTexture(const std::string& name);
 
     // Around a device reset, in this order: release*, effectsLost, reset, reload*, effectsReset.
     void releaseTextures();
@@ -74,6 +78,7 @@ private:
     struct TextureEntry {
         std::unique_ptr<TextureRecord> record;
         std::unique_ptr<DeviceTexture> texture;
+        bool unloaded = false;
     };
     void loadTextureInto(const std::string& name, TextureEntry& entry);
 

@@ -31,6 +31,9 @@ public:
 
     // Loads ShadowCaster.fx and builds the surfaces; false after the log line.
     bool initShadowMap();
+    // Clears the map (bound as the render target) before the casters: rows 200 to 824,
+    // where the table lies, or on a software renderer the whole map (see the .cpp).
+    void clear();
     void drawCaster(const SceneObject& object);
     void releaseSurfaces();
     bool createSurfaces();

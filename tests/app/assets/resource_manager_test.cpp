@@ -132,6 +132,35 @@ TEST(ResourceManagerTest, DeviceLossKeepsRecordsAndGivesThemNewTextures) {
                                         "texture res/textures/gone.png", "reload res/models/m.krmt"}));
 }
 
+// A full-screen picture shown now and then is let go in between: the record stays where
+// the screen holds it, a device reset does not bring the picture back, the next asking does.
+TEST(ResourceManagerTest, AnUnloadedTextureStaysAwayUntilAskedForAgain) {
+    Fixture f;
+    f.loader->existing = {"res/textures/winner.png", "res/textures/gui.png"};
+    TextureRecord* winner = f.resources.getTexture("winner.png");
+    TextureRecord* gui = f.resources.getTexture("gui.png");
+    f.resources.unloadTexture("winner.png");
+    f.resources.unloadTexture("never-loaded.png");  // nothing to let go
+    EXPECT_EQ(winner->texture, nullptr);
+    EXPECT_EQ(winner->width, 0);
+    ASSERT_NE(gui->texture, nullptr);
+    f.loader->calls.clear();
+
+    f.loader->generation = 1;
+    f.resources.releaseTextures();
+    f.resources.reloadTextures();
+    EXPECT_EQ(winner->texture, nullptr);
+    EXPECT_EQ(static_cast<FakeTexture*>(gui->texture)->generation, 1);
+    EXPECT_EQ(f.loader->calls, (std::vector<std::string>{"texture res/textures/gui.png"}));
+
+    EXPECT_EQ(f.resources.getTexture("winner.png"), winner);
+    ASSERT_NE(winner->texture, nullptr);
+    EXPECT_EQ(winner->width, 16);
+    EXPECT_EQ(static_cast<FakeTexture*>(winner->texture)->generation, 1);
+    EXPECT_EQ(f.resources.getTexture("winner.png"), winner);  // loaded once more, not twice
+    EXPECT_EQ(f.loader->calls.size(), 2u);
+}
+
 TEST(ResourceManagerTest, AMissingTextureIsNamedOnceInTheErrorFile) {
     const std::string log = ::testing::TempDir() + "resource_manager_errors.txt";
     std::remove(log.c_str());
