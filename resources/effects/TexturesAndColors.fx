@@ -3,7 +3,7 @@
 // or plain colour, and soft received shadows from the light's R32F distance map.
 // LIGHT_SHADING is defined on software renderers, where every instruction per pixel counts:
 // received shadows then take one texel of the map instead of a filtered neighbourhood, and
-// surfaces without a highlight take n.(light - p) from their vertices (see shadeDiffuse).
+// surfaces without a highlight take n.(light - p) from their vertices (see shadeWithoutHighlight).
 //
 // Matrices arrive as the game stores them (row vectors), so GLSL multiplies M * v.
 // Depth leaves the vertex shaders in 0..1 and toClip moves it to GL's -1..1.
@@ -85,25 +85,33 @@ float lightReaching(vec4 clip) {
 #endif
 }
 
+// The ambient share always, the diffuse light as far as the light reaches the point.
+float litShare(float diffuse, float shadow) {
+    return ambienceFactor + (1.0 - ambienceFactor) * diffuse * shadow;
+}
+
 // Per-pixel shading of a base colour: the ambient share always, the diffuse light and the
 // highlight as far as the light reaches the point.
 vec4 shadePixel(vec4 base, vec3 normal, vec3 toLight, vec3 toEye, bool specular, float shadow) {
     vec3 n = normalize(normal);
     vec3 l = normalize(toLight);
-    float lit = ambienceFactor + (1.0 - ambienceFactor) * diffuseAt(n, l) * shadow;
-    vec3 rgb = base.rgb * lit;
+    vec3 rgb = base.rgb * litShare(diffuseAt(n, l), shadow);
     if (specular) rgb += vec3(specularAt(n, l, toEye) * shadow);
     return vec4(rgb, base.a);
 }
 
-// Shading without a highlight on the light path: n.(light - p) comes interpolated from the
-// vertices, exact wherever the normal is constant (the field, its walls, the rim and the
-// cabinet are flat), and the pixel divides it by its distance from the light. One
+// Shading without a highlight. On the light path n.(light - p) comes interpolated from
+// the vertices, exact wherever the normal is constant (the field, its walls, the rim and
+// the cabinet are flat), and the pixel divides it by its distance from the light: one
 // reciprocal square root per pixel instead of two normalisations, and three values fewer
-// to interpolate.
-vec4 shadeDiffuse(vec4 base, float normalTowardsLight, vec3 toLight, float shadow) {
+// to interpolate (the unused normal is dropped when the shaders are linked).
+vec4 shadeWithoutHighlight(vec4 base, vec3 normal, float normalTowardsLight, vec3 toLight, float shadow) {
+#ifdef LIGHT_SHADING
     float diffuse = max(normalTowardsLight, 0.0) * inversesqrt(dot(toLight, toLight));
-    return vec4(base.rgb * (ambienceFactor + (1.0 - ambienceFactor) * diffuse * shadow), base.a);
+    return vec4(base.rgb * litShare(diffuse, shadow), base.a);
+#else
+    return shadePixel(base, normal, toLight, vec3(0.0), false, shadow);
+#endif
 }
 
 @vertex PerVertexLit
@@ -186,11 +194,7 @@ in vec3 toLight;
 in float normalTowardsLight;
 out vec4 colour;
 void main() {
-#ifdef LIGHT_SHADING
-    colour = shadeDiffuse(meshColor, normalTowardsLight, toLight, 1.0);
-#else
-    colour = shadePixel(meshColor, worldNormal, toLight, vec3(0.0), false, 1.0);
-#endif
+    colour = shadeWithoutHighlight(meshColor, worldNormal, normalTowardsLight, toLight, 1.0);
 }
 
 @fragment PixelTexture
@@ -200,11 +204,7 @@ in vec3 toLight;
 in float normalTowardsLight;
 out vec4 colour;
 void main() {
-#ifdef LIGHT_SHADING
-    colour = shadeDiffuse(texture(meshTexture, uv), normalTowardsLight, toLight, 1.0);
-#else
-    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, vec3(0.0), false, 1.0);
-#endif
+    colour = shadeWithoutHighlight(texture(meshTexture, uv), worldNormal, normalTowardsLight, toLight, 1.0);
 }
 
 @fragment PixelShadowedColour
@@ -215,11 +215,7 @@ in vec4 lightClip;
 in float normalTowardsLight;
 out vec4 colour;
 void main() {
-#ifdef LIGHT_SHADING
-    colour = shadeDiffuse(meshColor, normalTowardsLight, toLight, lightReaching(lightClip));
-#else
-    colour = shadePixel(meshColor, worldNormal, toLight, vec3(0.0), false, lightReaching(lightClip));
-#endif
+    colour = shadeWithoutHighlight(meshColor, worldNormal, normalTowardsLight, toLight, lightReaching(lightClip));
 }
 
 @fragment PixelShadowedTexture
@@ -230,11 +226,7 @@ in vec4 lightClip;
 in float normalTowardsLight;
 out vec4 colour;
 void main() {
-#ifdef LIGHT_SHADING
-    colour = shadeDiffuse(texture(meshTexture, uv), normalTowardsLight, toLight, lightReaching(lightClip));
-#else
-    colour = shadePixel(texture(meshTexture, uv), worldNormal, toLight, vec3(0.0), false, lightReaching(lightClip));
-#endif
+    colour = shadeWithoutHighlight(texture(meshTexture, uv), worldNormal, normalTowardsLight, toLight, lightReaching(lightClip));
 }
 
 @fragment PixelSpecColour

@@ -22,8 +22,17 @@ MusicStreamer::MusicStreamer(const StreamedMusic& music, bool loop) : music_(mus
     scratch_.resize(static_cast<std::size_t>(frames) * static_cast<std::size_t>(music.piece.channels) * 2);
 }
 
-MusicStreamer::~MusicStreamer() {
+MusicStreamer::~MusicStreamer() { deleteBuffers(); }
+
+void MusicStreamer::deleteBuffers() {
     if (generated_) alDeleteBuffers(kQueueBuffers, buffers_);
+    generated_ = false;
+}
+
+void MusicStreamer::detach(unsigned int source) {
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, 0);
+    alGetError();
 }
 
 bool MusicStreamer::prime(unsigned int source) {
@@ -136,16 +145,11 @@ MusicStreamer::State MusicStreamer::update(unsigned int source) {
 }
 
 void MusicStreamer::fail(unsigned int source) {
-    alSourceStop(source);
-    alSourcei(source, AL_BUFFER, 0);
-    alGetError();
+    detach(source);
     state_ = State::Failed;
 }
 
 void MusicStreamer::stop(unsigned int source) {
-    alSourceStop(source);
-    alSourcei(source, AL_BUFFER, 0);
-    if (generated_) alDeleteBuffers(kQueueBuffers, buffers_);
-    generated_ = false;
-    alGetError();
+    detach(source);
+    deleteBuffers();
 }

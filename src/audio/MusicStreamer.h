@@ -57,6 +57,9 @@ private:
     // (with the error line) when decoding or the upload failed.
     long fill(unsigned int buffer);
     void fail(unsigned int source);
+    // Stops the source and takes the queue off it.
+    void detach(unsigned int source);
+    void deleteBuffers();
 
     const StreamedMusic& music_;
     bool loop_;
