@@ -18,7 +18,9 @@ for n in $(seq 90 140); do
   if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
 done
 if [ -z "$display" ]; then echo "test.sh: no free X display number" >&2; exit 1; fi
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: by default the server resets whenever its last client leaves, and a test
+# connecting during that reset is refused (a game then never shows its window).
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
   [ -e "/tmp/.X11-unix/X$display" ] && break

@@ -21,6 +21,45 @@ GameWindow::~GameWindow()
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
 }
 
+namespace {
+// Whether a driver the player named in SDL_VIDEODRIVER (a comma-separated list).
+bool requestedByName(const char* driver)
+{
+    const char* list = SDL_getenv("SDL_VIDEODRIVER");
+    if (!list)
+        return false;
+    const std::string names(list);
+    const std::size_t length = std::strlen(driver);
+    for (std::size_t at = 0; at <= names.size();) {
+        std::size_t end = names.find(',', at);
+        if (end == std::string::npos)
+            end = names.size();
+        if (end - at == length && SDL_strncasecmp(names.c_str() + at, driver, length) == 0)
+            return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+// Where no display can be reached SDL 2.26 falls back to drivers that draw nowhere: the
+// game would run unseen, a core busy, with no window to close. Those count only when the
+// player asked for them by name.
+bool showsWindows(const char* driver)
+{
+    if (!driver)
+        return false;
+    static const char* const kDrawNowhere[] = {"offscreen", "dummy", "evdev"};
+    for (const char* name : kDrawNowhere) {
+        if (SDL_strcasecmp(driver, name) == 0 && !requestedByName(driver)) {
+            logError(std::string("Could not start the window system: no display to show the game on (only SDL's ")
+                     + driver + " driver started)");
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
 bool GameWindow::create()
 {
     // Loading leaves no high-water heap behind: freed decoded images and music go straight
@@ -31,6 +70,8 @@ bool GameWindow::create()
         return false;
     }
     ownsSdl_ = true;
+    if (!showsWindows(SDL_GetCurrentVideoDriver()))
+        return false;
 
     // The attributes only count when set before the window exists. The default framebuffer
     // needs no depth, stencil or samples: the game draws into its own 1024x768 buffer.
