@@ -176,12 +176,15 @@ void Game::runFrame()
     renderer->renderFrame();
 }
 
-void Game::quit()
+bool Game::saveBeforeLeaving()
 {
     // A save failing for the first time keeps the game open, so that the player reads why
-    // on the main menu; asked again, it tries once more and leaves whatever happens.
-    if (!profileStore.save() && profileStore.hasSaveFailureToShow())
-        return;
-    if (window)
+    // on the screen; asked again, it tries once more and leaves whatever happens.
+    return profileStore.save() || !profileStore.hasSaveFailureToShow();
+}
+
+void Game::quit()
+{
+    if (saveBeforeLeaving() && window)
         window->requestQuit();
 }

@@ -83,8 +83,11 @@ public:
     Opponent* currentOpponentEntry();
     // "opponent<index>.png", null for -1.
     TextureRecord* opponentPicture(int index);
-    // Saves the profiles and ends the loop (the menus' "quit"); a save failing for the
-    // first time keeps the game open for the player to read why.
+    // Saves the profiles before the game ends; false when that save failed for the first
+    // time, so the game stays open for the player to read why.
+    bool saveBeforeLeaving();
+    // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
+    // keeps the game open.
     void quit();
 };
 

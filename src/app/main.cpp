@@ -19,7 +19,8 @@ public:
         if (gGame)
             gGame->runFrame();
     }
-    void onClose() override
+    bool onClose() override { return !gGame || gGame->saveBeforeLeaving(); }
+    void onTerminate() override
     {
         if (gGame)
             gGame->profileStore.save();

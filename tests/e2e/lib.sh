@@ -85,6 +85,12 @@ e2e_stop_and_wait() {
   e2e_fail "the game did not end within $limit s of the close request"
 }
 
+# e2e_close_box: the window manager's close box on the game's window.
+e2e_close_box() {
+  [ -x "${PITCHBAR_E2E_SEND_CLOSE:-}" ] || e2e_fail "no send-close helper (PITCHBAR_E2E_SEND_CLOSE)"
+  "$PITCHBAR_E2E_SEND_CLOSE" "$window_id" || e2e_fail "the close request could not be sent"
+}
+
 # e2e_brightest <png>: the largest channel value of the picture, 0..255.
 e2e_brightest() {
   convert "$1" -colorspace RGB -format '%[fx:int(255*maxima)]' info:

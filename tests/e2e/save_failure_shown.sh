@@ -3,7 +3,8 @@
 # written (its temporary file's name is taken by a folder), a new profile still leads to
 # the player menu, which shows why the game could not be saved until the player clicks;
 # error.txt has the line. QUIT GAME then leaves at once (the player has been told), no
-# gamestate.dat appears, and the exit code is 0.
+# gamestate.dat appears, and the exit code is 0. A save failing first at the close box keeps
+# the game open to say so in the same way.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
@@ -44,4 +45,20 @@ e2e_button 540 460 200
 e2e_wait_exit 30
 [ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"
 [ ! -e "$work/gamestate.dat" ] || e2e_fail "a gamestate.dat appeared although it could not be written"
-echo "ok: the failed save was shown on the player menu and went away; exit 0"
+# Started again in the same folder, where nothing is saved before the close box: the save
+# of the close fails for the first time, so the game stays open and the main menu tells
+# why; the close box again leaves, exit 0.
+e2e_start
+e2e_wait_window 60
+e2e_wait_drawn "$shots/loading_again.png"
+e2e_wait_leave "$shots/loading_again.png" "$shots/main_menu_before_close.png"
+lines_before=$(grep -c . "$work/error.txt")
+e2e_close_box
+e2e_wait_region "$shots/main_menu_before_close.png" "$shots/main_menu_told_at_close.png" $panel
+kill -0 "$game_pid" 2>/dev/null || e2e_fail "the game ended although the player was not told that it could not save"
+[ "$(grep -c . "$work/error.txt")" -gt "$lines_before" ] || e2e_fail "error.txt has no line for the failed save of the close"
+e2e_close_box
+e2e_wait_exit 30
+[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code after the second close"
+[ ! -e "$work/gamestate.dat" ] || e2e_fail "a gamestate.dat appeared although it could not be written"
+echo "ok: the failed save was shown on the player menu and went away; told at the close box too; exit 0"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game starts, its window covers the 1024x768 screen with the loading picture (even
 # without a window manager to grant full screen), Alt+Enter goes to the 940x700 window and
-# back, and a close request saves the profiles and ends it with exit code 0 and nothing in
+# back, and the close box saves the profiles and ends it with exit code 0 and nothing in
 # error.txt.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -29,7 +29,8 @@ e2e_wait_geometry 100 100 940 700 || e2e_fail "Alt+Enter did not give the 940x70
 xdotool key alt+Return
 e2e_wait_geometry 0 0 1024 768 || e2e_fail "a second Alt+Enter did not cover the screen again: ${WIDTH}x${HEIGHT} at $X,$Y"
 
-e2e_stop_and_wait 30
+e2e_close_box
+e2e_wait_exit 30
 [ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code"
 [ -f "$work/gamestate.dat" ] || e2e_fail "closing did not save gamestate.dat"
 if [ -s "$work/error.txt" ]; then

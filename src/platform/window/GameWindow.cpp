@@ -65,6 +65,9 @@ bool GameWindow::create()
     // Loading leaves no high-water heap behind: freed decoded images and music go straight
     // back to the system until start-up is over.
     returnLargeBlocksAtOnce();
+    // The close box is the window's close event alone; a quit event then means a
+    // termination signal, which leaves even when the player could not be told of a save.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         logError(std::string("Could not start the window system: ") + SDL_GetError());
         return false;
@@ -180,19 +183,17 @@ bool GameWindow::dispatch(const SDL_Event& event, WindowClient& client)
 
     switch (event.type) {
     case SDL_QUIT:
-        // A termination signal or the last window going away: save as the close box does,
-        // unless the close path already ran.
+        // A termination signal: save, unless the close path already did.
         if (!closed_) {
             closed_ = true;
-            client.onClose();
+            client.onTerminate();
         }
         return true;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-            if (!closed_) {
-                closed_ = true;
-                client.onClose();
-            }
+            if (!closed_ && !client.onClose())
+                return false;
+            closed_ = true;
             return true;
         }
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED)

@@ -23,9 +23,13 @@ public:
     virtual ~WindowClient() = default;
     // One frame: runs when the queue is empty and when the window needs repainting.
     virtual void onFrame() = 0;
-    // The window is being closed (close box, window manager or a termination signal):
-    // the last chance to save before the loop ends.
-    virtual void onClose() = 0;
+    // The player closes the window (close box, the window manager's close): the last
+    // chance to save. false keeps the game running, so that the player can read why the
+    // save failed; the next close asks again.
+    virtual bool onClose() = 0;
+    // The game is ended from outside (a termination signal, the session ending): the last
+    // chance to save before the loop ends, whatever happens.
+    virtual void onTerminate() = 0;
 };
 
 // PITCHBAR_UNCAPPED_FRAMES set to anything but "" or "0".
