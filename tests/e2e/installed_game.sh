@@ -9,7 +9,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
 build=$1
-[ -n "${DISPLAY:-}" ] || e2e_fail "no DISPLAY (run through scripts/test.sh)"
+e2e_need_display
 e2e_scratch
 e2e_shots_folder installed_game
 

@@ -3,13 +3,23 @@
 
 e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# e2e_setup <game binary>: scratch folder in $work, resources linked in.
-e2e_setup() {
-  game_binary=$1
+# e2e_need_display: fails unless the test script's screen is there.
+e2e_need_display() {
   [ -n "${DISPLAY:-}" ] || e2e_fail "no DISPLAY (run through scripts/test.sh)"
+}
+
+# e2e_setup_game <game binary>: scratch folder in $work, resources linked in.
+e2e_setup_game() {
+  game_binary=$1
   [ -x "$game_binary" ] || e2e_fail "no game binary at $game_binary"
   e2e_scratch
   ln -s "$PITCHBAR_RESOURCES" "$work/resources"
+}
+
+# e2e_setup <game binary>: the same, on the test script's screen.
+e2e_setup() {
+  e2e_need_display
+  e2e_setup_game "$1"
 }
 
 # e2e_scratch: an empty scratch folder in $work, removed (with any game left running) on exit.
@@ -74,15 +84,8 @@ e2e_wait_geometry() {
 # e2e_stop_and_wait [seconds]: the termination signal SDL turns into a quit, then the exit
 # code in $exit_code.
 e2e_stop_and_wait() {
-  local limit=${1:-10} i
   kill -TERM "$game_pid"
-  for i in $(seq 1 $((limit * 10))); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-      wait "$game_pid"; exit_code=$?; game_pid=""; return 0
-    fi
-    sleep 0.1
-  done
-  e2e_fail "the game did not end within $limit s of the close request"
+  e2e_wait_exit "${1:-10}" " of the close request"
 }
 
 # e2e_close_box: the window manager's close box on the game's window.
@@ -294,16 +297,17 @@ e2e_type() {
   fi
 }
 
-# e2e_wait_exit [seconds]: the game's exit code in $exit_code once it has ended by itself.
+# e2e_wait_exit [seconds] [what it waited after]: the game's exit code in $exit_code once
+# it has ended.
 e2e_wait_exit() {
-  local limit=${1:-30} i
+  local limit=${1:-30} after=${2:-} i
   for i in $(seq 1 $((limit * 10))); do
     if ! kill -0 "$game_pid" 2>/dev/null; then
       wait "$game_pid"; exit_code=$?; game_pid=""; return 0
     fi
     sleep 0.1
   done
-  e2e_fail "the game did not end within $limit s"
+  e2e_fail "the game did not end within $limit s$after"
 }
 
 # e2e_check_errors: nothing in error.txt but what expected_errors.txt allows.

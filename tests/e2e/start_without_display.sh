@@ -6,10 +6,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/lib.sh"
-game_binary=$1
-[ -x "$game_binary" ] || e2e_fail "no game binary at $game_binary"
-e2e_scratch
-ln -s "$PITCHBAR_RESOURCES" "$work/resources"
+e2e_setup_game "$1"
 # Sound starts after the window: the null backend keeps a machine without a sound card from
 # ending the game first.
 export ALSOFT_DRIVERS=null

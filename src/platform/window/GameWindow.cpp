@@ -41,22 +41,15 @@ bool requestedByName(const char* driver)
     return false;
 }
 
-// Where no display can be reached SDL 2.26 falls back to drivers that draw nowhere: the
-// game would run unseen, a core busy, with no window to close. Those count only when the
-// player asked for them by name.
-bool showsWindows(const char* driver)
+// The drivers SDL 2.26 falls back to where no display can be reached: they draw nowhere.
+bool drawsNowhere(const char* driver)
 {
-    if (!driver)
-        return false;
     static const char* const kDrawNowhere[] = {"offscreen", "dummy", "evdev"};
     for (const char* name : kDrawNowhere) {
-        if (SDL_strcasecmp(driver, name) == 0 && !requestedByName(driver)) {
-            logError(std::string("Could not start the window system: no display to show the game on (only SDL's ")
-                     + driver + " driver started)");
-            return false;
-        }
+        if (driver && SDL_strcasecmp(driver, name) == 0)
+            return true;
     }
-    return true;
+    return false;
 }
 } // namespace
 
@@ -73,8 +66,14 @@ bool GameWindow::create()
         return false;
     }
     ownsSdl_ = true;
-    if (!showsWindows(SDL_GetCurrentVideoDriver()))
+    // On a driver that draws nowhere the game would run unseen, a core busy, with no window
+    // to close: only the player's own choice of one is taken.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (drawsNowhere(driver) && !requestedByName(driver)) {
+        logError(std::string("Could not start the window system: no display to show the game on (only SDL's ") +
+                 driver + " driver started)");
         return false;
+    }
 
     // The attributes only count when set before the window exists. The default framebuffer
     // needs no depth, stencil or samples: the game draws into its own 1024x768 buffer.
