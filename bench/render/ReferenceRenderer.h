@@ -6,7 +6,7 @@
 // off-screen target blitted into the window. It draws the same vertex and index buffers,
 // world matrices, camera and light as the game's frame, so both frames cost the same
 // triangles and pixels; only the way of drawing them differs.
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 
 #include <vector>
 

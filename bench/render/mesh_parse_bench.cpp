@@ -1,6 +1,6 @@
 // Reading the largest generated model (the figure) without a device: the grammar alone.
-#include "app/log/ErrorLog.h"
-#include "render/mesh/MeshReader.h"
+#include "core/ErrorLog.h"
+#include "assets/MeshReader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,8 @@
 // Whole frames of a table-sized scene: about 80 lit objects (field, rim, eight rods with
 // their bearings and ends, 22 figures, the ball) at 1024x768, with and without shadows.
 // Needs a display (Xvfb) and the generated models:  DISPLAY=:N build/bench/render/render_scene_bench
-#include "app/assets/ResourceManager.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/window/GameWindow.h"
 #include "render/Camera.h"
@@ -31,7 +32,7 @@ struct Scene {
 
     Scene() {
         if (!window.create() || !renderer.initDevice(&window)) return;
-        resources = std::make_unique<ResourceManager>(PITCHBAR_RESOURCES_DIR, renderer.device, nullptr);
+        resources = std::make_unique<ResourceManager>(PITCHBAR_RESOURCES_DIR, std::make_unique<DeviceAssetLoader>(renderer.device, nullptr));
         renderer.resources = resources.get();
         if (!renderer.initScene(&window)) return;
         setUpShadowMap(renderer);

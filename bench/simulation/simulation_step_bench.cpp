@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "support/RestlessRods.h"
 #include "simulation/Simulation.h"
 #include "simulation/TableSounds.h"

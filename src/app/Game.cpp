@@ -1,13 +1,13 @@
 #include "app/Game.h"
 
 #include "app/FrameStep.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "audio/MatchSoundPlayer.h"
 #include "control/Opponent.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/input/SdlInputDevices.h"
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
 #include "render/fonts/GlyphTables.h"
@@ -25,13 +25,14 @@
 #include "screens/SettingsScreen.h"
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <ctime>
 
 // The graphics layer (renderer and resource manager) is built beside this file; the
 // game cannot run without it.
-#include "app/assets/ResourceManager.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 
 Game* gGame = nullptr;
@@ -86,7 +87,7 @@ bool Game::init(GameWindow* gameWindow)
         return false;
     if (!soundSystem->init())
         return false;
-    resourceManager = new ResourceManager(resourceDirectory, renderer->device, soundSystem);
+    resourceManager = new ResourceManager(resourceDirectory, std::make_unique<DeviceAssetLoader>(renderer->device, soundSystem));
     renderer->resources = resourceManager;
     if (!renderer->initScene(gameWindow))
         return false;

@@ -2,7 +2,7 @@
 // the game loop until the window is closed. The exit code is 0 whatever happened; what
 // went wrong is in error.txt.
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
 #include "platform/system/DataFolders.h"
 #include "platform/system/MemoryMode.h"

@@ -1,6 +1,6 @@
 #include "audio/MusicStreamer.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 #include <AL/al.h>
 

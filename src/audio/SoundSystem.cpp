@@ -1,6 +1,6 @@
 #include "audio/SoundSystem.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "audio/OggDecoder.h"
 
 #include <AL/al.h>

@@ -10,7 +10,7 @@
 // it streams them through a short queue of buffers of its own (MusicStreamer), refilled by
 // releaseFinished once per frame. Decoded whole, it would hold 11 MB for the whole run.
 #include "audio/MusicStreamer.h"
-#include "platform/math/Vector3.h"
+#include "core/math/Vector3.h"
 
 #include <memory>
 #include <string>

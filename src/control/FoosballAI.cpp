@@ -3,7 +3,7 @@
 #include "control/AState.h"
 #include "control/FState.h"
 #include "control/SState.h"
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "simulation/TableGeometry.h"
 
 #include <algorithm>

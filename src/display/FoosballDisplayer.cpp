@@ -1,9 +1,9 @@
 #include "display/FoosballDisplayer.h"
 
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "control/AssistedControl.h"
 #include "control/ControlState.h"
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 #include "render/Renderer.h"
 #include "render/effects/SceneObject.h"
 #include "simulation/Simulation.h"

@@ -4,8 +4,8 @@
 // start hands them to the renderer and a match end takes them back. The displayer also
 // listens to the player's controller and paints the rods the mouse holds gold.
 #include "control/ControlStatesChangedListener.h"
-#include "platform/math/Quaternion.h"
-#include "platform/math/Vector3.h"
+#include "core/math/Quaternion.h"
+#include "core/math/Vector3.h"
 
 class AssistedControl;
 class Renderer;

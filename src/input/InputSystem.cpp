@@ -1,6 +1,6 @@
 #include "input/InputSystem.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "input/InputDevices.h"
 
 InputSystem::~InputSystem() { delete devices; }

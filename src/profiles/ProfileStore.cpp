@@ -1,6 +1,6 @@
 #include "profiles/ProfileStore.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "platform/files/FileReplace.h"
 #include "profiles/GameStateFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The scene camera: an orientation and a position; the view matrix follows from them.
-#include "platform/math/Matrix4.h"
-#include "platform/math/Quaternion.h"
+#include "core/math/Matrix4.h"
+#include "core/math/Quaternion.h"
 
 class Camera {
 public:

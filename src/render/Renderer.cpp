@@ -1,7 +1,8 @@
 #include "render/Renderer.h"
 
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
+#include "render/DeviceResultText.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "platform/gfx/SpriteBatcher.h"

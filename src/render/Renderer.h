@@ -3,7 +3,7 @@
 // the lit 3D scene objects, then the current screen's two 2D layers with the mouse pointer
 // between them. It also offers the 2D primitives that fonts, widgets and screens draw with;
 // every one of them ends in spriteSink (the GL batcher in the game, a recorder in tests).
-#include "app/assets/TextureRecord.h"
+#include "assets/TextureRecord.h"
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"

@@ -1,7 +1,7 @@
 #include "screens/BestAchievementsScreen.h"
 
 #include "app/Game.h"
-#include "app/assets/TextureRecord.h"
+#include "assets/TextureRecord.h"
 #include "control/Opponent.h"
 #include "render/Renderer.h"
 #include "screens/MenuNavigation.h"

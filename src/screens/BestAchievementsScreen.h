@@ -2,7 +2,7 @@
 // The table of the ten best results of all profiles, best first: place, the profile's
 // name, the result and the opponent beaten, with the opponent's portrait.
 #include "render/fonts/FittedText.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 class BestAchievementsScreen : public PBScreen {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 // The game's version and the credits, with a button back to the main menu.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 class CreatorsScreen : public PBScreen {
 public:

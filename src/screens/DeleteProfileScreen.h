@@ -1,7 +1,7 @@
 #pragma once
 // Asks before a profile is deleted. The main menu names the profile before it switches here.
 #include "render/fonts/FittedText.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The four help pages, paged through with two buttons. The screen that opens the help sets
 // returnScreen before switching here; "EXIT FROM HELP" goes back to it.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 class PBButton;
 

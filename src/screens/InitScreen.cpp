@@ -2,7 +2,7 @@
 
 #include "app/Game.h"
 
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontSmall.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The loading screen: the loading picture over the whole screen while the second start-up
 // stage builds the menus, then a fade to the main menu.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 class InitScreen : public PBScreen {
 public:

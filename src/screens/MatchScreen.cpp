@@ -3,8 +3,8 @@
 #include "screens/MatchScreen.h"
 
 #include "app/Game.h"
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
 #include "audio/OpenALTableSounds.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"

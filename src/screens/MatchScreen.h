@@ -11,7 +11,7 @@
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
 #include "simulation/Simulation.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <memory>
 #include <string>

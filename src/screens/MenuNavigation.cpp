@@ -1,9 +1,9 @@
 #include "screens/MenuNavigation.h"
 
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "screens/HelpScreen.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 bool goToScreen(PBScreen* from, PBScreen* target, const std::string& targetName)
 {

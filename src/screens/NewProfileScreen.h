@@ -1,7 +1,7 @@
 #pragma once
 // Creating a profile: a name typed into the editor, refused when empty or taken (the reason
 // shown under the field), otherwise saved, selected and taken to the player menu.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <string>
 

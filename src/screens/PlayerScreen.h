@@ -2,7 +2,7 @@
 // The player menu: the current profile's progress, the list of opponents with their locks,
 // the chosen opponent's picture and description, and the way into a match.
 #include "render/fonts/FittedText.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <cstdint>
 #include <string>

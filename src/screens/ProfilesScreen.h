@@ -1,7 +1,7 @@
 #pragma once
 // The main menu: the list of profiles and the ways on from it (play, create, delete, the
 // best results, the credits, the help, quitting the game).
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "screens/SettingsScreen.h"
 
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "profiles/Profile.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"

@@ -3,7 +3,7 @@
 // Sound changes are heard at once; everything is stored into the profile and saved when
 // the player goes back to the player menu.
 #include "render/fonts/FittedText.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <vector>
 

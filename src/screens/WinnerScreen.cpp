@@ -1,7 +1,7 @@
 #include "screens/WinnerScreen.h"
 
 #include "app/Game.h"
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"

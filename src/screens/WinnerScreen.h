@@ -1,7 +1,7 @@
 #pragma once
 // The congratulation after the last opponent is beaten: the winner's picture over the whole
 // screen and a way back to the player menu.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 class WinnerScreen : public PBScreen {
 public:

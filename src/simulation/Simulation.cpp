@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "simulation/TableSounds.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/math/Vector3.h"
+#include "core/math/Vector3.h"
 #include "simulation/DeadBallListener.h"
 #include "simulation/SimulationListener.h"
 #include "simulation/SimulationState.h"

@@ -6,7 +6,7 @@
 // Positions are in table units relative to the table's centre (x - 58.7, y, z - 33.2), the
 // frame the listener stands in, so a sound is heard where it happens. Volumes are in
 // [0, 1], before the master volume.
-#include "platform/math/Vector3.h"
+#include "core/math/Vector3.h"
 
 class TableSounds {
 public:

@@ -1,7 +1,7 @@
 #include "ui/GUIStyle.h"
 
 // The renderer arrives with the graphics layer; until then the style has nothing to draw on.
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 
 GUIStyle::GUIStyle(Renderer* r) : renderer(r)

@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the sound tests: OpenAL Soft on its silent backend, the generated
 // resources, a private error file and a sound cache standing in for the resource manager.
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "audio/SoundSystem.h"
 
 #include <AL/al.h>

@@ -7,7 +7,7 @@
 #include "audio/MatchSoundPlayer.h"
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <gtest/gtest.h>
 

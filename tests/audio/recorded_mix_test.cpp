@@ -6,7 +6,7 @@
 
 #include "audio/OpenALTableSounds.h"
 #include "display/TableCamera.h"
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 #include "render/Camera.h"
 #include "simulation/Simulation.h"
 

@@ -7,7 +7,7 @@
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
 #include "control/SState.h"
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 
 #include <gtest/gtest.h>
 

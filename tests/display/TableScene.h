@@ -3,7 +3,8 @@
 // renderer, resources, camera, light and shadow map, the simulation with the player's
 // controller, and the displayer. The GL test and the frame-rate benchmark share it; both
 // need a DISPLAY (Xvfb with Mesa's software renderer in CI).
-#include "app/assets/ResourceManager.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
 #include "control/AssistedControl.h"
 #include "control/NonControlledState.h"
 #include "control/UserControlledState.h"
@@ -35,7 +36,7 @@ struct TableScene {
         const char* dir = std::getenv("PITCHBAR_RESOURCES");
         std::string base = std::string(dir ? dir : "resources") + "/";
         if (!window.create() || !renderer.initDevice(&window)) return false;
-        resources = std::make_unique<ResourceManager>(base, &*renderer.device, nullptr);
+        resources = std::make_unique<ResourceManager>(base, std::make_unique<DeviceAssetLoader>(&*renderer.device, nullptr));
         renderer.resources = resources.get();
         if (!renderer.initScene(&window)) return false;
         setTableCamera(camera);

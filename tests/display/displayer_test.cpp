@@ -1,6 +1,6 @@
 // The table display without a device: the objects it lists with the renderer, where it
 // puts rods, figures and the ball for a simulation state, and the gold of held rods.
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "control/AssistedControl.h"
 #include "control/NonControlledState.h"
 #include "control/UserControlledState.h"
@@ -9,7 +9,7 @@
 #include "platform/gfx/Effect.h"
 #include "render/Renderer.h"
 #include "render/effects/SceneObject.h"
-#include "render/mesh/Mesh.h"
+#include "assets/Mesh.h"
 #include "simulation/Simulation.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The .krmt model reader on arbitrary text. A mesh it accepts must be safe to hand to the
 // device: every index lies inside its sub-mesh's vertices.
-#include "app/log/ErrorLog.h"
-#include "render/mesh/MeshReader.h"
+#include "core/ErrorLog.h"
+#include "assets/MeshReader.h"
 
 #include <cstdint>
 #include <cstdlib>

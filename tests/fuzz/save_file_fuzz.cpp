@@ -1,6 +1,6 @@
 // The save file reader on arbitrary bytes. Whatever it keeps must write back out and read
 // again to the same bytes: a store the game accepted is a store it can save.
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 

@@ -4,7 +4,7 @@
 
 #include <SDL.h>
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 #include <gtest/gtest.h>
 

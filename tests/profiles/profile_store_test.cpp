@@ -1,4 +1,4 @@
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "profiles/ProfileStore.h"
 
 #include <gtest/gtest.h>

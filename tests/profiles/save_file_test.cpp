@@ -1,7 +1,7 @@
 #include "SaveFileBytes.h"
 
-#include "app/log/ErrorLog.h"
-#include "platform/math/GameRandom.h"
+#include "core/ErrorLog.h"
+#include "core/GameRandom.h"
 #include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 

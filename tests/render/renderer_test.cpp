@@ -1,5 +1,6 @@
 // The renderer without a device: 2D primitives into a recorder, the scene list, the frame
 // counter, the technique table, the start-up checks and the camera.
+#include "render/DeviceResultText.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "render/Camera.h"
 #include "render/FrameCounter.h"
@@ -149,4 +150,13 @@ TEST(CameraTest, ViewMovesTheWorldOppositeToTheCamera) {
     EXPECT_NEAR(p.x, 0.0f, 1e-4f);
     EXPECT_NEAR(p.y, 0.0f, 1e-4f);
     EXPECT_NEAR(p.z, 100.0f, 1e-4f);  // straight ahead, 100 away
+}
+
+TEST(HresultText, KnownNamesAndSignedDecimalOtherwise)
+{
+    EXPECT_EQ(hresultText(0x88760868u), " (HRESULT=D3DERR_DEVICELOST)");
+    EXPECT_EQ(hresultText(0u), " (HRESULT=D3D_OK)");
+    EXPECT_EQ(hresultText(0x8876086Cu), " (HRESULT=D3DERR_INVALIDCALL)");
+    EXPECT_EQ(hresultText(0x80004005u), " (HRESULT=-2147467259)");
+    EXPECT_EQ(hresultText(7u), " (HRESULT=7)");
 }

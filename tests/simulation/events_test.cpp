@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SimulationFixture.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 namespace {
 struct CountingDeadBallListener : DeadBallListener {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "SimulationFixture.h"
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "support/RestlessRods.h"
 
 namespace {

@@ -4,13 +4,13 @@
 // and the error file and the save file go to a fresh temporary folder that is removed
 // afterwards. Screens are entered and clicked as the running game would do it.
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "support/RecordingSpriteSink.h"
 #include "ui/GUIStyle.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 #include "ui/widgets/PBButton.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,8 @@
 // style and both fonts. Also the read-back helpers those tests share: pixels of a
 // 1024×768 RGBA frame, and keeping a frame as a PNG to look at.
 #include "app/Game.h"
-#include "app/assets/ResourceManager.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
@@ -36,7 +37,7 @@ inline bool startDrawingGame(GameWindow& window, Game& game) {
     gGame = &game;
     Renderer* renderer = game.renderer;
     if (!renderer->initDevice(&window)) return false;
-    game.resourceManager = new ResourceManager(std::string(resources) + "/", renderer->device, nullptr);
+    game.resourceManager = new ResourceManager(std::string(resources) + "/", std::make_unique<DeviceAssetLoader>(renderer->device, nullptr));
     renderer->resources = game.resourceManager;
     if (!renderer->initScene(&window)) return false;
     game.guiStyle = new GUIStyle(renderer);

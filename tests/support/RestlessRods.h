@@ -5,7 +5,7 @@
 // table through the same kind of play.
 #include <cmath>
 
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "simulation/Simulation.h"
 
 inline float restlessRandomIn(float lo, float hi) {

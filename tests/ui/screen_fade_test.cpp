@@ -1,5 +1,5 @@
 #include "render/Renderer.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
-#include "platform/math/GameRandom.h"
+#include "core/GameRandom.h"
 #include "simulation/Simulation.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 //   @technique <name>       then one line per pass:  pass <vertexName> <fragmentName>
 // Lines before the first marker and lines starting with "//" outside shaders are ignored.
 // Shaders carry #line directives, so compiler messages name the file's own lines.
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 
 #include <map>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "platform/gfx/SpriteBatcher.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/ShaderProgram.h"
 

@@ -1,6 +1,6 @@
 #include "platform/window/DesktopCover.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

@@ -1,6 +1,6 @@
 #include "platform/window/GameWindow.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "platform/system/MemoryMode.h"
 #include "platform/time/FramePacer.h"
 #include "platform/window/DesktopCover.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The blocking error box of start-up failures, shown with SDL's simple message box.
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 class SdlErrorBox : public ErrorBoxPresenter {
 public:

@@ -1,6 +1,6 @@
 #include "render/effects/SceneEffect.h"
 
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "platform/gfx/Effect.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "render/Renderer.h"

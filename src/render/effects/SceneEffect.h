@@ -2,7 +2,7 @@
 // Draws scene objects lit by the one point light, choosing per sub-mesh the technique that
 // its material asks for (per-vertex or per-pixel, specular or not, textured or plain,
 // shadowed or not).
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #pragma once
 // A mesh placed in the scene with a material per sub-mesh. The mesh is shared (the
 // resource manager owns it); the materials belong to the object.
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 #include "render/effects/Material.h"
-#include "render/mesh/Mesh.h"
+#include "assets/Mesh.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "render/effects/ShadowMap.h"
 
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
 #include "platform/gfx/DeviceTexture.h"
 #include "platform/gfx/Effect.h"
 #include "platform/gfx/GraphicsDevice.h"

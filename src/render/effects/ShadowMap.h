@@ -1,7 +1,7 @@
 #pragma once
 // The shadow map: the casting sub-meshes rendered from the light into a 1024x1024 R32F
 // texture (1.0 = no occluder), which the shadowed techniques sample.
-#include "platform/math/Matrix4.h"
+#include "core/math/Matrix4.h"
 
 #include <memory>
 

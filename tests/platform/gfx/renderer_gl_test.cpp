@@ -1,7 +1,8 @@
 // The renderer on a real GL context (Mesa under Xvfb): frames read back pixel by pixel,
 // effects compiling or reporting their lines, meshes drawing lit and shadowed, device loss.
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
 #include "platform/gfx/Effect.h"
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/GraphicsDevice.h"
@@ -70,7 +71,7 @@ protected:
         ASSERT_TRUE(window_->create());
         renderer_ = new Renderer();
         ASSERT_TRUE(renderer_->initDevice(window_));
-        resources_ = new ResourceManager(base_, renderer_->device, nullptr);
+        resources_ = new ResourceManager(base_, std::make_unique<DeviceAssetLoader>(renderer_->device, nullptr));
         renderer_->resources = resources_;
         ASSERT_TRUE(renderer_->initScene(window_));
     }

@@ -4,7 +4,7 @@
 // the table sounds are recorded, errors and the save file go to a fresh temporary folder,
 // and plain screens stand in for the menus the match leaves to.
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
 #include "input/InputSystem.h"
@@ -15,7 +15,7 @@
 #include "simulation/RecordingTableSounds.h"
 #include "support/DevicelessGameFixture.h"
 #include "ui/GUIStyle.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include <gtest/gtest.h>
 

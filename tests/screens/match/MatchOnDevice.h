@@ -4,8 +4,9 @@
 // style, fonts, the match screen's loading. The GL test and the frame benchmark share it;
 // both need a DISPLAY (Xvfb with Mesa's software renderer in CI).
 #include "app/Game.h"
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "app/DeviceAssetLoader.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
 #include "audio/SoundSystem.h"
 #include "input/InputSystem.h"
 #include "platform/gfx/GraphicsDevice.h"
@@ -37,7 +38,7 @@ struct MatchOnDevice {
         if (!window.create() || !renderer->initDevice(&window))
             return false;
         SoundSystem* sounds = game.soundSystem->init() ? game.soundSystem : nullptr;
-        game.resourceManager = new ResourceManager(base, renderer->device, sounds);
+        game.resourceManager = new ResourceManager(base, std::make_unique<DeviceAssetLoader>(renderer->device, sounds));
         renderer->resources = game.resourceManager;
         if (!renderer->initScene(&window))
             return false;

@@ -5,7 +5,7 @@
 // fresh temporary folder. Plain framed screens stand in for the match and the settings,
 // best-results and credits screens; the help screen is the real one.
 #include "app/Game.h"
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"

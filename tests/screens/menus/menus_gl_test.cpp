@@ -1,7 +1,7 @@
 // The main menu, the new-profile and delete questions, the player menu and the winner
 // screen drawn by the real renderer from the generated atlas, fonts and pictures. Each frame
 // is kept as a PNG in the test folder for a look; the telling pixels are checked.
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "screens/DeleteProfileScreen.h"
 #include "screens/NewProfileScreen.h"
 #include "screens/PlayerScreen.h"

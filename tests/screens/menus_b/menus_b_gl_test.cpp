@@ -2,7 +2,7 @@
 // generated atlas and fonts under the test display. Each frame is written to a PNG in the
 // test folder for a look, and checked for what a player would see: text on the panels,
 // the frame around them, nothing blank.
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "screens/BestAchievementsScreen.h"
 #include "screens/CreatorsScreen.h"
 #include "screens/HelpScreen.h"

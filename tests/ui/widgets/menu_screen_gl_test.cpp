@@ -1,8 +1,8 @@
 // A framed menu screen with a button, a list, a selector, an editor and a message drawn by
 // the real renderer from the generated atlas and fonts; the frame is written to
 // menu_screen.png in the test folder for a look, and its telling pixels are checked.
-#include "app/log/ErrorLog.h"
-#include "ui/PBScreen.h"
+#include "core/ErrorLog.h"
+#include "screens/PBScreen.h"
 #include "ui/widgets/GuiAtlas.h"
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBEditor.h"

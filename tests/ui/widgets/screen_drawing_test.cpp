@@ -4,7 +4,7 @@
 #include "render/fonts/PBFontSmall.h"
 #include "support/RecordingSpriteSink.h"
 #include "ui/GUIStyle.h"
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 #include "ui/widgets/PBButton.h"
 
 #include <gtest/gtest.h>

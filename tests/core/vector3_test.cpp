@@ -1,4 +1,4 @@
-#include "platform/math/Vector3.h"
+#include "core/math/Vector3.h"
 
 #include <gtest/gtest.h>
 

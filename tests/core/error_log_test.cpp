@@ -1,5 +1,5 @@
-#include "app/log/ErrorLog.h"
-#include "platform/math/GameRandom.h"
+#include "core/ErrorLog.h"
+#include "core/GameRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -77,15 +77,6 @@ TEST_F(ErrorLogTest, ShowErrorWritesTheLineBeforeTheBox)
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.message, "Colud not create Direct3D device.");
     EXPECT_EQ(box.logAtPresent, "error: Colud not create Direct3D device.\n");
-}
-
-TEST(HresultText, KnownNamesAndSignedDecimalOtherwise)
-{
-    EXPECT_EQ(hresultText(0x88760868u), " (HRESULT=D3DERR_DEVICELOST)");
-    EXPECT_EQ(hresultText(0u), " (HRESULT=D3D_OK)");
-    EXPECT_EQ(hresultText(0x8876086Cu), " (HRESULT=D3DERR_INVALIDCALL)");
-    EXPECT_EQ(hresultText(0x80004005u), " (HRESULT=-2147467259)");
-    EXPECT_EQ(hresultText(7u), " (HRESULT=7)");
 }
 
 TEST(GameRandom, FollowsTheClassicGeneratorSequence)

@@ -1,9 +1,9 @@
 // Caching, failure caching, paths and the device-loss steps, with a loader that only counts.
-#include "app/assets/ResourceManager.h"
-#include "app/log/ErrorLog.h"
+#include "assets/ResourceManager.h"
+#include "core/ErrorLog.h"
 #include "platform/gfx/DeviceTexture.h"
 #include "platform/gfx/Effect.h"
-#include "render/mesh/Mesh.h"
+#include "assets/Mesh.h"
 
 #include <gtest/gtest.h>
 

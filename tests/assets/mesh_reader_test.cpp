@@ -1,6 +1,6 @@
 // The .krmt grammar: sub-meshes, layouts, every error message with its 0-based line.
-#include "app/log/ErrorLog.h"
-#include "render/mesh/MeshReader.h"
+#include "core/ErrorLog.h"
+#include "assets/MeshReader.h"
 
 #include <gtest/gtest.h>
 

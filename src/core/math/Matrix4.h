@@ -2,8 +2,8 @@
 // 4x4 float matrices in the row-vector, left-handed convention: a point p becomes p * M,
 // and "A then B" is A * B. m[3][0..2] holds the translation. Perspective matrices map
 // depth to 0..1; the GL layer remaps to its own clip range in one place.
-#include "platform/math/Quaternion.h"
-#include "platform/math/Vector3.h"
+#include "core/math/Quaternion.h"
+#include "core/math/Vector3.h"
 
 #include <cmath>
 

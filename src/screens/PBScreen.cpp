@@ -1,9 +1,9 @@
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include "app/Game.h"
 #include "audio/SoundSystem.h"
 
-#include "app/assets/ResourceManager.h"
+#include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "audio/MatchSoundPlayer.h"

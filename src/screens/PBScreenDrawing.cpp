@@ -1,6 +1,6 @@
 // How every screen of the game draws: the menu frame with its sliding title, the widgets,
 // the fade overlay and the logo, and the message panel of the match.
-#include "ui/PBScreen.h"
+#include "screens/PBScreen.h"
 
 #include "app/Game.h"
 #include "ui/GUIStyle.h"

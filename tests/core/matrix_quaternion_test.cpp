@@ -1,7 +1,7 @@
 // Matrix and quaternion helpers pinned to values worked out by hand for the row-vector,
 // left-handed convention (p * M, A then B = A * B).
-#include "platform/math/Matrix4.h"
-#include "platform/math/Quaternion.h"
+#include "core/math/Matrix4.h"
+#include "core/math/Quaternion.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // line naming it; a grammar error writes "<message> at line <n>" (lines counted from 0,
 // blank lines included), followed by " in <file>" when the text came from a file, to the
 // error file and fails.
-#include "render/mesh/Mesh.h"
+#include "assets/Mesh.h"
 
 #include <istream>
 #include <memory>

@@ -3,21 +3,19 @@
 // name, failures included (a texture gets one more try at each device reset). Textures,
 // meshes and effects are carried through a device loss: their device memory is released
 // before the reset and restored after it, inside the same objects.
-#include "app/assets/TextureRecord.h"
+#include "assets/TextureRecord.h"
 
 #include <map>
 #include <memory>
 #include <string>
 
 class Effect;
-class GraphicsDevice;
 class Mesh;
-class SoundSystem;
 class DeviceTexture;
 struct SoundHandle;
 
-// How files become objects; the game's loader uses the device and the sound system, tests
-// use fakes.
+// How files become objects; the game's loader (app/) uses the device and the sound
+// system, tests use fakes.
 class AssetLoader {
 public:
     virtual ~AssetLoader() = default;
@@ -30,25 +28,9 @@ public:
     virtual const SoundHandle* loadMusic(const std::string& path) = 0;
 };
 
-class DeviceAssetLoader : public AssetLoader {
-public:
-    DeviceAssetLoader(GraphicsDevice* device, SoundSystem* sounds) : device_(device), sounds_(sounds) {}
-    std::unique_ptr<DeviceTexture> loadTexture(const std::string& path) override;
-    std::unique_ptr<Effect> loadEffect(const std::string& path) override;
-    std::unique_ptr<Mesh> loadMesh(const std::string& path) override;
-    bool reloadMesh(const std::string& path, Mesh& mesh) override;
-    const SoundHandle* loadSound(const std::string& path) override;
-    const SoundHandle* loadMusic(const std::string& path) override;
-
-private:
-    GraphicsDevice* device_;
-    SoundSystem* sounds_;
-};
-
 class ResourceManager {
 public:
     // baseDirectory ends with a slash, e.g. "resources/".
-    ResourceManager(const std::string& baseDirectory, GraphicsDevice* device, SoundSystem* sounds);
     ResourceManager(const std::string& baseDirectory, std::unique_ptr<AssetLoader> loader);
     ~ResourceManager();
     ResourceManager(const ResourceManager&) = delete;

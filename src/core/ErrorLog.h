@@ -22,10 +22,6 @@ ErrorBoxPresenter* errorBoxPresenter();
 // logError(message), then the box titled "Error" (the line exists before the box shows).
 void showError(const std::string& message);
 
-// " (HRESULT=<name>)" for the device result codes the game knows by name, otherwise the
-// code as a signed decimal integer. Device messages append it to their text.
-std::string hresultText(std::uint32_t result);
-
 // Where error.txt lies: "error.txt" in the current directory unless a test points it
 // elsewhere.
 void setErrorLogPath(const std::string& path);

@@ -1,6 +1,6 @@
-#include "render/mesh/MeshReader.h"
+#include "assets/MeshReader.h"
 
-#include "app/log/ErrorLog.h"
+#include "core/ErrorLog.h"
 #include "platform/gfx/GraphicsDevice.h"
 
 #include <fstream>
