@@ -1,6 +1,6 @@
 // Whole headless matches between computer opponents: simulated seconds per wall second is
 // the "speedup" counter (game seconds divided by the benchmark's real time).
-#include "HeadlessMatch.h"
+#include "match/HeadlessMatch.h"
 
 #include <benchmark/benchmark.h>
 

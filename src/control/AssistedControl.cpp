@@ -4,7 +4,6 @@
 #include "control/FState.h"
 #include "control/NonControlledState.h"
 #include "control/UserControlledState.h"
-#include "input/InputSystem.h"
 
 #include <algorithm>
 
@@ -40,33 +39,16 @@ void AssistedControl::update(float dt)
 
 void AssistedControl::selectionPass()
 {
-    readKeys();
+    readRodChoice();
     assignStates();
     finishPass();
 }
 
-void AssistedControl::readKeys()
+void AssistedControl::readRodChoice()
 {
-    if (!input) return;
-    bool xDown = input->isDown(Key::X);
-    if (xDown && !previousX) assisted = !assisted;
-    previousX = xDown;
-
-    struct ModeKey {
-        uint8_t key;
-        int32_t mode;
-    };
-    // The first key down in this order wins.
-    static const ModeKey kModeKeys[] = {
-        {Key::Digit1, 0}, {Key::Digit2, 1}, {Key::Digit3, 2}, {Key::Digit4, 3},
-        {Key::Space, kSelectionAuto}, {Key::C, kSelectionAll}, {Key::V, kSelectionBack},
-    };
-    for (const ModeKey& k : kModeKeys) {
-        if (input->isDown(k.key)) {
-            selectionMode = k.mode;
-            return;
-        }
-    }
+    if (command.assistKey && !previousX) assisted = !assisted;
+    previousX = command.assistKey;
+    if (command.rodChoice != kNoRodChoice) selectionMode = command.rodChoice;
 }
 
 int AssistedControl::pickRod() const
@@ -134,7 +116,7 @@ ControlState* AssistedControl::makeState(int rodIndex, int type)
         state->reversedRotation = reversedRotation;
         state->rotationSensitivity = rotationSensitivity;
         state->shiftSensitivity = shiftSensitivity;
-        state->input = input;
+        state->command = &command;
         return state;
     }
     case kFStateType:

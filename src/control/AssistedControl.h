@@ -1,12 +1,11 @@
 #pragma once
-// The player's controller: reads the rod selection keys on every tenth update, puts the
-// chosen rods under the mouse and, in assisted mode, lets the rods behind the selection
-// block upright in the middle and the rods in front of it lift their figures.
+// The player's controller: reads the rod choice of its hands' command on every tenth
+// update, puts the chosen rods under the hands and, in assisted mode, lets the rods behind
+// the selection block upright in the middle and the rods in front of it lift their figures.
+#include "control/RodCommand.h"
 #include "control/UserControl.h"
 
 #include <cstdint>
-
-class InputSystem;
 
 // selectionMode values besides the manual rods 0..3.
 constexpr int32_t kSelectionAuto = -1;
@@ -18,7 +17,8 @@ public:
     bool rotationLimits = false;
     int32_t clickRotationSpeed = 8;
     int32_t reversedRotation = 0;
-    const InputSystem* input = nullptr;
+    // What the hands ask for in the current sub-step; the held rods follow it.
+    RodCommand command;
     float assistRotationSpeed = 5.0f;
     float assistShiftSpeed = 9.0f;
     bool assisted = true;
@@ -35,6 +35,7 @@ public:
     void setMouseSensitivities(int horizontalSetting, int verticalSetting);
 
     void initStates() override;
+    void takeCommand(const RodCommand& next) override { command = next; }
     void update(float dt) override;
 
     // The rod the automatic choice (or the manual mode) selects, 0..3.
@@ -42,7 +43,7 @@ public:
 
 private:
     void selectionPass();
-    void readKeys();
+    void readRodChoice();
     void assignStates();
     void want(int rodIndex, int type);
     ControlState* makeState(int rodIndex, int type);

@@ -8,6 +8,7 @@
 
 class ControlState;
 class ControlStatesChangedListener;
+struct RodCommand;
 
 // A ball position or velocity in a team's own frame: x towards the opponent's goal, z
 // across the table.
@@ -34,6 +35,9 @@ public:
 
     // Creates the four states of a new match, replacing any that exist.
     virtual void initStates() = 0;
+    // The hands' command for the coming update, on every sub-step of a side that hands
+    // drive. A computer opponent plays by itself and has no use for it.
+    virtual void takeCommand(const RodCommand&) {}
     // One control step: every rod's state in rod order.
     virtual void update(float dt);
 

@@ -2,20 +2,19 @@
 
 #include "control/FoosballControl.h"
 #include "control/SmoothRate.h"
-#include "input/InputSystem.h"
+#include "control/RodCommand.h"
+#include "simulation/TableGeometry.h"
 
 #include <cmath>
 
 namespace {
-constexpr int kLeftButton = 0;
-constexpr int kRightButton = 1;
 constexpr float kStrikeAngle = 0.5f;
 constexpr float kWindBackAngle = -0.5f;
 constexpr float kTrapAngle = 1.2f;
 constexpr float kRotationRateLimit = 100.0f;
 constexpr float kShiftRateLimit = 400.0f;
-constexpr float kHalfWidth = 33.2f;
-constexpr float kSideWallZ = 66.4f;
+constexpr float kHalfWidth = kTableWidth / 2.0f;
+constexpr float kSideWallZ = kTableWidth;
 
 float wrapAngle(float angle)
 {
@@ -41,8 +40,8 @@ void UserControlledState::update(float dt)
 void UserControlledState::rotate(float dt)
 {
     float clickSpeed = static_cast<float>(clickRotationSpeed) * 50.0f * 0.125f;
-    bool leftDown = input && input->isButtonDown(kLeftButton);
-    bool rightDown = input && input->isButtonDown(kRightButton);
+    bool leftDown = command && command->shoot;
+    bool rightDown = command && command->tilt;
     switch (clickPhase) {
     case kClickStriking:
         if (FoosballControl::rotateToward(*rod, dt, kStrikeAngle, clickSpeed)) clickPhase = kClickFree;
@@ -66,7 +65,7 @@ void UserControlledState::rotate(float dt)
 
 void UserControlledState::turnByMouse(float dt)
 {
-    float m = input ? input->mouseMoveX : 0.0f;
+    float m = command ? command->turn : 0.0f;
     if (reversedRotation) m = -m;
     float dA = -(rotationSensitivity * m);
     if (rotationLimits) {
@@ -87,7 +86,7 @@ void UserControlledState::turnByMouse(float dt)
 
 void UserControlledState::shiftByMouse(float dt)
 {
-    float dS = -(shiftSensitivity * (input ? input->mouseMoveY : 0.0f));
+    float dS = -(shiftSensitivity * (command ? command->shift : 0.0f));
     float margin = rod->endMargin;
     float over = rod->shift + dS + margin - kHalfWidth;
     if (over > 0.0f) {

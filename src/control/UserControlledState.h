@@ -1,10 +1,10 @@
 #pragma once
-// A rod the player holds: sideways mouse movement turns it, forward and back movement
-// shifts it, the left button plays the click shot (wind back while held, strike on
-// release) and the right button tilts the figures forward to trap the ball.
+// A rod the player holds: sideways hand movement turns it, forward and back movement
+// shifts it, the shot button plays the click shot (wind back while held, strike on
+// release) and the trap button tilts the figures forward to trap the ball.
 #include "control/ControlState.h"
 
-class InputSystem;
+struct RodCommand;
 
 // The click shot's phases.
 enum ClickPhase : int32_t {
@@ -20,7 +20,8 @@ public:
     int32_t reversedRotation = 0;       // non-zero: sideways mouse turns the other way
     float rotationSensitivity = 0.0f;   // rad per mouse count
     float shiftSensitivity = 0.0f;      // table units per mouse count
-    const InputSystem* input = nullptr;
+    // The hands' command of the current sub-step, kept by the controller; null: still hands.
+    const RodCommand* command = nullptr;
     int32_t clickPhase = kClickFree;
 
     UserControlledState(Rod* rod_, FoosballControl* controller_) : ControlState(rod_, controller_) {}

@@ -1,5 +1,5 @@
-// One frame of the match: the keys, the announcements, dead balls, the ticker, the sound
-// listener, the table in 1 ms steps, the spin meter and the 3D display.
+// One frame of the match screen: the keys, a frame of the match with its announcements,
+// the ticker and the sound listener, the spin meter and the 3D display.
 #include "screens/MatchScreen.h"
 
 #include "app/Game.h"
@@ -11,7 +11,6 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/TextLayout.h"
 #include "core/math/Matrix4.h"
-#include "screens/SubSteps.h"
 #include "simulation/TableSounds.h"
 #include "ui/widgets/PBSignedMeter.h"
 
@@ -42,21 +41,18 @@ void MatchScreen::answerQuitPrompt()
     }
 }
 
-void MatchScreen::announceGoal()
+void MatchScreen::onGoal(const GoalReport& goal)
 {
-    if (practice || !simulation.goalPending)
-        return;
-    const bool won = simulation.score[0] >= kWinningScore || simulation.score[1] >= kWinningScore;
-    const std::string name = simulation.goalByTeam0 ? playerName() : opponentName();
-    const std::string verb = won ? " WINS" : " SCORES";
+    const std::string name = goal.byTeam0 ? playerName() : opponentName();
+    const std::string verb = goal.decisive ? " WINS" : " SCORES";
     // The announcement stays on the screen however long the name from the save file is.
     KRFont* big = game ? game->fontBig : nullptr;
     const std::size_t shown =
         big ? TextLayout::fittingLength(*big, name, kAnnouncementWidth - TextLayout::textWidth(*big, verb)) : name.size();
     ticker.queue(name.substr(0, shown) + verb, &goalBanner);
-    if (won) {
+    if (goal.decisive) {
         addTimer("applause", kApplauseDelay);
-        if (simulation.score[0] >= kWinningScore && game) {
+        if (match.winner() == 0 && game) {
             game->profileStore.recordWin(simulation.score[1]);
             // Saved at once: a win is the one thing a player must never lose.
             game->profileStore.save();
@@ -64,8 +60,12 @@ void MatchScreen::announceGoal()
                 finalVictory = true;
         }
     }
-    simulation.goalPending = false;
-    simulation.goalByTeam0 = false;
+}
+
+void MatchScreen::beforeSubSteps(float dt)
+{
+    ticker.update(dt);
+    moveSoundListener();
 }
 
 void MatchScreen::moveSoundListener()
@@ -76,27 +76,6 @@ void MatchScreen::moveSoundListener()
     const Vector3 forward = transformCoord(Vector3(0.0f, 0.0f, 1.0f), turn);
     const Vector3 up = transformCoord(Vector3(0.0f, 1.0f, 0.0f), turn);
     game->soundSystem->updateListener(Vector3(camera.x, camera.y, camera.z), forward, up);
-}
-
-void MatchScreen::runSubSteps(float dt)
-{
-    InputSystem* in = input;
-    const float mouseX = in ? in->mouseMoveX : 0.0f;
-    const float mouseY = in ? in->mouseMoveY : 0.0f;
-    forEachSubStep(dt, mouseX, mouseY, [&](float s, float shareX, float shareY) {
-        if (in) {
-            in->mouseMoveX = shareX;
-            in->mouseMoveY = shareY;
-        }
-        playerControl.update(s);
-        if (opponentControl)
-            opponentControl->update(s);
-        simulation.step(s);
-    });
-    if (in) {
-        in->mouseMoveX = mouseX;
-        in->mouseMoveY = mouseY;
-    }
 }
 
 void MatchScreen::update(float dt)
@@ -120,14 +99,11 @@ void MatchScreen::update(float dt)
         quietenRollingBall();
         return;
     }
-    if (keyPressed(Key::D) && simulation.ballAtRest && (practice || simulation.restRegion == 0))
-        simulation.reportDeadBall(0);
-    announceGoal();
-    if (simulation.ballAtRest && simulation.restRegion == -1)
-        simulation.reportDeadBall(-1);
-    ticker.update(dt);
-    moveSoundListener();
-    runSubSteps(dt);
+    if (keyPressed(Key::D))
+        match.claimDeadBall(0);
+    // The goal of the last frame, the dead-ball rule, the ticker and the listener
+    // (beforeSubSteps), then the table in steps of at most 1 ms.
+    match.frame(dt, this);
     if (tableSounds) tableSounds->endFrame();
     if (spinMeter)
         spinMeter->value = simulation.state == InPlay

@@ -20,7 +20,7 @@
 #include "ui/widgets/PBSignedMeter.h"
 #include "ui/widgets/PBSteelLabel.h"
 
-MatchScreen::MatchScreen(Game* g, Renderer* r) : PBScreen(g, r)
+MatchScreen::MatchScreen(Game* g, Renderer* r) : PBScreen(g, r), simulation(match.simulation)
 {
     showsPointer = false;
     simulation.addDeadBallListener(this);
@@ -81,10 +81,9 @@ std::string MatchScreen::opponentName() const
 
 void MatchScreen::chooseOpponentController()
 {
-    // The previous match's controller stops hearing the table; a practice controller of
-    // that match is released only now, when nothing refers to it any more.
-    if (opponentControl)
-        simulation.removeSimulationListener(opponentControl);
+    // The previous match's controller leaves the table; a practice controller of that
+    // match is released only now, when nothing refers to it any more.
+    match.setSide(1, nullptr, nullptr);
     opponentControl = nullptr;
     practiceControl_.reset();
 
@@ -103,10 +102,8 @@ void MatchScreen::chooseOpponentController()
         practiceControl_ = std::make_unique<ReleaseControl>();
         opponentControl = practiceControl_.get();
     }
-    opponentControl->rods = simulation.teams[1].rods;
-    opponentControl->simulation = &simulation;
-    opponentControl->initStates();
-    simulation.addSimulationListener(opponentControl);
+    // It plays by itself and hears the ball events.
+    match.setSide(1, opponentControl, nullptr);
 }
 
 void MatchScreen::onEnter()
@@ -124,24 +121,19 @@ void MatchScreen::onEnter()
     const Profile& settings = profile ? *profile : defaults;
     if (renderer)
         renderer->shadowsEnabled = settings.shadows ? 1 : 0;
-    simulation.rimEnabled = settings.rim;
 
-    applyProfileToControl(settings, input, playerControl);
-    playerControl.rods = simulation.teams[0].rods;
-    playerControl.simulation = &simulation;
-    playerControl.initStates();
+    applyProfileToControl(settings, playerControl);
+    playerHands.input = input;
+    match.setSide(0, &playerControl, &playerHands);
 
     chooseOpponentController();
     opponentPicture = game ? game->opponentPicture(opponentIndex) : nullptr;
 
     practice = opponentIndex == -1;
-    simulation.practice = practice;
-    simulation.goalPending = false;
-    simulation.goalByTeam0 = false;
-    simulation.score[0] = 0;
-    simulation.score[1] = 0;
-    simulation.kickOffTeam = 0;
-    simulation.kickOff();
+    MatchSetup setup;
+    setup.practice = practice;
+    setup.rim = settings.rim;
+    match.start(setup);
 
     if (display)
         display->startMatch();

@@ -1,16 +1,17 @@
 #pragma once
-// The screen a match or free practice is played on. It owns the table (the simulation),
-// the player's controller and the table sounds, picks the other side's controller at every
-// match start, runs the table in steps of at most 1 ms each frame, applies the match rules
-// around it (goals, the winner, dead balls, pause, quit), draws the head-up display over
+// The screen a match or free practice is played on. It owns the match (the table and its
+// rules), the player's controller with the mouse as its hands, and the table sounds, picks
+// the other side's controller at every match start, plays a frame of the match each frame,
+// announces its goals and winner, handles pause and quit, draws the head-up display over
 // the 3D table and hands over to the next screen when the match is over.
 #include "control/AssistedControl.h"
+#include "control/MouseRodCommands.h"
+#include "match/Match.h"
 #include "render/AtlasImage.h"
 #include "render/Camera.h"
 #include "render/fonts/FittedText.h"
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
-#include "simulation/Simulation.h"
 #include "screens/PBScreen.h"
 
 #include <memory>
@@ -24,17 +25,19 @@ class ReleaseControl;
 class TableSounds;
 struct TextureRecord;
 
-class MatchScreen : public PBScreen, public DeadBallListener {
+class MatchScreen : public PBScreen, public DeadBallListener, public MatchObserver {
 public:
-    // A match is won with this many goals.
-    static constexpr int kWinningScore = 5;
     // The last and strongest opponent; beating him ends the game.
     static constexpr int kLastOpponent = 7;
     static constexpr float kApplauseDelay = 1.0f;
     static constexpr float kEndMatchDelay = 3.0f;
 
-    Simulation simulation;
+    Match match;
+    // The match's table.
+    Simulation& simulation;
     AssistedControl playerControl;
+    // The player's hands: the mouse and the keys that choose rods.
+    MouseRodCommands playerHands;
     // The opponent's FoosballAI (owned by its Opponent record) or the practice controller.
     FoosballControl* opponentControl = nullptr;
     // The table sounds of the running game; the simulation plays through it. A test may
@@ -73,6 +76,9 @@ public:
     void onTimer(const ScreenTimer& timer) override;
 
     void onDeadBall() override;
+    // The match's goals, and its frame just before the table moves.
+    void onGoal(const GoalReport& goal) override;
+    void beforeSubSteps(float dt) override;
 
     // The names the HUD and the announcements use.
     std::string playerName() const;
@@ -82,8 +88,6 @@ private:
     void chooseOpponentController();
     bool keyPressed(unsigned char key) const;
     void answerQuitPrompt();
-    void announceGoal();
-    void runSubSteps(float dt);
     void moveSoundListener();
     // The rolling ball turned down to its resting loudness while the game stands still.
     void quietenRollingBall();

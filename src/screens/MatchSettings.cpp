@@ -14,12 +14,11 @@ std::int32_t selectionModeForProfile(std::int32_t rodSelection)
     }
 }
 
-void applyProfileToControl(const Profile& profile, const InputSystem* input, AssistedControl& control)
+void applyProfileToControl(const Profile& profile, AssistedControl& control)
 {
     control.rotationLimits = profile.rotBoundaries;
     control.clickRotationSpeed = profile.clickRotVel;
     control.reversedRotation = profile.rodRotDir;
-    control.input = input;
     control.assisted = profile.assistedMode;
     control.selectionMode = selectionModeForProfile(profile.rodSelection);
     control.setMouseSensitivities(profile.horizontalMouseSens, profile.verticalMouseSens);

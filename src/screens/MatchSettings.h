@@ -5,7 +5,6 @@
 #include <string>
 
 class AssistedControl;
-class InputSystem;
 struct Profile;
 
 // The controller's selection mode for a profile's stored rod choice: MANUAL starts on the
@@ -13,8 +12,8 @@ struct Profile;
 // cannot hold is taken as AUTO.
 std::int32_t selectionModeForProfile(std::int32_t rodSelection);
 
-// Copies the profile's rod settings into the controller and points it at the input.
-void applyProfileToControl(const Profile& profile, const InputSystem* input, AssistedControl& control);
+// Copies the profile's rod settings into the controller.
+void applyProfileToControl(const Profile& profile, AssistedControl& control);
 
 // What the HUD shows for a selection mode: the rod number 1-4, "AUTO", "ALL" or "BACK".
 std::string rodSelectionLabel(std::int32_t selectionMode);

@@ -35,7 +35,6 @@ constexpr float kGoalLineDepth = 3.8f;    // the centre 2.0 beyond the wall line
 constexpr float kGoalBoxDepth = 23.8f;    // 20 further into the goal
 constexpr float kInGoalTimeout = 0.5f;
 constexpr float kKickOffDelay = 2.7f;
-constexpr int kWinningScore = 5;
 
 float clampf(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
 

@@ -15,6 +15,10 @@
 
 class TableSounds;
 
+// A match is won with this many goals; the table stops in MatchOver after the goal that
+// reaches it.
+constexpr std::int32_t kWinningScore = 5;
+
 // A point of the folded quarter frame the rim is described in: along the table from the
 // end wall, and across from the side wall.
 struct RimPoint {

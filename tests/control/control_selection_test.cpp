@@ -2,6 +2,7 @@
 #include "ControlTestSupport.h"
 
 #include "control/AssistedControl.h"
+#include "control/MouseRodCommands.h"
 #include "control/ControlStatesChangedListener.h"
 #include "control/UserControlledState.h"
 
@@ -19,6 +20,7 @@ class SelectionTest : public ::testing::Test {
 protected:
     Simulation sim;
     InputSystem& input = makeInputSnapshot();
+    MouseRodCommands hands;  // the keys and the mouse reach the controller as commands
     AssistedControl control;
     CountingListener display;
 
@@ -26,7 +28,7 @@ protected:
     {
         control.simulation = &sim;
         control.rods = sim.teams[0].rods;
-        control.input = &input;
+        hands.input = &input;
         control.addListener(&display);
         placeBallForTest(sim, 58.7f, 33.2f);
     }
@@ -38,11 +40,19 @@ protected:
         return t;
     }
 
+    // One 1 ms update with the hands' command of the input as it is.
+    void update()
+    {
+        hands.beginFrame(0.001f);
+        control.takeCommand(hands.next(0.001f));
+        control.update(0.001f);
+    }
+
     // Runs updates up to and including the next selection pass.
     void runToNextPass()
     {
         do {
-            control.update(0.001f);
+            update();
         } while (control.updateCounter != 1);
     }
 };
@@ -55,14 +65,14 @@ TEST_F(SelectionTest, ManualModeAssignsBlockersBehindAndLiftersInFront)
     control.initStates();
     EXPECT_EQ(types(), (Types{0, 0, 1, 0}));
     EXPECT_EQ(display.calls, 1);
-    control.update(0.001f);
+    update();
     EXPECT_EQ(types(), (Types{2, 2, 1, 3}));
     EXPECT_EQ(display.calls, 2);
 
     // Upright in the middle, lifted flat: give them half a second.
     sim.teams[0].rods[0].shift = 5.0f;
     sim.teams[0].rods[1].angle = 0.8f;
-    for (int i = 0; i < 600; ++i) control.update(0.001f);
+    for (int i = 0; i < 600; ++i) update();
     EXPECT_EQ(sim.teams[0].rods[0].shift, 0.0f);
     EXPECT_EQ(sim.teams[0].rods[1].angle, 0.0f);
     EXPECT_EQ(sim.teams[0].rods[3].angle, -kHalfPi);
@@ -74,7 +84,7 @@ TEST_F(SelectionTest, ManualModeAssignsBlockersBehindAndLiftersInFront)
     runToNextPass();
     EXPECT_EQ(types(), (Types{0, 0, 1, 0}));
     EXPECT_EQ(display.calls, 3);
-    for (int i = 0; i < 100; ++i) control.update(0.001f);
+    for (int i = 0; i < 100; ++i) update();
     EXPECT_EQ(sim.teams[0].rods[3].angle, -kHalfPi);
     EXPECT_EQ(sim.teams[0].rods[3].shift, 3.0f);
 }
@@ -162,11 +172,11 @@ TEST_F(SelectionTest, KeysAreReadOnEveryTenthUpdateInTheirOrder)
 {
     control.selectionMode = 2;
     control.initStates();
-    control.update(0.001f);  // the pass at update 0
+    update();  // the pass at update 0
     pressKey(input, Key::Digit4, true);
-    for (int i = 1; i < 10; ++i) control.update(0.001f);
+    for (int i = 1; i < 10; ++i) update();
     EXPECT_EQ(control.selectionMode, 2) << "keys are only looked at on selection passes";
-    control.update(0.001f);
+    update();
     EXPECT_EQ(control.selectionMode, 3);
 
     pressKey(input, Key::Digit1, true);  // 1 and 4 together: 1 wins
@@ -200,7 +210,7 @@ TEST_F(SelectionTest, HoldingXTogglesOnceAndKeepsTheHeldRodsClickPhase)
     pressButton(input, 0, true);
 
     pressKey(input, Key::X, true);
-    for (int i = 0; i < 1000; ++i) control.update(0.001f);
+    for (int i = 0; i < 1000; ++i) update();
     EXPECT_FALSE(control.assisted);
     EXPECT_EQ(types(), (Types{0, 0, 1, 0}));
     EXPECT_EQ(control.states[2], held);

@@ -3,6 +3,7 @@
 #include "ControlTestSupport.h"
 
 #include "control/AssistedControl.h"
+#include "control/MouseRodCommands.h"
 #include "control/UserControlledState.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ protected:
     Simulation sim;
     RecordingTableSounds sounds;
     InputSystem& input = makeInputSnapshot();
+    MouseRodCommands hands;  // the mouse reaches the held rod as commands
     AssistedControl control;
     UserControlledState* held = nullptr;
     Rod* rod = nullptr;
@@ -25,7 +27,7 @@ protected:
         sim.tableSounds = &sounds;
         control.simulation = &sim;
         control.rods = sim.teams[0].rods;
-        control.input = &input;
+        hands.input = &input;
         control.selectionMode = 2;
         control.clickRotationSpeed = 8;  // 50 rad/s
         control.setMouseSensitivities(15, 15);
@@ -36,7 +38,11 @@ protected:
 
     void step(int count = 1)
     {
-        for (int i = 0; i < count; ++i) held->update(0.001f);
+        for (int i = 0; i < count; ++i) {
+            hands.beginFrame(0.001f);
+            control.takeCommand(hands.next(0.001f));
+            held->update(0.001f);
+        }
     }
 };
 

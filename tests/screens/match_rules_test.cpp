@@ -1,36 +1,10 @@
 #include "screens/MessageTicker.h"
-#include "screens/SubSteps.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-TEST(SubSteps, AFrameIsCutIntoMillisecondsWithTheMouseSharedInProportion)
-{
-    std::vector<float> steps, shareX, shareY;
-    forEachSubStep(0.0125f, 10.0f, -5.0f, [&](float s, float mx, float my) {
-        steps.push_back(s);
-        shareX.push_back(mx);
-        shareY.push_back(my);
-    });
-    ASSERT_EQ(13u, steps.size());
-    float totalX = 0;
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_FLOAT_EQ(0.001f, steps[i]);
-        EXPECT_NEAR(0.8f, shareX[i], 1e-4f);   // 0.08 of the movement
-        EXPECT_NEAR(-0.4f, shareY[i], 1e-4f);
-    }
-    EXPECT_NEAR(0.0005f, steps[12], 1e-5f);
-    for (float x : shareX)
-        totalX += x;
-    EXPECT_NEAR(10.0f, totalX, 1e-3f);
-
-    int calls = 0;
-    forEachSubStep(0.0f, 3.0f, 3.0f, [&](float, float, float) { ++calls; });
-    EXPECT_EQ(0, calls);  // the first frame has no time and must not divide by it
-}
 
 // Runs the ticker at a fixed frame time and returns the time at which it went idle.
 float lifetime(MessageTicker& t, float dt, std::vector<float>* alphas = nullptr)

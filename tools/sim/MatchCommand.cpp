@@ -1,6 +1,6 @@
 // pitchbar-sim match: one headless match between two computer opponents, as JSON.
 #include "Command.h"
-#include "HeadlessMatch.h"
+#include "MatchJson.h"
 #include "SimArguments.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // pitchbar-sim tournament: every ordered pair of the eight opponents plays N headless
 // matches; prints the win matrix, points and ranking (or the same as JSON).
 #include "Command.h"
-#include "HeadlessMatch.h"
+#include "MatchJson.h"
 #include "SimArguments.h"
 
 #include "control/Opponent.h"

@@ -34,7 +34,7 @@ TEST_F(MatchStart, TakesTheProfileAndPutsTheChosenOpponentOnTheOtherSide)
     EXPECT_EQ(1, pc.reversedRotation);
     EXPECT_FLOAT_EQ(15 * 0.007f / 7.5f, pc.rotationSensitivity);
     EXPECT_FLOAT_EQ(1 * 0.045f / 7.5f, pc.shiftSensitivity);
-    EXPECT_EQ(game.inputSystem, pc.input);
+    EXPECT_EQ(game.inputSystem, match->playerHands.input);
     EXPECT_EQ(match->simulation.teams[0].rods, pc.rods);
     for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, pc.states[i]);
     EXPECT_FALSE(match->simulation.rimEnabled);
@@ -101,23 +101,21 @@ TEST_F(MatchFrame, ASlowFrameRunsInMillisecondStepsSharingTheMouse)
 {
     start(0);
     StepSpy spy;
-    spy.input = game.inputSystem;
-    match->opponentControl = &spy;
+    match->match.setSide(1, &spy, nullptr);
     const int counterBefore = match->playerControl.updateCounter;
     game.inputSystem->mouseMoveX = 10.0f;
     game.inputSystem->mouseMoveY = -5.0f;
     frame(0.0125f);
 
     ASSERT_EQ(13u, spy.steps.size());
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i)
         EXPECT_FLOAT_EQ(0.001f, spy.steps[i]);
-        EXPECT_NEAR(0.8f, spy.mouseX[i], 1e-4f);  // 0.08 of the frame's movement each
-        EXPECT_NEAR(-0.4f, spy.mouseY[i], 1e-4f);
-    }
     EXPECT_NEAR(0.0005f, spy.steps[12], 1e-5f);
-    EXPECT_NEAR(0.4f, spy.mouseX[12], 1e-3f);
-    // The player's controller ran once per step, and the frame's movement is back whole.
+    // The player's controller ran once per step and was last handed the last step's share
+    // of the frame's movement; the input itself is never written.
     EXPECT_EQ((counterBefore + 13) % 10, match->playerControl.updateCounter);
+    EXPECT_NEAR(0.4f, match->playerControl.command.turn, 1e-3f);
+    EXPECT_NEAR(-0.2f, match->playerControl.command.shift, 1e-3f);
     EXPECT_FLOAT_EQ(10.0f, game.inputSystem->mouseMoveX);
     EXPECT_FLOAT_EQ(-5.0f, game.inputSystem->mouseMoveY);
 
@@ -125,14 +123,14 @@ TEST_F(MatchFrame, ASlowFrameRunsInMillisecondStepsSharingTheMouse)
     spy.steps.clear();
     frame(0.0f);
     EXPECT_TRUE(spy.steps.empty());
-    match->opponentControl = game.opponents[0]->ai;
+    match->match.setSide(1, game.opponents[0]->ai, nullptr);
 }
 
 TEST_F(MatchFrame, WhilePausedNothingAdvancesButTheTableIsStillDrawn)
 {
     start(0);
     StepSpy spy;
-    match->opponentControl = &spy;
+    match->match.setSide(1, &spy, nullptr);
     press(Key::P);
     ASSERT_TRUE(match->paused);
     spy.steps.clear();
@@ -158,7 +156,7 @@ TEST_F(MatchFrame, WhilePausedNothingAdvancesButTheTableIsStillDrawn)
     EXPECT_FALSE(sim.goalPending);
     EXPECT_EQ("ANN SCORES", match->ticker.text());
     EXPECT_NE(1.0f, sim.ballPosition.x);  // restarted at a goalkeeper
-    match->opponentControl = game.opponents[0]->ai;
+    match->match.setSide(1, game.opponents[0]->ai, nullptr);
 }
 
 TEST_F(MatchFrame, OnlyYesOrNoAnswerTheQuitQuestion)

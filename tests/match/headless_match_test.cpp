@@ -1,5 +1,6 @@
-// Whole headless matches between computer opponents: they end, and they replay exactly.
-#include "HeadlessMatch.h"
+// Whole headless matches between computer opponents: they end, they replay exactly, and
+// two pinned matches show any change of the match, the controllers or the table.
+#include "MatchJson.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,37 @@ TEST(HeadlessMatch, OpponentsByNameOrIndex)
     EXPECT_EQ(parseOpponent("8"), -1);
     EXPECT_EQ(parseOpponent(""), -1);
     EXPECT_EQ(parseOpponent("BO"), -1);
+}
+
+TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
+{
+    // Everything but the wall time of two whole matches, one with the rim. A change here is
+    // a change of play: make it on purpose, and say so.
+    struct Case {
+        int home, away;
+        std::uint32_t seed;
+        bool rim;
+        const char* json;
+    };
+    const Case cases[] = {
+        {2, 5, 1, false,
+         "{\"home\": \"DAVID\", \"away\": \"LISA\", \"seed\": 1, \"score\": [0, 5], \"winner\": \"LISA\", "
+         "\"gameSeconds\": 185.367, \"subSteps\": 189074, \"deadBalls\": {\"normal\": 6, \"reported\": 1}, "
+         "\"goalTimes\": [55.583, 76.267, 129.367, 155.917, 185.367], \"wallMs\": "},
+        {7, 0, 42, true,
+         "{\"home\": \"JOHN THE KING\", \"away\": \"BOB\", \"seed\": 42, \"score\": [5, 0], \"winner\": "
+         "\"JOHN THE KING\", \"gameSeconds\": 91.117, \"subSteps\": 92939, \"deadBalls\": {\"normal\": 0, "
+         "\"reported\": 0}, \"goalTimes\": [4.933, 73.617, 79.317, 85.017, 91.117], \"wallMs\": "},
+    };
+    for (const Case& c : cases) {
+        HeadlessMatchSettings settings;
+        settings.home = c.home;
+        settings.away = c.away;
+        settings.seed = c.seed;
+        settings.rim = c.rim;
+        const std::string json = matchResultJson(settings, playHeadlessMatch(settings));
+        EXPECT_EQ(json.substr(0, std::string(c.json).size()), c.json);
+    }
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #pragma once
-// A whole match between two computer opponents without a window: what the match screen
-// does around the table (frames of 1/60 s in sub-steps of at most 1 ms, both controllers
-// then the table, the normal dead-ball rule once per frame, goals to five), as fast as the
-// machine allows.
+// A whole match between two computer opponents without a window, as fast as the machine
+// allows: the game's own match, in frames of 1/60 s, up to the winning score.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 struct HeadlessMatchSettings {
@@ -20,16 +17,10 @@ struct HeadlessMatchResult {
     int winner = -1;           // 0 home, 1 away, -1 draw
     double gameSeconds = 0.0;
     std::int64_t subSteps = 0;
-    int deadBallsNormal = 0;    // at rest where no rod reaches it (the match screen's rule)
+    int deadBallsNormal = 0;    // at rest where no rod reaches it (the match's own rule)
     int deadBallsReported = 0;  // reported by an opponent after 11 s on a ball only it reaches
-    std::vector<double> goalTimes;
+    std::vector<double> goalTimes;  // at the end of the frame each goal was counted in
     double wallMs = 0.0;
 };
 
 HeadlessMatchResult playHeadlessMatch(const HeadlessMatchSettings& settings);
-
-// An opponent given by its name (any letter case) or its index 0..7; -1 if neither.
-int parseOpponent(const std::string& text);
-
-// The result as one JSON object (names, seed, score, winner, times, counts).
-std::string matchResultJson(const HeadlessMatchSettings& settings, const HeadlessMatchResult& result);

@@ -1,0 +1,81 @@
+#pragma once
+// One match on the table, as the game, pitchbar-sim, the tests and the benchmarks all play
+// it: the kick-off, frames run in sub-steps of at most 1 ms in which each side's controller
+// moves its rods (fed the command of its hands, when hands drive it) before the table
+// steps, goals up to the winning score, the winner, and the dead-ball rules.
+#include "simulation/Simulation.h"
+
+#include <cstdint>
+
+class FoosballControl;
+class RodCommandSource;
+
+// A counted goal, told once at the start of the frame after the one it was counted in.
+struct GoalReport {
+    bool byTeam0 = false;
+    // The goal reached the winning score: the match is decided.
+    bool decisive = false;
+};
+
+// Who plays one side of the table.
+struct MatchSide {
+    FoosballControl* control = nullptr;  // moves the side's four rods; not owned
+    RodCommandSource* hands = nullptr;   // its rod commands; null for a side that plays by itself
+};
+
+// How a match starts.
+struct MatchSetup {
+    bool practice = false;  // free practice: no goals are told, no end
+    bool rim = false;       // the sloped rim in the table's corners
+};
+
+// Hears a frame of the match at the points where the match screen adds its own work.
+class MatchObserver {
+public:
+    virtual ~MatchObserver() = default;
+    // A goal of the previous frame; never in free practice.
+    virtual void onGoal(const GoalReport& goal) = 0;
+    // The frame's rules are applied; the table is about to move by dt seconds.
+    virtual void beforeSubSteps(float dt) = 0;
+};
+
+class Match {
+public:
+    Simulation simulation;
+    MatchSide sides[2];
+    bool practice = false;
+    // Seconds of play since the start: the sum of the sub-steps.
+    double playedSeconds = 0.0;
+    std::int64_t subSteps = 0;
+    // Balls put back because they came to rest where no rod reaches them.
+    int restingDeadBalls = 0;
+
+    Match() = default;
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
+
+    // Puts a controller (and its hands, if any) on side 0 or 1, replacing the one there: it
+    // gets the side's rods and builds its rod states. A side without hands plays by itself
+    // and hears the ball events; the one it replaces stops hearing them.
+    void setSide(int side, FoosballControl* control, RodCommandSource* hands);
+    // A new match: no goals, the table's rim as set up, and side 0 kicks off from its
+    // midfield rod.
+    void start(const MatchSetup& setup);
+
+    // One frame of dt seconds: the goal of the previous frame is told, a ball at rest where
+    // no rod reaches it is put back, then the table runs in sub-steps. observer may be null.
+    void frame(float dt, MatchObserver* observer);
+
+    // A side claims the ball is dead (the player's D key): granted when the ball rests where
+    // only that side reaches it, or anywhere in free practice. true when it was put back.
+    bool claimDeadBall(int side);
+
+    // The side that reached the winning score, -1 while nobody has.
+    int winner() const;
+    bool decided() const { return winner() != -1; }
+
+private:
+    bool takeGoal(GoalReport& goal);
+    void applyRestingDeadBallRule();
+    void runSubSteps(float dt);
+};
