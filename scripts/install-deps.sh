@@ -11,7 +11,7 @@ packages=(
   libstb-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick sox
-  desktop-file-utils appstream
+  desktop-file-utils appstream python3
 )
 
 missing=()
