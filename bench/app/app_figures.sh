@@ -40,8 +40,7 @@ for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1;
 export DISPLAY=":$display" ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1 PITCHBAR_UNCAPPED_FRAMES=1
 
 # The menus are driven with the whole-program checks' helpers.
-here="$root/tests/e2e"
-. "$here/lib.sh"
+. "$root/testkit/e2e/lib.sh"
 trap cleanup EXIT
 work="$scratch"
 

@@ -2,7 +2,7 @@
 // Needs a DISPLAY; under Xvfb it measures Mesa's software renderer. Each iteration is one
 // renderFrame (shadow pass, scene, present); the device is drained by reading one frame
 // back at the end of a run, so the last queued frames are counted too.
-#include "display/TableScene.h"
+#include "testkit/display/TableScene.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 //   table-snapshot [output folder] [ball x] [ball z]
 // writes table_shadows.png, table_plain.png, table_rim.png and table_goal.png (the ball
 // dropping into team 1's goal). Needs a DISPLAY and PITCHBAR_RESOURCES (or ./resources).
-#include "display/TableScene.h"
+#include "testkit/display/TableScene.h"
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION

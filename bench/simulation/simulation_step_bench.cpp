@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "core/GameRandom.h"
-#include "support/RestlessRods.h"
 #include "simulation/Simulation.h"
 #include "simulation/TableSounds.h"
+#include "testkit/simulation/RestlessRods.h"
 
 namespace {
 

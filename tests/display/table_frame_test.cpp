@@ -1,7 +1,7 @@
 // The table drawn on the real device: a posed match must show red and blue figures, the
 // gold rod the player holds and the ball where the simulation has them, with shadows on
 // and off. The frames are also written as PNG files beside the test for a look.
-#include "display/TableScene.h"
+#include "testkit/display/TableScene.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 # nothing is written to the folder it was started in.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 build=$1
 e2e_scratch
 

@@ -7,7 +7,7 @@
 # and nothing at all is written to the folder the game was started in.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 build=$1
 e2e_need_display
 e2e_scratch

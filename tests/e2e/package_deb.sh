@@ -4,7 +4,7 @@
 # libraries only (no -dev package) and include every library the game opens.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 build=$1
 e2e_scratch
 

@@ -7,7 +7,7 @@
 #   picture_set.sh <game binary> <picture-set binary>
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup "$1"
 maker=$2
 [ -x "$maker" ] || e2e_fail "no picture-set binary at $maker"

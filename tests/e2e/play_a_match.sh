@@ -9,7 +9,7 @@
 # folder.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup "$1"
 e2e_shots_folder play_a_match
 

@@ -7,7 +7,7 @@
 # the game open to say so in the same way.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup "$1"
 e2e_shots_folder save_failure_shown
 

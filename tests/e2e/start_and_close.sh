@@ -5,7 +5,7 @@
 # error.txt.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup "$1"
 out=${PITCHBAR_E2E_OUT:-$work}
 

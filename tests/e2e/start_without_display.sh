@@ -5,7 +5,7 @@
 # the player names is still taken.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup_game "$1"
 # Sound starts after the window: the null backend keeps a machine without a sound card from
 # ending the game first.

@@ -3,7 +3,7 @@
 # error.txt holds the sound system's line and then the game's, and the exit code is 0.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/lib.sh"
+. "$here/../../testkit/e2e/lib.sh"
 e2e_setup "$1"
 
 export ALSOFT_DRIVERS=no-such-backend

@@ -4,7 +4,7 @@
 
 #include "SimulationFixture.h"
 #include "core/GameRandom.h"
-#include "support/RestlessRods.h"
+#include "testkit/simulation/RestlessRods.h"
 
 namespace {
 bool finite(const Vector3& v) {

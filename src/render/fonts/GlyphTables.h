@@ -8,6 +8,9 @@
 // sit on that same baseline when drawn at the capitals' y.
 #include "render/fonts/Glyph.h"
 
+#include <array>
+#include <cstddef>
+
 namespace FontTables {
 
 inline constexpr const char* SmallTextureName = "pbfontsmall.png";
@@ -41,8 +44,10 @@ constexpr char characterAt(int index) {
     return 0;
 }
 
-// sourceX, sourceY, width, height, yOffset; indexed by BasicFont's glyph index.
-inline constexpr Glyph kSmallFontGlyphs[] = {
+// Every table below: sourceX, sourceY, width, height, yOffset.
+
+// Digits and capitals of the small font, indices 0 to 35.
+inline constexpr Glyph kSmallDigitAndCapitalGlyphs[] = {
     {8, 36, 8, 11, 0},  // 0
     {0, 0, 7, 11, 0},  // 1
     {24, 0, 8, 11, 0},  // 2
@@ -79,6 +84,12 @@ inline constexpr Glyph kSmallFontGlyphs[] = {
     {79, 14, 10, 11, 0},  // X
     {90, 14, 10, 11, 0},  // Y
     {101, 14, 9, 11, 0},  // Z
+};
+
+// The small letters a to z (indices 36 to 61), written once for both fonts: the big font
+// has no small letters of its own and reads these same rectangles of its picture, where
+// they lie under its capitals.
+inline constexpr Glyph kSmallLetterGlyphs[] = {
     {109, 36, 7, 8, 3},  // a
     {111, 14, 8, 11, 0},  // b
     {120, 14, 7, 8, 3},  // c
@@ -105,6 +116,10 @@ inline constexpr Glyph kSmallFontGlyphs[] = {
     {21, 26, 8, 8, 3},  // x
     {17, 36, 8, 11, 3},  // y
     {30, 26, 7, 8, 3},  // z
+};
+
+// The small font's marks (indices 62 to 71), in the order of Marks.
+inline constexpr Glyph kSmallMarkGlyphs[] = {
     {116, 40, 6, 4, 8},  // .
     {38, 26, 4, 8, 3},  // :
     {43, 26, 5, 3, 5},  // -
@@ -117,9 +132,8 @@ inline constexpr Glyph kSmallFontGlyphs[] = {
     {8, 50, 4, 5, 0},  // '
 };
 
-// Digits and capitals in their own large pictures; the small letters point at the same
-// rectangles as in the small font.
-inline constexpr Glyph kBigFontGlyphs[] = {
+// Digits and capitals of the big font in their own large pictures, indices 0 to 35.
+inline constexpr Glyph kBigDigitAndCapitalGlyphs[] = {
     {125, 137, 25, 32, 0},  // 0
     {42, 0, 20, 32, 0},  // 1
     {64, 0, 25, 32, 0},  // 2
@@ -156,36 +170,26 @@ inline constexpr Glyph kBigFontGlyphs[] = {
     {153, 105, 27, 32, 0},  // X
     {182, 105, 27, 32, 0},  // Y
     {211, 105, 24, 32, 0},  // Z
-    {109, 36, 7, 8, 3},  // a
-    {111, 14, 8, 11, 0},  // b
-    {120, 14, 7, 8, 3},  // c
-    {128, 14, 8, 11, 0},  // d
-    {137, 14, 8, 8, 3},  // e
-    {250, 0, 6, 11, 0},  // f
-    {14, 0, 9, 12, 2},  // g
-    {146, 14, 8, 11, 0},  // h
-    {155, 14, 4, 11, 0},  // i
-    {0, 36, 5, 14, 0},  // j
-    {160, 14, 8, 11, 0},  // k
-    {169, 14, 4, 11, 0},  // l
-    {174, 14, 12, 8, 3},  // m
-    {187, 14, 8, 8, 3},  // n
-    {196, 14, 8, 8, 3},  // o
-    {205, 14, 8, 11, 3},  // p
-    {214, 14, 8, 11, 3},  // q
-    {223, 14, 6, 8, 3},  // r
-    {230, 14, 7, 8, 3},  // s
-    {238, 14, 6, 10, 1},  // t
-    {245, 14, 8, 8, 3},  // u
-    {0, 26, 8, 8, 3},  // v
-    {9, 26, 11, 8, 3},  // w
-    {21, 26, 8, 8, 3},  // x
-    {17, 36, 8, 11, 3},  // y
-    {30, 26, 7, 8, 3},  // z
 };
 
-inline constexpr int SmallGlyphCount = sizeof kSmallFontGlyphs / sizeof kSmallFontGlyphs[0];
-inline constexpr int BigGlyphCount = sizeof kBigFontGlyphs / sizeof kBigFontGlyphs[0];
+// The parts above one after the other, as one font's glyph table.
+template <std::size_t... Counts>
+constexpr std::array<Glyph, (Counts + ...)> glyphsInOrder(const Glyph (&... parts)[Counts]) {
+    std::array<Glyph, (Counts + ...)> all{};
+    const Glyph* starts[] = {parts...};
+    const std::size_t counts[] = {Counts...};
+    std::size_t next = 0;
+    for (std::size_t part = 0; part < sizeof...(Counts); ++part)
+        for (std::size_t i = 0; i < counts[part]; ++i) all[next++] = starts[part][i];
+    return all;
+}
+
+// Indexed by BasicFont's glyph index.
+inline constexpr auto kSmallFontGlyphs = glyphsInOrder(kSmallDigitAndCapitalGlyphs, kSmallLetterGlyphs, kSmallMarkGlyphs);
+inline constexpr auto kBigFontGlyphs = glyphsInOrder(kBigDigitAndCapitalGlyphs, kSmallLetterGlyphs);
+
+inline constexpr int SmallGlyphCount = static_cast<int>(kSmallFontGlyphs.size());
+inline constexpr int BigGlyphCount = static_cast<int>(kBigFontGlyphs.size());
 static_assert(SmallGlyphCount == 72, "the small font covers the whole character set");
 static_assert(BigGlyphCount == 62, "the big font has no punctuation");
 

@@ -54,8 +54,8 @@ void expectInkInEveryGlyph(const char* name, const Glyph* glyphs, int count, int
 
 TEST(FontPictures, EveryGlyphRectangleHoldsInk) {
     using namespace FontTables;
-    expectInkInEveryGlyph(SmallTextureName, kSmallFontGlyphs, SmallGlyphCount, SmallTextureWidth, SmallTextureHeight);
-    expectInkInEveryGlyph(BigTextureName, kBigFontGlyphs, 36, BigTextureWidth, BigTextureHeight);
+    expectInkInEveryGlyph(SmallTextureName, kSmallFontGlyphs.data(), SmallGlyphCount, SmallTextureWidth, SmallTextureHeight);
+    expectInkInEveryGlyph(BigTextureName, kBigFontGlyphs.data(), 36, BigTextureWidth, BigTextureHeight);
 }
 
 TEST(FontPictures, CapitalsStandOnTheBottomRowOfTheirRectangle) {

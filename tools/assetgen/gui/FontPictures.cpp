@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -66,9 +67,10 @@ bool generateFonts(const std::string& resourcesDir) {
     const std::string dir = resourcesDir + "/textures/";
     // The big font paints its digits and capitals only: its small-letter entries share the
     // small font's rectangles, which in this picture lie under the capitals.
-    return writeFont(face, kSmallFontGlyphs, SmallGlyphCount, SmallCapitalHeight, SmallTextureWidth,
+    constexpr int bigPainted = static_cast<int>(std::size(kBigDigitAndCapitalGlyphs));
+    return writeFont(face, kSmallFontGlyphs.data(), SmallGlyphCount, SmallCapitalHeight, SmallTextureWidth,
                      SmallTextureHeight, dir + SmallTextureName) &&
-           writeFont(face, kBigFontGlyphs, 36, BigCapitalHeight, BigTextureWidth, BigTextureHeight,
+           writeFont(face, kBigFontGlyphs.data(), bigPainted, BigCapitalHeight, BigTextureWidth, BigTextureHeight,
                      dir + BigTextureName);
 }
 

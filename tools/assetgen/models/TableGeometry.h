@@ -1,19 +1,22 @@
 #pragma once
 // Sizes of the table in the display frame (the field's centre is the origin, y up, x along
-// the table towards team 1's goal, z across). They are the simulation's own numbers: the
-// ball centre is held within x ±58.7 and z ±33.2, so the wall faces stand one ball radius
-// further out, and the models must agree with that or the ball would roll through them.
+// the table towards team 1's goal, z across). The field, the ball and the figures are the
+// simulation's own sizes, read from it: the ball centre is held within x ±58.7 and z ±33.2,
+// so the wall faces stand one ball radius further out, and the models must agree with that
+// or the ball would roll through them. The cabinet around the field is the models' own.
+#include "simulation/TableGeometry.h"
+
 namespace table {
 
-constexpr float kBallRadius = 1.8f;
-constexpr float kHalfLength = 58.7f;             // ball-centre bound along x
-constexpr float kHalfWidth = 33.2f;              // ball-centre bound across
+using ::kBallRadius;
+using ::kFootRadius;
+using ::kRodAxisHeight;
+constexpr float kHalfLength = kTableLength / 2.0f;   // 58.7: ball-centre bound along x
+constexpr float kHalfWidth = kTableWidth / 2.0f;     // 33.2: ball-centre bound across
 constexpr float kWallX = kHalfLength + kBallRadius;  // 60.5: inner face of the end walls
 constexpr float kWallZ = kHalfWidth + kBallRadius;   // 35.0: inner face of the side walls
-constexpr float kGoalHalfWidth = 12.0f;          // goal mouths are 24 wide, centred
-constexpr float kRodAxisHeight = 6.8f;
-constexpr float kFootDistance = 5.0f;            // foot centre below the rod axis
-constexpr float kFootRadius = 1.5f;
+constexpr float kGoalHalfWidth = kGoalWidth / 2.0f;  // goal mouths are centred
+constexpr float kFootDistance = kFootArm;            // foot centre below the rod axis
 
 // The cabinet around the field.
 constexpr float kWallHeight = 10.0f;

@@ -3,13 +3,15 @@
 #include "Generator.h"
 #include "pictures/Canvas.h"
 #include "pictures/TableView.h"
+#include "simulation/TableGeometry.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-constexpr float kHalfWidth = 33.2f, kLength = 117.4f, kWall = 8.0f, kRim = 6.0f;
+// The field is the simulation's; the walls and rims only need to look right.
+constexpr float kHalfWidth = kTableWidth / 2.0f, kLength = kTableLength, kWall = 8.0f, kRim = 6.0f;
 
 Colour wood(float u, float v, float light)
 {
@@ -190,8 +192,8 @@ void rodsAndFigures(Canvas& c, const TableView& v)
 void ball(Canvas& c, const TableView& v)
 {
     const float z = kLength / 2 - 9, x = 3;
-    const Point p = v.project(x, 1.8f, z);
-    const float r = 1.8f * v.scaleAt(1.8f, z);
+    const Point p = v.project(x, kBallRadius, z);
+    const float r = kBallRadius * v.scaleAt(kBallRadius, z);
     const Point sh = v.project(x + 1.2f, 0, z + 1.5f);
     c.ellipse(sh.x, sh.y, r * 1.1f, r * 0.5f, rgb(0, 0, 0, 0.35f));
     c.ellipse(p.x, p.y, r, r, [p, r](float sx, float sy) {

@@ -1,6 +1,7 @@
 #pragma once
 // A perspective view of the table for the menu pictures: table coordinates are x across
-// (-33.2 .. 33.2), y up, z along the table from the near goal (0) to the far one (117.4).
+// (centred, ±kTableWidth / 2), y up, z along the table from the near goal (0) to the far
+// one (kTableLength).
 #include "pictures/Canvas.h"
 
 struct TableView {

@@ -1,5 +1,8 @@
-# Shared steps of the whole-program checks. Each check runs the game in a scratch folder
-# of its own (error.txt and gamestate.dat land there) with the built resources beside it.
+# Shared steps of the whole-program checks (tests/e2e), also used by the application
+# figures (bench/app) to drive the menus. Each check runs the game in a scratch folder of
+# its own (error.txt and gamestate.dat land there) with the built resources beside it.
+# A check sets $here to its own folder before sourcing this file: e2e_check_errors reads
+# the error lines the checks allow from $here/expected_errors.txt.
 
 e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -310,7 +313,7 @@ e2e_wait_exit() {
   e2e_fail "the game did not end within $limit s$after"
 }
 
-# e2e_check_errors: nothing in error.txt but what expected_errors.txt allows.
+# e2e_check_errors: nothing in error.txt but what the check's expected_errors.txt allows.
 e2e_check_errors() {
   if [ -s "$work/error.txt" ]; then
     local unexpected

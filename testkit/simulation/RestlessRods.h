@@ -7,6 +7,7 @@
 
 #include "core/GameRandom.h"
 #include "simulation/Simulation.h"
+#include "simulation/TableGeometry.h"
 
 inline float restlessRandomIn(float lo, float hi) {
     return lo + (hi - lo) * static_cast<float>(gameRandom()) / static_cast<float>(kGameRandomMax);
@@ -25,7 +26,7 @@ inline void moveRodsRestlessly(Simulation& sim, long step, float dt) {
             rod.angle += rod.angularVelocity * dt;
             if (rod.angle > 3.1415927f) rod.angle -= 6.2831853f;
             if (rod.angle < -3.1415927f) rod.angle += 6.2831853f;
-            const float range = 33.2f - rod.endMargin;
+            const float range = kTableWidth / 2.0f - rod.endMargin;
             rod.shift += rod.shiftVelocity * dt;
             if (std::fabs(rod.shift) > range) {
                 rod.shift = std::copysign(range, rod.shift);
