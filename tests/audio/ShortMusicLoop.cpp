@@ -6,13 +6,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-
-// The writer makes the file's folder first; the tests write into folders that exist.
-bool makeDirectories(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 bool writeShortMusicLoop(const std::string& path, int channels, int frames) {
     constexpr double kPi = 3.14159265358979323846;

@@ -9,23 +9,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 std::vector<AssetGenerator>& assetGenerators() {
     static std::vector<AssetGenerator> generators;
     return generators;
-}
-
-bool makeDirectories(const std::string& path) {
-    std::string partial;
-    for (size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '/') {
-            if (!partial.empty()) mkdir(partial.c_str(), 0755);
-        }
-        if (i < path.size()) partial += path[i];
-    }
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 int main(int argc, char** argv) {
