@@ -160,6 +160,20 @@ int GameWindow::height() const
     return h;
 }
 
+bool GameWindow::outerSize(int& outerWidth, int& outerHeight) const
+{
+    if (!window_)
+        return false;
+    SDL_GetWindowSize(window_, &outerWidth, &outerHeight);
+    // The borders count only where the window system reports them.
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0) {
+        outerWidth += left + right;
+        outerHeight += top + bottom;
+    }
+    return true;
+}
+
 void GameWindow::addEventListener(WindowEventListener* listener)
 {
     if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
