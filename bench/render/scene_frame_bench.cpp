@@ -4,6 +4,7 @@
 #include "app/DeviceAssetLoader.h"
 #include "assets/ResourceManager.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/window/GameWindow.h"
 #include "render/Camera.h"
 #include "render/Renderer.h"
@@ -31,6 +32,7 @@ struct Scene {
     bool ready = false;
 
     Scene() {
+        returnLargeBlocksAtOnce();  // as the game does before its window
         if (!window.create() || !renderer.initDevice(&window)) return;
         resources = std::make_unique<ResourceManager>(PITCHBAR_RESOURCES_DIR, std::make_unique<DeviceAssetLoader>(renderer.device, nullptr));
         renderer.resources = resources.get();

@@ -108,8 +108,8 @@ bool Game::init(GameWindow* gameWindow)
         return false;
 
     loadingScreen = new InitScreen(this, renderer);
-    if (renderer->screen)
-        renderer->screen->onLeave();
+    if (KRScreen* current = currentScreen(*renderer))
+        current->onLeave();
     renderer->screen = loadingScreen;
     loadingScreen->onEnter();
     return true;
@@ -172,8 +172,8 @@ void Game::runFrame()
     moveCursor(mouseX, mouseY, inputSystem->mouseMoveX, inputSystem->mouseMoveY);
     renderer->mouseX = mouseX;
     renderer->mouseY = mouseY;
-    if (renderer->screen)
-        renderer->screen->update(dt);
+    if (KRScreen* current = currentScreen(*renderer))
+        current->update(dt);
     renderer->renderFrame();
 }
 

@@ -8,14 +8,13 @@
 #include "platform/gfx/SpriteBatcher.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
+#include "platform/window/WindowMetrics.h"
 #include "render/BatcherSpriteSink.h"
 #include "render/Camera.h"
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
-#include "ui/KRScreen.h"
-
-#include <SDL_video.h>
+#include "render/ScreenLayer.h"
 
 namespace {
 
@@ -74,6 +73,12 @@ std::string checkDeviceCapabilities(const DeviceCapabilities& caps) {
     return "";
 }
 
+float sceneAspectRatio(const WindowMetrics* window) {
+    int w = GameWindow::kWidth, h = GameWindow::kHeight;
+    if (window) window->outerSize(w, h);
+    return static_cast<float>(w) / static_cast<float>(h);
+}
+
 Renderer::Renderer() = default;
 
 Renderer::~Renderer() {
@@ -123,23 +128,11 @@ bool Renderer::initDevice(GameWindow* window) {
     return true;
 }
 
-bool Renderer::initScene(GameWindow* window) {
+bool Renderer::initScene(const WindowMetrics* window) {
     sceneEffect = std::make_unique<SceneEffect>(this);
     const bool loaded = sceneEffect->loadEffect();
-    if (loaded) {
-        int w = GameWindow::kWidth, h = GameWindow::kHeight;
-        if (window && window->sdlWindow()) {
-            // The outer size of the window, frame included.
-            int top = 0, left = 0, bottom = 0, right = 0;
-            SDL_GetWindowSize(window->sdlWindow(), &w, &h);
-            if (SDL_GetWindowBordersSize(window->sdlWindow(), &top, &left, &bottom, &right) == 0) {
-                w += left + right;
-                h += top + bottom;
-            }
-        }
-        sceneEffect->projection =
-            matrixPerspectiveFovLH(0.7853982f, static_cast<float>(w) / static_cast<float>(h), 20.0f, 220.0f);
-    }
+    if (loaded)
+        sceneEffect->projection = matrixPerspectiveFovLH(0.7853982f, sceneAspectRatio(window), 20.0f, 220.0f);
     sprite = std::make_unique<SpriteBatcher>();
     if (device) sprite->create();
     batcherSink_ = std::make_unique<BatcherSpriteSink>(sprite.get());
@@ -186,13 +179,13 @@ void Renderer::renderFrame() {
 
     if (sprite) sprite->begin();
     if (screen) {
-        screen->draw(2);
-        if (screen->showsPointer)
+        screen->draw(ScreenLayer::kUnderPointer);
+        if (screen->pointerShown())
             drawTexture(pointerTexture, static_cast<int>(mouseX) - 8, static_cast<int>(mouseY) - 8);
     }
     if (sprite) sprite->end();
     if (sprite) sprite->begin();
-    if (screen) screen->draw(3);
+    if (screen) screen->draw(ScreenLayer::kOverPointer);
     if (sprite) sprite->end();
 
     if (!device->present()) {

@@ -1,8 +1,9 @@
 #pragma once
 // The renderer: owns the graphics device and draws each frame — the optional shadow pass,
-// the lit 3D scene objects, then the current screen's two 2D layers with the mouse pointer
-// between them. It also offers the 2D primitives that fonts, widgets and screens draw with;
-// every one of them ends in spriteSink (the GL batcher in the game, a recorder in tests).
+// the lit 3D scene objects, then the current screen's two 2D layers (its ScreenLayer) with
+// the mouse pointer between them. It also offers the 2D primitives that fonts, widgets and
+// screens draw with; every one of them ends in spriteSink (the GL batcher in the game, a
+// recorder in tests).
 #include "assets/TextureRecord.h"
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
@@ -17,14 +18,15 @@ class Camera;
 class GameWindow;
 class GraphicsDevice;
 class KRFont;
-class KRScreen;
 class ResourceManager;
 class SceneEffect;
 class SceneObject;
+class ScreenLayer;
 class ShadowMap;
 class SpriteBatcher;
 class RenderSurface;
 class DepthSurface;
+class WindowMetrics;
 struct DeviceCapabilities;
 
 class Renderer {
@@ -41,7 +43,7 @@ public:
     TextureRecord* pointerTexture = nullptr;  // mousepointer.png, hot spot at (8, 8)
     std::unique_ptr<SceneEffect> sceneEffect;
     int shadowsEnabled = 0;
-    KRScreen* screen = nullptr;
+    ScreenLayer* screen = nullptr;            // the current screen, not owned
     std::unique_ptr<SpriteBatcher> sprite;    // the GL batcher behind spriteSink
     SpriteSink* spriteSink = nullptr;
     RenderSurface* savedRenderTarget = nullptr;
@@ -57,7 +59,7 @@ public:
     // Creates the device after checking the hardware; false after showError.
     bool initDevice(GameWindow* window);
     // Scene effect, projection, sprite batcher and pointer; false when the effect failed.
-    bool initScene(GameWindow* window);
+    bool initScene(const WindowMetrics* window);
     void renderFrame();
     void resetDevice();
 
@@ -90,3 +92,6 @@ private:
 // (Steps after the context exists: shader model, formats, the 1024x768 mode.)
 std::string checkDeviceCapabilities(const DeviceCapabilities& caps);
 std::string describeDisplayMode(int width, int height, int refreshRate, int format);
+// Width over height of the scene's projection: the window's outer size, frame included,
+// or the size the window is created with when there is none.
+float sceneAspectRatio(const WindowMetrics* window);

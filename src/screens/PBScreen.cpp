@@ -76,8 +76,8 @@ void PBScreen::finishFadeOut()
     else if (framed && !next->framed)
         stopRollingLoop();
     if (renderer) {
-        if (renderer->screen)
-            renderer->screen->onLeave();
+        if (KRScreen* current = currentScreen(*renderer))
+            current->onLeave();
         renderer->screen = next;
         next->onEnter();
     }

@@ -14,6 +14,11 @@ KRScreen::~KRScreen()
     timers.clear();
 }
 
+KRScreen* currentScreen(const Renderer& renderer)
+{
+    return dynamic_cast<KRScreen*>(renderer.screen);
+}
+
 void KRScreen::addComponent(GUIComponent* component)
 {
     if (!component)

@@ -1,7 +1,8 @@
 #pragma once
 // A screen: its widgets, the routing of the pointer and the left button to them, and the
-// named timers. The renderer holds the current screen, draws it and tells it about device
-// loss; the game updates it once per frame.
+// named timers. The renderer holds the current screen as the ScreenLayer it draws and tells
+// of device loss; the game updates it once per frame.
+#include "render/ScreenLayer.h"
 #include "ui/GUIComponent.h"
 #include "ui/ScreenTimer.h"
 
@@ -11,7 +12,7 @@
 class Renderer;
 class InputSystem;
 
-class KRScreen {
+class KRScreen : public ScreenLayer {
 public:
     Renderer* renderer = nullptr;
     bool showsPointer = true;
@@ -27,7 +28,7 @@ public:
     std::vector<ScreenTimer> timers;
 
     KRScreen(Renderer* renderer, InputSystem* input);
-    virtual ~KRScreen();
+    ~KRScreen() override;
     KRScreen(const KRScreen&) = delete;
     KRScreen& operator=(const KRScreen&) = delete;
 
@@ -35,11 +36,12 @@ public:
     // widget's own update.
     virtual void update(float dt);
     // Pass 2 draws the widgets; pass 3 (over the pointer) draws nothing here.
-    virtual void draw(int pass);
+    void draw(int pass) override;
+    bool pointerShown() const override { return showsPointer; }
     virtual void onEnter() {}
     virtual void onLeave() {}
-    virtual void onDeviceLost() {}
-    virtual void onDeviceReset() {}
+    void onDeviceLost() override {}
+    void onDeviceReset() override {}
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 
@@ -60,3 +62,6 @@ private:
     // been pressed before would click it.
     bool pressLanded_ = false;
 };
+
+// The renderer's current screen, or null when it draws none (or a layer that is not a screen).
+KRScreen* currentScreen(const Renderer& renderer);

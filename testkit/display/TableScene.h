@@ -11,6 +11,7 @@
 #include "display/FoosballDisplayer.h"
 #include "display/TableCamera.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/window/GameWindow.h"
 #include "render/Camera.h"
 #include "render/Renderer.h"
@@ -35,6 +36,7 @@ struct TableScene {
     bool start(bool rim) {
         const char* dir = std::getenv("PITCHBAR_RESOURCES");
         std::string base = std::string(dir ? dir : "resources") + "/";
+        returnLargeBlocksAtOnce();  // as the game does before its window
         if (!window.create() || !renderer.initDevice(&window)) return false;
         resources = std::make_unique<ResourceManager>(base, std::make_unique<DeviceAssetLoader>(&*renderer.device, nullptr));
         renderer.resources = resources.get();

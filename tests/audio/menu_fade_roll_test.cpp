@@ -32,7 +32,7 @@ ALint rollingState(Game& game) {
 // differs from `state`.
 bool holdsFor(Game& game, int updates, ALint state) {
     for (int i = 0; i < updates; ++i) {
-        game.renderer->screen->update(0.125f);
+        currentScreen(*game.renderer)->update(0.125f);
         if (rollingState(game) != state) return false;
     }
     return true;

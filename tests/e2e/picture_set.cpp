@@ -39,7 +39,8 @@ public:
     // Makes the screen the current one, faded in, and lets it run `frames` frames.
     void show(PBScreen* screen, int frames = 2) {
         Renderer* renderer = game_.renderer;
-        if (renderer->screen && renderer->screen != screen) renderer->screen->onLeave();
+        KRScreen* current = currentScreen(*renderer);
+        if (current && current != screen) current->onLeave();
         renderer->screen = screen;
         screen->transition = PBScreen::Shown;
         screen->transitionTime = 0.0f;
@@ -49,7 +50,7 @@ public:
 
     void run(int frames, float dt) {
         for (int i = 0; i < frames; ++i) {
-            game_.renderer->screen->update(dt);
+            currentScreen(*game_.renderer)->update(dt);
             game_.renderer->renderFrame();
         }
     }

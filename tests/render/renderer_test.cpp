@@ -1,7 +1,8 @@
 // The renderer without a device: 2D primitives into a recorder, the scene list, the frame
-// counter, the technique table, the start-up checks and the camera.
+// counter, the technique table, the start-up checks, the scene's aspect and the camera.
 #include "render/DeviceResultText.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/window/WindowMetrics.h"
 #include "render/Camera.h"
 #include "render/FrameCounter.h"
 #include "render/Renderer.h"
@@ -137,6 +138,22 @@ TEST(DeviceChecksTest, MessagesOfTheStartUpChecks) {
     // 1024x768 at any refresh rate passes.
     caps.modes.push_back(DisplayMode{1024, 768, 85, 22});
     EXPECT_EQ(checkDeviceCapabilities(caps), "");
+}
+
+TEST(SceneAspectTest, TheWindowsOuterSizeOrTheCreatedSize) {
+    struct FakeWindow : WindowMetrics {
+        bool open = true;
+        bool outerSize(int& width, int& height) const override {
+            if (!open) return false;
+            width = 1000;
+            height = 400;
+            return true;
+        }
+    } window;
+    EXPECT_FLOAT_EQ(sceneAspectRatio(&window), 2.5f);
+    window.open = false;
+    EXPECT_FLOAT_EQ(sceneAspectRatio(&window), 940.0f / 700.0f);
+    EXPECT_FLOAT_EQ(sceneAspectRatio(nullptr), 940.0f / 700.0f);
 }
 
 TEST(CameraTest, ViewMovesTheWorldOppositeToTheCamera) {

@@ -7,7 +7,7 @@
 // every frame; mapping and unmapping those each time costs the frame about a quarter of its
 // time in the kernel, so from then on freed blocks are kept for reuse.
 
-// Call before loading anything (the window's creation does).
+// Call before loading anything (main does, before it creates the window).
 void returnLargeBlocksAtOnce();
 
 // Call once start-up has finished, before the first frame.

@@ -1,7 +1,6 @@
 #include "platform/window/GameWindow.h"
 
 #include "core/ErrorLog.h"
-#include "platform/system/MemoryMode.h"
 #include "platform/time/FramePacer.h"
 #include "platform/window/DesktopCover.h"
 #include "platform/window/WindowIcon.h"
@@ -55,9 +54,6 @@ bool drawsNowhere(const char* driver)
 
 bool GameWindow::create()
 {
-    // Loading leaves no high-water heap behind: freed decoded images and music go straight
-    // back to the system until start-up is over.
-    returnLargeBlocksAtOnce();
     // The close box is the window's close event alone; a quit event then means a
     // termination signal, which leaves even when the player could not be told of a save.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -162,6 +158,20 @@ int GameWindow::height() const
     if (window_)
         SDL_GL_GetDrawableSize(window_, &w, &h);
     return h;
+}
+
+bool GameWindow::outerSize(int& outerWidth, int& outerHeight) const
+{
+    if (!window_)
+        return false;
+    SDL_GetWindowSize(window_, &outerWidth, &outerHeight);
+    // The borders count only where the window system reports them.
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0) {
+        outerWidth += left + right;
+        outerHeight += top + bottom;
+    }
+    return true;
 }
 
 void GameWindow::addEventListener(WindowEventListener* listener)

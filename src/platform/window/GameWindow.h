@@ -7,6 +7,8 @@
 struct SDL_Window;
 union SDL_Event;
 
+#include "platform/window/WindowMetrics.h"
+
 #include <vector>
 
 // Something in the platform layer that wants to see raw events (the input devices latch
@@ -35,7 +37,7 @@ public:
 // PITCHBAR_UNCAPPED_FRAMES set to anything but "" or "0".
 bool uncappedFramesRequested();
 
-class GameWindow {
+class GameWindow : public WindowMetrics {
 public:
     static constexpr int kWidth = 940;
     static constexpr int kHeight = 700;
@@ -43,7 +45,7 @@ public:
     static constexpr int kTop = 100;
 
     GameWindow() = default;
-    ~GameWindow();
+    ~GameWindow() override;
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
@@ -65,6 +67,8 @@ public:
     // Size of the drawable area in pixels.
     int width() const;
     int height() const;
+    // The window's size with the borders the window system reports (WindowMetrics).
+    bool outerSize(int& outerWidth, int& outerHeight) const override;
 
     void addEventListener(WindowEventListener* listener);
     void removeEventListener(WindowEventListener* listener);

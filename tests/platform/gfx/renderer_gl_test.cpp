@@ -9,10 +9,10 @@
 #include "platform/window/GameWindow.h"
 #include "render/Camera.h"
 #include "render/Renderer.h"
+#include "render/ScreenLayer.h"
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
-#include "ui/KRScreen.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
@@ -32,16 +32,19 @@ namespace {
 
 struct Rgb { int r, g, b; };
 
-class TestScreen : public KRScreen {
+class TestScreen : public ScreenLayer {
 public:
-    explicit TestScreen(Renderer* r) : KRScreen(r, nullptr) {}
+    explicit TestScreen(Renderer* r) : renderer(r) {}
+    Renderer* renderer;
     TextureRecord* layer2 = nullptr;
     TextureRecord* layer3 = nullptr;
+    bool showsPointer = true;
     int lost = 0, reset = 0;
     void draw(int pass) override {
         if (pass == 2 && layer2) renderer->drawTextureRectScaled(layer2, 0, 0, 100, 100, 40, 40, 4, 4, 0xFFFFFFFFu);
         if (pass == 3 && layer3) renderer->drawTextureRectScaled(layer3, 0, 0, 295, 195, 10, 10, 4, 4, 0xFFFFFFFFu);
     }
+    bool pointerShown() const override { return showsPointer; }
     void onDeviceLost() override { ++lost; }
     void onDeviceReset() override { ++reset; }
 };

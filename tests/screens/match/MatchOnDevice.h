@@ -35,6 +35,7 @@ struct MatchOnDevice {
         game.profileStore.filePath = saveFile;
         gGame = &game;
         Renderer* renderer = game.renderer;
+        returnLargeBlocksAtOnce();  // as the game does before its window, until start-up is over
         if (!window.create() || !renderer->initDevice(&window))
             return false;
         SoundSystem* sounds = game.soundSystem->init() ? game.soundSystem : nullptr;
