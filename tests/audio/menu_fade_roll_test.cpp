@@ -20,10 +20,10 @@ namespace {
 // The OpenAL state of the rolling loop's source; AL_STOPPED once the voice is gone, as
 // the source it used is then idle or stopped.
 ALint rollingState(Game& game) {
-    const Voice* voice = game.matchSoundPlayer->loopVoice;
+    const Voice* voice = game.context.matchSoundPlayer->loopVoice;
     if (voice == nullptr) return AL_STOPPED;
     ALint state = 0;
-    alGetSourcei(game.soundSystem->sourceOf(voice), AL_SOURCE_STATE, &state);
+    alGetSourcei(game.context.soundSystem->sourceOf(voice), AL_SOURCE_STATE, &state);
     return state;
 }
 
@@ -65,33 +65,33 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     gGame = &game;
     ASSERT_TRUE(game.init(&window));
     game.createMenus();
-    ASSERT_NE(game.creatorsScreen, nullptr);
-    ASSERT_NE(game.helpScreen, nullptr);
-    ASSERT_NE(game.matchSoundPlayer->roll, nullptr);
-    const int voicesAtRest = game.soundSystem->voicesInUse();  // the music
+    ASSERT_NE(game.context.screens.creatorsScreen, nullptr);
+    ASSERT_NE(game.context.screens.helpScreen, nullptr);
+    ASSERT_NE(game.context.matchSoundPlayer->roll, nullptr);
+    const int voicesAtRest = game.context.soundSystem->voicesInUse();  // the music
 
     // The credits (a framed menu) fade to help (framed): the loop starts at the switch, keeps
     // rolling through the fade-out and the fade-in, and stops when the fade-in is over.
-    PBScreen* credits = static_cast<PBScreen*>(game.creatorsScreen);
-    PBScreen* help = static_cast<PBScreen*>(game.helpScreen);
+    PBScreen* credits = static_cast<PBScreen*>(game.context.screens.creatorsScreen);
+    PBScreen* help = static_cast<PBScreen*>(game.context.screens.helpScreen);
     game.renderer->screen = credits;
     credits->transition = PBScreen::Shown;
     credits->onEnter();
     EXPECT_EQ(rollingState(game), AL_STOPPED);
     credits->switchTo(help);
     EXPECT_EQ(rollingState(game), AL_PLAYING);
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest + 1);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest + 1);
     EXPECT_TRUE(holdsFor(game, 7, AL_PLAYING));
     ASSERT_EQ(game.renderer->screen, help);
     EXPECT_TRUE(holdsFor(game, 6, AL_PLAYING));
     EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
     EXPECT_EQ(help->transition, PBScreen::Shown);
-    EXPECT_EQ(game.matchSoundPlayer->loopVoice, nullptr);
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+    EXPECT_EQ(game.context.matchSoundPlayer->loopVoice, nullptr);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest);
 
     // An unframed screen (the loading picture, the match) fading to a menu is silent until
     // its fade-out ends; the menu's fade-in then rolls and stops at its end.
-    PBScreen plain(&game, game.renderer);
+    PBScreen plain(&game.context, game.renderer);
     game.renderer->screen = &plain;
     plain.switchTo(credits);
     EXPECT_TRUE(holdsFor(game, 6, AL_STOPPED));
@@ -107,7 +107,7 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
     ASSERT_EQ(game.renderer->screen, &plain);
     EXPECT_TRUE(holdsFor(game, 8, AL_STOPPED));
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest);
 
     game.renderer->screen = nullptr;
     gGame = nullptr;

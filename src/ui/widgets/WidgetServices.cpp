@@ -5,14 +5,14 @@
 
 WidgetSoundListener* gWidgetSoundListener = nullptr;
 
-GUIStyle* gameGuiStyle() { return gGame ? gGame->guiStyle : nullptr; }
+GUIStyle* gameGuiStyle() { return gGame ? gGame->context.guiStyle : nullptr; }
 
 void playWidgetHover() {
     if (gWidgetSoundListener) gWidgetSoundListener->onHoverSound();
-    if (gGame && gGame->matchSoundPlayer) gGame->matchSoundPlayer->playHover();
+    if (gGame && gGame->context.matchSoundPlayer) gGame->context.matchSoundPlayer->playHover();
 }
 
 void playWidgetClick() {
     if (gWidgetSoundListener) gWidgetSoundListener->onClickSound();
-    if (gGame && gGame->matchSoundPlayer) gGame->matchSoundPlayer->playClick();
+    if (gGame && gGame->context.matchSoundPlayer) gGame->context.matchSoundPlayer->playClick();
 }
