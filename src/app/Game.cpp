@@ -26,6 +26,7 @@
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "screens/PBScreen.h"
+#include "ui/widgets/WidgetServices.h"
 
 #include <ctime>
 
@@ -52,6 +53,11 @@ Game::Game()
 Game::~Game()
 {
     timeEndPeriod(1);
+    // The widgets must not reach the style and the sound player once they are gone.
+    if (widgetServicesInstalled_) {
+        setWidgetStyle(nullptr);
+        setWidgetSoundPlayer(nullptr);
+    }
     // The renderer first: it holds the current screen and the device the textures live on.
     delete renderer;
     renderer = nullptr;
@@ -99,6 +105,7 @@ bool Game::init(GameWindow* gameWindow)
     profileStore.load(renderer->shadowCapable);
     context.matchSoundPlayer = new MatchSoundPlayer(context.soundSystem, context.resourceManager);
     context.guiStyle = new GUIStyle(renderer);
+    installWidgetServices();
     context.fontSmall = new PBFontSmall(context.resourceManager->getTexture(FontTables::SmallTextureName));
     context.fontBig = new PBFontBig(context.resourceManager->getTexture(FontTables::BigTextureName));
 
@@ -120,6 +127,12 @@ bool Game::init(GameWindow* gameWindow)
     return true;
 }
 
+void Game::installWidgetServices()
+{
+    setWidgetStyle(context.guiStyle);
+    setWidgetSoundPlayer(&widgetSounds_);
+    widgetServicesInstalled_ = true;
+}
 
 void Game::createMenus()
 {

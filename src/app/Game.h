@@ -1,7 +1,9 @@
 #pragma once
 // The one Game of the process: it creates and owns every subsystem, every screen, the
 // fonts, the GUI style and the profiles, and runs the frame step. The screens reach what
-// they share through the one ScreenContext it fills.
+// they share through the one ScreenContext it fills, the widgets through what it installs
+// into WidgetServices; only the entry point uses the process-wide pointer gGame.
+#include "app/MenuWidgetSounds.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SoundSettings.h"
 #include "screens/GameActions.h"
@@ -45,8 +47,9 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // The first start-up stage: devices, resources, profiles, style, fonts, input, the
-    // match screen and the loading screen. false as soon as a step fails.
+    // The first start-up stage: devices, resources, profiles, style, fonts (the widget
+    // services installed once the style exists), input, the match screen and the loading
+    // screen. false as soon as a step fails.
     bool init(GameWindow* window);
     // The second stage, run by the loading screen once its picture is on screen: music,
     // sound volumes and the menu screens.
@@ -60,6 +63,14 @@ public:
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
     // keeps the game open.
     void quit() override;
+    // Hands the context's GUI style and the menu sounds to every widget (WidgetServices);
+    // init does it once the style exists, a test that builds the style itself calls it.
+    // The destructor takes both away again.
+    void installWidgetServices();
+
+private:
+    MenuWidgetSounds widgetSounds_{context};
+    bool widgetServicesInstalled_ = false;
 };
 
 extern Game* gGame;

@@ -1,6 +1,7 @@
-// The ball rolls while a real game's menu screens fade: the whole game is started on the
-// test display with OpenAL Soft's silent backend, its menus are built, and the rolling loop
-// is watched through the OpenAL source behind the menu sound player's voice.
+// The menu sounds of a real game: the whole game is started on the test display with
+// OpenAL Soft's silent backend and its menus are built. The ball rolls while its menu
+// screens fade (watched through the OpenAL source behind the menu sound player's voice),
+// and its widgets sound through it for as long as it exists.
 #include "AudioTestSupport.h"
 
 #include "app/Game.h"
@@ -8,6 +9,10 @@
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
 #include "screens/PBScreen.h"
+#include "screens/ProfilesScreen.h"
+#include "ui/widgets/PBButton.h"
+#include "ui/widgets/PBList.h"
+#include "ui/widgets/WidgetServices.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +67,6 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     GameWindow window;
     ASSERT_TRUE(window.create());
     Game game;
-    gGame = &game;
     ASSERT_TRUE(game.init(&window));
     game.createMenus();
     ASSERT_NE(game.context.screens.creatorsScreen, nullptr);
@@ -110,11 +114,39 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest);
 
     game.renderer->screen = nullptr;
-    gGame = nullptr;
     std::ifstream errors(folder_ / "error.txt");
     std::string firstError;
     std::getline(errors, firstError);
     EXPECT_EQ(firstError, "");
+}
+
+TEST_F(MenuFadeRoll, WidgetsTakeTheGamesStyleAndSoundsOnlyWhileItExists) {
+    GameWindow window;
+    ASSERT_TRUE(window.create());
+    {
+        Game game;
+        EXPECT_EQ(widgetStyle(), nullptr);
+        ASSERT_TRUE(game.init(&window));
+        game.createMenus();
+        ASSERT_NE(game.context.guiStyle, nullptr);
+        EXPECT_EQ(widgetStyle(), game.context.guiStyle);
+        auto* menu = static_cast<ProfilesScreen*>(game.context.screens.profilesScreen);
+        EXPECT_EQ(menu->profilesList->style, game.context.guiStyle);
+
+        // Hovering a button plays the hover sound on a voice of its own.
+        PBButton* button = nullptr;
+        for (GUIComponent* c : menu->components)
+            if (auto* b = dynamic_cast<PBButton*>(c); b && b->id == "new") button = b;
+        ASSERT_NE(button, nullptr);
+        const int voicesBefore = game.context.soundSystem->voicesInUse();
+        button->onMouseMove(1, 1);
+        EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesBefore + 1);
+        game.renderer->screen = nullptr;
+    }
+    // The style and the sound player went with the game: widgets are undrawn and silent.
+    EXPECT_EQ(widgetStyle(), nullptr);
+    playWidgetHover();
+    playWidgetClick();
 }
 
 }  // namespace

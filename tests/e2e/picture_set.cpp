@@ -81,7 +81,6 @@ int main(int argc, char** argv) {
     }
     GameWindow window;
     Game game;
-    gGame = &game;
     if (!window.create() || !game.init(&window)) {
         std::fprintf(stderr, "picture-set: the game did not start (see error.txt)\n");
         return 1;
@@ -159,6 +158,5 @@ int main(int argc, char** argv) {
     pictures.show(game.context.screens.winnerScreen);
     ok &= pictures.keep("winner.png");
     game.renderer->screen = nullptr;
-    gGame = nullptr;
     return ok ? 0 : 1;
 }

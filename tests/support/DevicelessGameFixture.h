@@ -32,16 +32,15 @@ struct DevicelessGameFixture : ::testing::Test {
         folder = made;
         setErrorLogPath((folder / "error.txt").string());
         game.profileStore.filePath = savePath();
-        gGame = &game;
         game.renderer->spriteSink = &sink;
         game.context.guiStyle = new GUIStyle(game.renderer);
         game.context.guiStyle->texture = &atlas;
+        game.installWidgetServices();
         game.context.fontSmall = new PBFontSmall(&smallGlyphs);
         game.context.fontBig = new PBFontBig(&bigGlyphs);
     }
     void TearDown() override {
         game.renderer->screen = nullptr;
-        gGame = nullptr;
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }

@@ -1,18 +1,24 @@
 #include "ui/widgets/WidgetServices.h"
 
-#include "app/Game.h"
-#include "audio/MatchSoundPlayer.h"
-
 WidgetSoundListener* gWidgetSoundListener = nullptr;
 
-GUIStyle* gameGuiStyle() { return gGame ? gGame->context.guiStyle : nullptr; }
+namespace {
+GUIStyle* installedStyle = nullptr;
+WidgetSoundPlayer* installedSoundPlayer = nullptr;
+}  // namespace
+
+GUIStyle* widgetStyle() { return installedStyle; }
+
+void setWidgetStyle(GUIStyle* style) { installedStyle = style; }
+
+void setWidgetSoundPlayer(WidgetSoundPlayer* player) { installedSoundPlayer = player; }
 
 void playWidgetHover() {
     if (gWidgetSoundListener) gWidgetSoundListener->onHoverSound();
-    if (gGame && gGame->context.matchSoundPlayer) gGame->context.matchSoundPlayer->playHover();
+    if (installedSoundPlayer) installedSoundPlayer->playHover();
 }
 
 void playWidgetClick() {
     if (gWidgetSoundListener) gWidgetSoundListener->onClickSound();
-    if (gGame && gGame->context.matchSoundPlayer) gGame->context.matchSoundPlayer->playClick();
+    if (installedSoundPlayer) installedSoundPlayer->playClick();
 }

@@ -33,7 +33,6 @@ struct MatchOnDevice {
         const std::string base = std::string(resources ? resources : "resources") + "/";
         setErrorLogPath(errorFile);
         game.profileStore.filePath = saveFile;
-        gGame = &game;
         Renderer* renderer = game.renderer;
         if (!window.create() || !renderer->initDevice(&window))
             return false;
@@ -43,6 +42,7 @@ struct MatchOnDevice {
         if (!renderer->initScene(&window))
             return false;
         game.context.guiStyle = new GUIStyle(renderer);
+        game.installWidgetServices();
         game.context.fontSmall = new PBFontSmall(game.context.resourceManager->getTexture(FontTables::SmallTextureName));
         game.context.fontBig = new PBFontBig(game.context.resourceManager->getTexture(FontTables::BigTextureName));
         match = new MatchScreen(&game.context, renderer);
@@ -79,6 +79,5 @@ struct MatchOnDevice {
         if (game.renderer->screen == match)
             match->onLeave();
         game.renderer->screen = nullptr;
-        gGame = nullptr;
     }
 };

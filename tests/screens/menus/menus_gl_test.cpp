@@ -40,7 +40,6 @@ struct MenusGl : ::testing::Test {
     }
     void TearDown() override {
         renderer->screen = nullptr;
-        gGame = nullptr;
     }
 
     // Draws the screen as shown (no fade) and keeps the frame as <name>.png.

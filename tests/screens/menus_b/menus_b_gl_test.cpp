@@ -30,7 +30,6 @@ protected:
     }
     void TearDown() override {
         game.renderer->screen = nullptr;
-        gGame = nullptr;
     }
 
     // Draws the screen as the current one, fully faded in, and keeps the frame.

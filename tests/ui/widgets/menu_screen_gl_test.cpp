@@ -95,7 +95,6 @@ TEST(MenuScreenGl, FramedScreenWithWidgetsLooksRight) {
     Pixel selected = at(image, 200, 120 + 27 + 22 + 2);
     EXPECT_NEAR(selected.r, 0xFB, 3);
     EXPECT_NEAR(selected.g, 0xAB, 3);
-    gGame = nullptr;
 }
 
 }  // namespace
