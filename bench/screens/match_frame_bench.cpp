@@ -85,7 +85,7 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
     }
     m->game.profileStore.currentProfile->shadows = shadows;
     m->enter(0);
-    InputSystem& input = *m->game.inputSystem;
+    InputSystem& input = *m->game.context.inputSystem;
     float phase = 0.0f;
     // The software renderer compiles its shader variants at their first draws, which can
     // take seconds on a busy machine: a few frames before the clock starts.

@@ -26,6 +26,7 @@
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "screens/PBScreen.h"
+#include "ui/widgets/WidgetServices.h"
 
 #include <ctime>
 
@@ -41,43 +42,52 @@ Game::Game()
 {
     seedGameRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     renderer = new Renderer();
-    soundSystem = new SoundSystem();
-    inputSystem = new InputSystem();
+    context.soundSystem = new SoundSystem();
+    context.inputSystem = new InputSystem();
     opponents = createOpponents();
+    context.profileStore = &profileStore;
+    context.opponents = &opponents;
+    context.actions = this;
 }
 
 Game::~Game()
 {
     timeEndPeriod(1);
+    // The widgets must not reach the style and the sound player once they are gone.
+    if (widgetServicesInstalled_) {
+        setWidgetStyle(nullptr);
+        setWidgetSoundPlayer(nullptr);
+    }
     // The renderer first: it holds the current screen and the device the textures live on.
     delete renderer;
     renderer = nullptr;
-    if (musicSource && soundSystem)
-        soundSystem->stopVoice(musicSource);
+    if (musicSource && context.soundSystem)
+        context.soundSystem->stopVoice(musicSource);
     musicSource = nullptr;
 
-    PBScreen** screens[] = {&profilesScreen, &newProfileScreen, &matchScreen, &playerScreen,
-                            &settingsScreen, &bestAchievementsScreen, &creatorsScreen,
-                            &helpScreen, &winnerScreen, &deleteProfileScreen, &loadingScreen};
+    ScreenTable& t = context.screens;
+    PBScreen** screens[] = {&t.profilesScreen, &t.newProfileScreen, &t.matchScreen, &t.playerScreen,
+                            &t.settingsScreen, &t.bestAchievementsScreen, &t.creatorsScreen,
+                            &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.loadingScreen};
     for (PBScreen** screen : screens) {
         delete *screen;
         *screen = nullptr;
     }
-    delete fontSmall;
-    fontSmall = nullptr;
-    delete fontBig;
-    fontBig = nullptr;
-    delete guiStyle;
-    guiStyle = nullptr;
+    delete context.fontSmall;
+    context.fontSmall = nullptr;
+    delete context.fontBig;
+    context.fontBig = nullptr;
+    delete context.guiStyle;
+    context.guiStyle = nullptr;
     // Before the sound system: it stops its rolling loop on the way out.
-    delete matchSoundPlayer;
-    matchSoundPlayer = nullptr;
-    delete resourceManager;
-    resourceManager = nullptr;
-    delete inputSystem;
-    inputSystem = nullptr;
-    delete soundSystem;
-    soundSystem = nullptr;
+    delete context.matchSoundPlayer;
+    context.matchSoundPlayer = nullptr;
+    delete context.resourceManager;
+    context.resourceManager = nullptr;
+    delete context.inputSystem;
+    context.inputSystem = nullptr;
+    delete context.soundSystem;
+    context.soundSystem = nullptr;
 }
 
 bool Game::init(GameWindow* gameWindow)
@@ -85,61 +95,72 @@ bool Game::init(GameWindow* gameWindow)
     window = gameWindow;
     if (!renderer->initDevice(gameWindow))
         return false;
-    if (!soundSystem->init())
+    if (!context.soundSystem->init())
         return false;
-    resourceManager = new ResourceManager(resourceDirectory, std::make_unique<DeviceAssetLoader>(renderer->device, soundSystem));
-    renderer->resources = resourceManager;
+    context.resourceManager = new ResourceManager(resourceDirectory, std::make_unique<DeviceAssetLoader>(renderer->device, context.soundSystem));
+    renderer->resources = context.resourceManager;
     if (!renderer->initScene(gameWindow))
         return false;
 
     profileStore.load(renderer->shadowCapable);
-    matchSoundPlayer = new MatchSoundPlayer(soundSystem, resourceManager);
-    guiStyle = new GUIStyle(renderer);
-    fontSmall = new PBFontSmall(resourceManager->getTexture(FontTables::SmallTextureName));
-    fontBig = new PBFontBig(resourceManager->getTexture(FontTables::BigTextureName));
+    context.matchSoundPlayer = new MatchSoundPlayer(context.soundSystem, context.resourceManager);
+    context.guiStyle = new GUIStyle(renderer);
+    installWidgetServices();
+    context.fontSmall = new PBFontSmall(context.resourceManager->getTexture(FontTables::SmallTextureName));
+    context.fontBig = new PBFontBig(context.resourceManager->getTexture(FontTables::BigTextureName));
 
-    if (!inputSystem->init(new SdlInputDevices(gameWindow)))
+    if (!context.inputSystem->init(new SdlInputDevices(gameWindow)))
         return false;
-    inputSystem->poll();
+    context.inputSystem->poll();
 
-    MatchScreen* match = new MatchScreen(this, renderer);
-    matchScreen = match;  // owned by the Game even when its loading fails
+    MatchScreen* match = new MatchScreen(&context, renderer);
+    context.screens.matchScreen = match;  // owned by the Game even when its loading fails
     if (!match->load())
         return false;
 
-    loadingScreen = new InitScreen(this, renderer);
+    PBScreen* loading = new InitScreen(&context, renderer);
+    context.screens.loadingScreen = loading;
     if (KRScreen* current = currentScreen(*renderer))
         current->onLeave();
-    renderer->screen = loadingScreen;
-    loadingScreen->onEnter();
+    renderer->screen = loading;
+    loading->onEnter();
     return true;
+}
+
+void Game::installWidgetServices()
+{
+    setWidgetStyle(context.guiStyle);
+    setWidgetSoundPlayer(&widgetSounds_);
+    widgetServicesInstalled_ = true;
 }
 
 void Game::createMenus()
 {
-    if (resourceManager)
-        musicBuffer = resourceManager->getMusic("precalc.dat");
-    if (soundSystem) {
-        musicSource = soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
-        if (musicSource && !soundSystem->play(musicSource, musicBuffer, 0.6f, true, false))
+    if (context.resourceManager)
+        musicBuffer = context.resourceManager->getMusic("precalc.dat");
+    if (context.soundSystem) {
+        musicSource = context.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
+        if (musicSource && !context.soundSystem->play(musicSource, musicBuffer, 0.6f, true, false))
             musicSource = nullptr;  // play released the voice
     }
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
-    profilesScreen = new ProfilesScreen(this, renderer);
-    newProfileScreen = new NewProfileScreen(this, renderer);
-    deleteProfileScreen = new DeleteProfileScreen(this, renderer);
-    playerScreen = new PlayerScreen(this, renderer);
-    settingsScreen = new SettingsScreen(this, renderer);
-    bestAchievementsScreen = new BestAchievementsScreen(this, renderer);
-    creatorsScreen = new CreatorsScreen(this, renderer);
-    helpScreen = new HelpScreen(this, renderer);
-    winnerScreen = new WinnerScreen(this, renderer);
+    ScreenTable& t = context.screens;
+    t.profilesScreen = new ProfilesScreen(&context, renderer);
+    t.newProfileScreen = new NewProfileScreen(&context, renderer);
+    t.deleteProfileScreen = new DeleteProfileScreen(&context, renderer);
+    t.playerScreen = new PlayerScreen(&context, renderer);
+    t.settingsScreen = new SettingsScreen(&context, renderer);
+    t.bestAchievementsScreen = new BestAchievementsScreen(&context, renderer);
+    t.creatorsScreen = new CreatorsScreen(&context, renderer);
+    t.helpScreen = new HelpScreen(&context, renderer);
+    t.winnerScreen = new WinnerScreen(&context, renderer);
 }
 
 void Game::applySoundSettings(const SoundSettings& s)
 {
+    SoundSystem* soundSystem = context.soundSystem;
     if (!soundSystem)
         return;
     soundSystem->setMasterVolume((s.sound ? 1.0f : 0.0f) * static_cast<float>(s.soundVolume) / 15.0f);
@@ -149,27 +170,11 @@ void Game::applySoundSettings(const SoundSettings& s)
     }
 }
 
-Opponent* Game::currentOpponentEntry()
-{
-    // -1 is free practice.
-    const int index = profileStore.currentOpponent;
-    if (index < 0 || index >= static_cast<int>(opponents.size()))
-        return nullptr;
-    return opponents[index].get();
-}
-
-TextureRecord* Game::opponentPicture(int index)
-{
-    if (index < 0 || index > 7 || !resourceManager)
-        return nullptr;
-    return resourceManager->getTexture("opponent" + std::to_string(index) + ".png");
-}
-
 void Game::runFrame()
 {
     const float dt = advanceFrameClock(lastFrameTime, timeGetTime());
-    inputSystem->poll();
-    moveCursor(mouseX, mouseY, inputSystem->mouseMoveX, inputSystem->mouseMoveY);
+    context.inputSystem->poll();
+    moveCursor(mouseX, mouseY, context.inputSystem->mouseMoveX, context.inputSystem->mouseMoveY);
     renderer->mouseX = mouseX;
     renderer->mouseY = mouseY;
     if (KRScreen* current = currentScreen(*renderer))

@@ -1,94 +1,76 @@
 #pragma once
 // The one Game of the process: it creates and owns every subsystem, every screen, the
-// fonts, the GUI style and the profiles, and runs the frame step. Everything reaches its
-// neighbours through the process-wide pointer gGame.
+// fonts, the GUI style and the profiles, and runs the frame step. The screens reach what
+// they share through the one ScreenContext it fills, the widgets through what it installs
+// into WidgetServices; only the entry point uses the process-wide pointer gGame.
+#include "app/MenuWidgetSounds.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SoundSettings.h"
+#include "screens/GameActions.h"
+#include "screens/ScreenContext.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-class SoundSystem;
-class MatchSoundPlayer;
-class ResourceManager;
-class InputSystem;
 class Renderer;
-class PBScreen;
-class PBFontSmall;
-class PBFontBig;
-class GUIStyle;
 class GameWindow;
 struct Voice;
 struct SoundHandle;
-struct TextureRecord;
-class Opponent;
 
-class Game {
+class Game : public GameActions {
 public:
-    SoundSystem* soundSystem = nullptr;
-    MatchSoundPlayer* matchSoundPlayer = nullptr;
-    ResourceManager* resourceManager = nullptr;
-    InputSystem* inputSystem = nullptr;
     Renderer* renderer = nullptr;
-    // One instance of each screen for the whole run; null until built.
-    PBScreen* profilesScreen = nullptr;
-    PBScreen* newProfileScreen = nullptr;
-    PBScreen* matchScreen = nullptr;
-    PBScreen* playerScreen = nullptr;
-    PBScreen* settingsScreen = nullptr;
-    PBScreen* bestAchievementsScreen = nullptr;
-    PBScreen* creatorsScreen = nullptr;
-    PBScreen* helpScreen = nullptr;
-    PBScreen* winnerScreen = nullptr;
-    PBScreen* deleteProfileScreen = nullptr;
-    PBFontSmall* fontSmall = nullptr;
-    PBFontBig* fontBig = nullptr;
+    // What every screen works with, and the one place the Game keeps the sound and input
+    // systems, the resource manager, the match sound player, the GUI style, the fonts and
+    // the screens it creates and deletes. The profile store, the opponents and the actions
+    // are this Game's own fields and itself.
+    ScreenContext context;
     float mouseX = 512.0f;
     float mouseY = 384.0f;
-    GUIStyle* guiStyle = nullptr;
     ProfileStore profileStore;
-    // The eight computer opponents, weakest first; the index is the opponent index of
-    // the profiles and the match screen.
-    std::vector<std::unique_ptr<Opponent>> opponents;
+    OpponentTable opponents;
     Voice* musicSource = nullptr;
     std::uint32_t lastFrameTime = 0;  // 0: no frame has run yet
     const SoundHandle* musicBuffer = nullptr;
     // The window the game runs in (the menus' quit command ends its loop).
     GameWindow* window = nullptr;
-    // The loading screen: current after init, left behind after the first fade.
-    PBScreen* loadingScreen = nullptr;
     // The folder the ResourceManager reads, with a trailing slash; the entry point sets it
     // before init (resources/ of the current folder, or the installed game's data folder).
     std::string resourceDirectory = "resources/";
 
-    // Creates the renderer, sound and input objects (no device work), seeds the random
-    // generator with the time in seconds.
+    // Creates the renderer, sound and input objects (no device work) and fills the screen
+    // context with what exists so far, seeds the random generator with the time in seconds.
     Game();
-    ~Game();
+    ~Game() override;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // The first start-up stage: devices, resources, profiles, style, fonts, input, the
-    // match screen and the loading screen. false as soon as a step fails.
+    // The first start-up stage: devices, resources, profiles, style, fonts (the widget
+    // services installed once the style exists), input, the match screen and the loading
+    // screen. false as soon as a step fails.
     bool init(GameWindow* window);
     // The second stage, run by the loading screen once its picture is on screen: music,
     // sound volumes and the menu screens.
-    void createMenus();
+    void createMenus() override;
     // One frame: elapsed time, input, cursor, screen update, render.
     void runFrame();
-    void applySoundSettings(const SoundSettings& settings);
-    // The opponent the menus chose, null in free practice.
-    Opponent* currentOpponentEntry();
-    // "opponent<index>.png", null for -1.
-    TextureRecord* opponentPicture(int index);
+    void applySoundSettings(const SoundSettings& settings) override;
     // Saves the profiles before the game ends; false when that save failed for the first
     // time, so the game stays open for the player to read why.
     bool saveBeforeLeaving();
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
     // keeps the game open.
-    void quit();
+    void quit() override;
+    // Hands the context's GUI style and the menu sounds to every widget (WidgetServices);
+    // init does it once the style exists, a test that builds the style itself calls it.
+    // The destructor takes both away again.
+    void installWidgetServices();
+
+private:
+    MenuWidgetSounds widgetSounds_{context};
+    bool widgetServicesInstalled_ = false;
 };
 
 extern Game* gGame;

@@ -1,6 +1,7 @@
 #include "screens/BestAchievementsScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "assets/TextureRecord.h"
 #include "control/Opponent.h"
 #include "render/Renderer.h"
@@ -21,7 +22,7 @@ constexpr int kPortraitSize = 28;
 
 } // namespace
 
-BestAchievementsScreen::BestAchievementsScreen(Game* g, Renderer* r) : PBScreen(g, r)
+BestAchievementsScreen::BestAchievementsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("BEST ACHIEVEMENTS");
     addButton("back", "BACK", 452, 550, 120);
@@ -29,21 +30,21 @@ BestAchievementsScreen::BestAchievementsScreen(Game* g, Renderer* r) : PBScreen(
 
 void BestAchievementsScreen::onCommand(const std::string& id)
 {
-    if (id == "back" && game)
-        goToScreen(this, game->profilesScreen, "main menu");
+    if (id == "back" && context)
+        goToScreen(this, context->screens.profilesScreen, "main menu");
 }
 
 void BestAchievementsScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass == 2 && renderer && game && game->guiStyle)
+    if (pass == 2 && renderer && context && context->guiStyle)
         drawTable();
 }
 
 void BestAchievementsScreen::drawTable()
 {
-    GUIStyle* style = game->guiStyle;
-    KRFont* small = game->fontSmall;
+    GUIStyle* style = context->guiStyle;
+    KRFont* small = context->fontSmall;
     const std::uint32_t* c = style->colours;
     const int width = kRight - kLeft;
     const int bottom = kFirstLineY + (kRows - 1) * kRowHeight;
@@ -60,7 +61,7 @@ void BestAchievementsScreen::drawTable()
         style->drawSolid(kLeft, kFirstLineY + row * kRowHeight, width, 1, c[1]);
 
     // The store keeps its rows best first; a damaged file could hold more than ten.
-    const std::vector<BestAchievement>& best = game->profileStore.best;
+    const std::vector<BestAchievement>& best = context->profileStore->best;
     const int shown = std::min<int>(kRows, static_cast<int>(best.size()));
     for (int row = 0; row < shown; ++row) {
         const BestAchievement& a = best[static_cast<std::size_t>(row)];
@@ -70,8 +71,8 @@ void BestAchievementsScreen::drawTable()
 
 void BestAchievementsScreen::drawRow(int row, const std::string& name, int level, int conceded)
 {
-    KRFont* small = game->fontSmall;
-    const std::uint32_t* c = game->guiStyle->colours;
+    KRFont* small = context->fontSmall;
+    const std::uint32_t* c = context->guiStyle->colours;
     const int y = kFirstRowTextY + row * kRowHeight;
     const std::string place = std::to_string(row + 1) + ".";
     // The place number centred in its narrow first column.
@@ -84,11 +85,11 @@ void BestAchievementsScreen::drawRow(int row, const std::string& name, int level
                            c[2]);
     renderer->drawText(small, "5-" + std::to_string(conceded), kResultX, y, c[3]);
     // A row naming no known opponent (a damaged file) shows its result without a name.
-    const bool known = level >= 0 && level < static_cast<int>(game->opponents.size()) && game->opponents[level];
+    const bool known = level >= 0 && level < static_cast<int>(context->opponents->size()) && (*context->opponents)[level];
     if (!known)
         return;
-    renderer->drawText(small, game->opponents[static_cast<std::size_t>(level)]->name, kAgainstX, y, c[2]);
-    TextureRecord* portrait = game->opponentPicture(level);
+    renderer->drawText(small, (*context->opponents)[static_cast<std::size_t>(level)]->name, kAgainstX, y, c[2]);
+    TextureRecord* portrait = pictureOfOpponent(*context, level);
     if (portrait && portrait->width > 0 && portrait->height > 0) {
         const int rowTop = kFirstLineY - kRowHeight + row * kRowHeight;
         const int px = kColumnRules[3] + (kRight - kColumnRules[3] - kPortraitSize) / 2 + 1;

@@ -15,7 +15,7 @@ public:
     static constexpr int kRowHeight = 34;
     static constexpr int kRows = 10;
 
-    BestAchievementsScreen(Game* game, Renderer* renderer);
+    BestAchievementsScreen(ScreenContext* context, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
     void draw(int pass) override;

@@ -9,7 +9,7 @@ public:
     static constexpr int kPanelWidth = 800;
     static constexpr int kPanelHeight = 400;
 
-    CreatorsScreen(Game* game, Renderer* renderer);
+    CreatorsScreen(ScreenContext* context, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
     void draw(int pass) override;

@@ -1,13 +1,14 @@
 #include "screens/DeleteProfileScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
 #include "ui/GUIStyle.h"
 
-DeleteProfileScreen::DeleteProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
+DeleteProfileScreen::DeleteProfileScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("DELETE PROFILE");
     addButton("yes", "YES", 359, 400, 116);
@@ -38,10 +39,10 @@ std::string DeleteProfileScreen::questionAbout(const std::string& name)
 
 void DeleteProfileScreen::onCommand(const std::string& id)
 {
-    if (!game)
+    if (!context)
         return;
     if (id == "yes") {
-        ProfileStore& store = game->profileStore;
+        ProfileStore& store = *context->profileStore;
         const auto& profiles = store.profiles;
         for (std::size_t i = 0; i < profiles.size(); ++i) {
             if (profiles[i]->name == profileName) {
@@ -51,27 +52,27 @@ void DeleteProfileScreen::onCommand(const std::string& id)
             }
         }
         profileName.clear();
-        goToScreen(this, game->profilesScreen, "main menu");
+        goToScreen(this, context->screens.profilesScreen, "main menu");
     } else if (id == "no") {
-        goToScreen(this, game->profilesScreen, "main menu");
+        goToScreen(this, context->screens.profilesScreen, "main menu");
     }
 }
 
 void DeleteProfileScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass != 2 || !renderer || !game || !game->fontSmall)
+    if (pass != 2 || !renderer || !context || !context->fontSmall)
         return;
-    GUIStyle* style = game->guiStyle;
-    const int room = kQuestionWidth - renderer->textWidthWithoutBrackets(game->fontSmall, questionAbout(""));
-    const std::string text = questionAbout(shownName_.fit(*game->fontSmall, profileName, room));
-    const int width = renderer->textWidthWithoutBrackets(game->fontSmall, text);
+    GUIStyle* style = context->guiStyle;
+    const int room = kQuestionWidth - renderer->textWidthWithoutBrackets(context->fontSmall, questionAbout(""));
+    const std::string text = questionAbout(shownName_.fit(*context->fontSmall, profileName, room));
+    const int width = renderer->textWidthWithoutBrackets(context->fontSmall, text);
     if (style) {
         const int boxWidth = width + 60;
         style->drawSolid(512 - boxWidth / 2, 344, boxWidth, 22, style->colours[0]);
         style->drawFrame(512 - boxWidth / 2, 344, boxWidth, 22);
     }
-    renderer->drawTwoColourText(game->fontSmall, text, 512 - width / 2, 350,
+    renderer->drawTwoColourText(context->fontSmall, text, 512 - width / 2, 350,
                                 style ? style->colours[2] : 0xFFFFFFFFu,
                                 style ? style->colours[3] : 0xFFFBAB18u);
 }

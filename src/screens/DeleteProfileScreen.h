@@ -9,7 +9,7 @@ class DeleteProfileScreen : public PBScreen {
 public:
     std::string profileName;
 
-    DeleteProfileScreen(Game* game, Renderer* renderer);
+    DeleteProfileScreen(ScreenContext* context, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
     void draw(int pass) override;

@@ -1,6 +1,6 @@
 #include "screens/HelpScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <vector>
 
-HelpScreen::HelpScreen(Game* g, Renderer* r) : PBScreen(g, r)
+HelpScreen::HelpScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("HELP");
     previousButton = addButton("previous", "PREVIOUS PAGE", 30, 630, 150);
@@ -49,7 +49,7 @@ void HelpScreen::onCommand(const std::string& id)
         ++page;
         refreshButtons();
     } else if (id == "back") {
-        PBScreen* target = returnScreen ? returnScreen : (game ? game->profilesScreen : nullptr);
+        PBScreen* target = returnScreen ? returnScreen : (context ? context->screens.profilesScreen : nullptr);
         goToScreen(this, target, "main menu");
     }
 }
@@ -57,15 +57,15 @@ void HelpScreen::onCommand(const std::string& id)
 void HelpScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass != 2 || !renderer || !game || page >= pageCount())
+    if (pass != 2 || !renderer || !context || page >= pageCount())
         return;
-    drawMenuPanel(game, kTextX - 20, kTextY - 20, kTextWidth + 40, 498);
-    const std::uint32_t* colours = game->guiStyle ? game->guiStyle->colours : nullptr;
+    drawMenuPanel(context, kTextX - 20, kTextY - 20, kTextWidth + 40, 498);
+    const std::uint32_t* colours = context->guiStyle ? context->guiStyle->colours : nullptr;
     const std::uint32_t normal = colours ? colours[2] : 0xFFFFFFFFu;
     const std::uint32_t highlight = colours ? colours[3] : 0xFFFBAB18u;
     // The wrapping counts a space one pixel short, so a long line of short words ends a
     // little beyond its limit: the limit leaves room for that inside the text column.
     static const std::vector<int> widths(40, kTextWidth - 30);
-    renderer->drawWrappedText(game->fontSmall, highlightWordByWord(helpPages()[static_cast<std::size_t>(page)]),
+    renderer->drawWrappedText(context->fontSmall, highlightWordByWord(helpPages()[static_cast<std::size_t>(page)]),
                               kTextX, kTextY, normal, highlight, widths);
 }

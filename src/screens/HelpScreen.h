@@ -18,7 +18,7 @@ public:
     PBButton* previousButton = nullptr;
     PBButton* nextButton = nullptr;
 
-    HelpScreen(Game* game, Renderer* renderer);
+    HelpScreen(ScreenContext* context, Renderer* renderer);
 
     void onEnter() override;
     void onCommand(const std::string& id) override;

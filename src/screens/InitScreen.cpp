@@ -1,16 +1,17 @@
 #include "screens/InitScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "screens/GameActions.h"
 
 #include "assets/ResourceManager.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontSmall.h"
 
-InitScreen::InitScreen(Game* g, Renderer* r) : PBScreen(g, r)
+InitScreen::InitScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     showsPointer = false;
-    if (game && game->resourceManager)
-        picture = game->resourceManager->getTexture("loadingpic.png");
+    if (context && context->resourceManager)
+        picture = context->resourceManager->getTexture("loadingpic.png");
 }
 
 void InitScreen::update(float dt)
@@ -20,18 +21,18 @@ void InitScreen::update(float dt)
         return;
     // The picture is on screen: now the slow part may run.
     loaded = true;
-    if (!game)
+    if (!context)
         return;
-    game->createMenus();
-    if (game->profilesScreen)
-        switchTo(game->profilesScreen);
+    context->actions->createMenus();
+    if (context->screens.profilesScreen)
+        switchTo(context->screens.profilesScreen);
 }
 
 void InitScreen::onLeave()
 {
     // The loading picture is never shown again: its 3 MB go back to the renderer.
-    if (game && game->resourceManager)
-        game->resourceManager->unloadTexture("loadingpic.png");
+    if (context && context->resourceManager)
+        context->resourceManager->unloadTexture("loadingpic.png");
 }
 
 void InitScreen::draw(int pass)
@@ -39,8 +40,8 @@ void InitScreen::draw(int pass)
     if (pass == 2 && renderer) {
         if (picture)
             renderer->drawTexture(picture, 0, 0);
-        if (game && game->fontSmall)
-            renderer->drawText(game->fontSmall, "LOADING GAME...", 460, 570, 0xFFFFFFFFu);
+        if (context && context->fontSmall)
+            renderer->drawText(context->fontSmall, "LOADING GAME...", 460, 570, 0xFFFFFFFFu);
     }
     PBScreen::draw(pass);
     if (pass == 2)

@@ -9,7 +9,7 @@ public:
     bool drawn = false;                // the picture has been on screen once
     bool loaded = false;               // the menus have been built
 
-    InitScreen(Game* game, Renderer* renderer);
+    InitScreen(ScreenContext* context, Renderer* renderer);
 
     // The first update after the picture was drawn builds the menus, once.
     void update(float dt) override;

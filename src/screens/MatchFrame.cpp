@@ -2,7 +2,8 @@
 // the ticker and the sound listener, the spin meter and the 3D display.
 #include "screens/MatchScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "core/ErrorLog.h"
 #include "audio/SoundSystem.h"
 #include "control/FoosballControl.h"
@@ -46,16 +47,16 @@ void MatchScreen::onGoal(const GoalReport& goal)
     const std::string name = goal.byTeam0 ? playerName() : opponentName();
     const std::string verb = goal.decisive ? " WINS" : " SCORES";
     // The announcement stays on the screen however long the name from the save file is.
-    KRFont* big = game ? game->fontBig : nullptr;
+    KRFont* big = context ? context->fontBig : nullptr;
     const std::size_t shown =
         big ? TextLayout::fittingLength(*big, name, kAnnouncementWidth - TextLayout::textWidth(*big, verb)) : name.size();
     ticker.queue(name.substr(0, shown) + verb, &goalBanner);
     if (goal.decisive) {
         addTimer("applause", kApplauseDelay);
-        if (match.winner() == 0 && game) {
-            game->profileStore.recordWin(simulation.score[1]);
+        if (match.winner() == 0 && context) {
+            context->profileStore->recordWin(simulation.score[1]);
             // Saved at once: a win is the one thing a player must never lose.
-            game->profileStore.save();
+            context->profileStore->save();
             if (opponentIndex == kLastOpponent)
                 finalVictory = true;
         }
@@ -70,12 +71,12 @@ void MatchScreen::beforeSubSteps(float dt)
 
 void MatchScreen::moveSoundListener()
 {
-    if (!game || !game->soundSystem)
+    if (!context || !context->soundSystem)
         return;
     const Matrix4 turn = matrixRotationQuaternion(camera.orientation);
     const Vector3 forward = transformCoord(Vector3(0.0f, 0.0f, 1.0f), turn);
     const Vector3 up = transformCoord(Vector3(0.0f, 1.0f, 0.0f), turn);
-    game->soundSystem->updateListener(Vector3(camera.x, camera.y, camera.z), forward, up);
+    context->soundSystem->updateListener(Vector3(camera.x, camera.y, camera.z), forward, up);
 }
 
 void MatchScreen::update(float dt)

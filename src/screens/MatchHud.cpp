@@ -2,7 +2,7 @@
 // rod choice and assistance, the frame rate, the keys, the announcements and the pause.
 #include "screens/MatchScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -34,7 +34,7 @@ std::uint32_t withAlpha(std::uint32_t colour, float alpha)
 
 void MatchScreen::drawPanel(int x, int y, int width, int height)
 {
-    GUIStyle* style = game ? game->guiStyle : nullptr;
+    GUIStyle* style = context ? context->guiStyle : nullptr;
     if (!style)
         return;
     style->drawSolid(x, y, width, height, style->colours[0]);
@@ -45,18 +45,18 @@ void MatchScreen::drawScoreBox()
 {
     if (practice)
         return;
-    const std::uint32_t gold = game && game->guiStyle ? game->guiStyle->colours[3] : 0xFFFBAB18u;
-    KRFont* big = game ? game->fontBig : nullptr;
+    const std::uint32_t gold = context && context->guiStyle ? context->guiStyle->colours[3] : 0xFFFBAB18u;
+    KRFont* big = context ? context->fontBig : nullptr;
     drawPanel(469, 7, 90, 52);
     renderer->drawText(big, std::to_string(simulation.score[0]), 476, 17, gold);
-    if (game && game->guiStyle)
-        game->guiStyle->drawSolid(506, 31, 16, 5, gold);
+    if (context && context->guiStyle)
+        context->guiStyle->drawSolid(506, 31, 16, 5, gold);
     renderer->drawText(big, std::to_string(simulation.score[1]), 528, 17, gold);
 }
 
 void MatchScreen::drawNamePanels()
 {
-    KRFont* small = game ? game->fontSmall : nullptr;
+    KRFont* small = context ? context->fontSmall : nullptr;
     const GuiAtlas::Rect& icon = GuiAtlas::ProfileIcon;
     // The icons stand in the gap between the panel's edge and its text.
     const int iconY = 7 + (kPanelHeight - icon.height) / 2;
@@ -82,8 +82,8 @@ void MatchScreen::drawNamePanels()
 
 void MatchScreen::drawControlPanels()
 {
-    KRFont* small = game ? game->fontSmall : nullptr;
-    const std::uint32_t gold = game && game->guiStyle ? game->guiStyle->colours[3] : 0xFFFBAB18u;
+    KRFont* small = context ? context->fontSmall : nullptr;
+    const std::uint32_t gold = context && context->guiStyle ? context->guiStyle->colours[3] : 0xFFFBAB18u;
     // Label and value: the value in gold after the label.
     auto labelled = [&](int x, int y, int width, const std::string& label, const std::string& value) {
         drawPanel(x, y, width, kPanelHeight);
@@ -107,10 +107,10 @@ void MatchScreen::drawTicker()
     const float alpha = ticker.alpha();
     if (const AtlasImage* image = ticker.image())
         renderer->drawImage(*image, 512 - image->width / 2, 390 - image->height, withAlpha(kWhite, alpha));
-    KRFont* big = game ? game->fontBig : nullptr;
+    KRFont* big = context ? context->fontBig : nullptr;
     const std::string& text = ticker.text();
     const int x = 512 - renderer->textWidth(big, text) / 2;
-    const std::uint32_t dark = game && game->guiStyle ? game->guiStyle->colours[7] : 0xFF000000u;
+    const std::uint32_t dark = context && context->guiStyle ? context->guiStyle->colours[7] : 0xFF000000u;
     renderer->drawText(big, text, x + 2, 402, withAlpha(dark, alpha));
     renderer->drawText(big, text, x, 400, withAlpha(kWhite, alpha));
 }

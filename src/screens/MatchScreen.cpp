@@ -2,7 +2,8 @@
 // loss and the timers that end a won or lost match.
 #include "screens/MatchScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "assets/ResourceManager.h"
 #include "core/ErrorLog.h"
 #include "audio/OpenALTableSounds.h"
@@ -20,7 +21,7 @@
 #include "ui/widgets/PBSignedMeter.h"
 #include "ui/widgets/PBSteelLabel.h"
 
-MatchScreen::MatchScreen(Game* g, Renderer* r) : PBScreen(g, r), simulation(match.simulation)
+MatchScreen::MatchScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r), simulation(match.simulation)
 {
     showsPointer = false;
     simulation.addDeadBallListener(this);
@@ -36,11 +37,11 @@ bool MatchScreen::load()
 {
     if (loaded_)
         return true;
-    if (!game || !renderer) {
+    if (!context || !renderer) {
         logError("The match screen needs the game and its renderer.");
         return false;
     }
-    tableSounds = std::make_unique<OpenALTableSounds>(game->soundSystem, game->resourceManager);
+    tableSounds = std::make_unique<OpenALTableSounds>(context->soundSystem, context->resourceManager);
     simulation.tableSounds = tableSounds.get();
 
     setTableCamera(camera);
@@ -55,7 +56,7 @@ bool MatchScreen::load()
     spinMeter->x = 250;
     spinMeter->y = 706;
     addComponent(spinMeter);
-    spinLabel = new PBSteelLabel(this, "BALL SPIN:", game->fontSmall);
+    spinLabel = new PBSteelLabel(this, "BALL SPIN:", context->fontSmall);
     spinLabel->x = 140;
     spinLabel->y = 706;
     spinLabel->width = 98;
@@ -68,15 +69,15 @@ bool MatchScreen::load()
 
 std::string MatchScreen::playerName() const
 {
-    const Profile* profile = game ? game->profileStore.currentProfile : nullptr;
+    const Profile* profile = context ? context->profileStore->currentProfile : nullptr;
     return profile ? profile->name : std::string("PLAYER");
 }
 
 std::string MatchScreen::opponentName() const
 {
-    if (!game || opponentIndex < 0 || opponentIndex >= static_cast<int>(game->opponents.size()))
+    if (!context || opponentIndex < 0 || opponentIndex >= static_cast<int>(context->opponents->size()))
         return std::string();
-    return game->opponents[opponentIndex]->name;
+    return (*context->opponents)[opponentIndex]->name;
 }
 
 void MatchScreen::chooseOpponentController()
@@ -88,14 +89,14 @@ void MatchScreen::chooseOpponentController()
     practiceControl_.reset();
 
     Opponent* opponent = nullptr;
-    if (game && game->profileStore.currentOpponent != -1) {
-        opponent = game->currentOpponentEntry();
+    if (context && context->profileStore->currentOpponent != -1) {
+        opponent = currentOpponentEntry(*context);
         if (!opponent || !opponent->ai)
-            logError("No opponent " + std::to_string(game->profileStore.currentOpponent) +
+            logError("No opponent " + std::to_string(context->profileStore->currentOpponent) +
                      "; the table is played as free practice.");
     }
     if (opponent && opponent->ai) {
-        opponentIndex = game->profileStore.currentOpponent;
+        opponentIndex = context->profileStore->currentOpponent;
         opponentControl = opponent->ai;
     } else {
         opponentIndex = -1;
@@ -116,7 +117,7 @@ void MatchScreen::onEnter()
     // Timers of a match that was left before they ran out must not end this one.
     timers.clear();
 
-    const Profile* profile = game ? game->profileStore.currentProfile : nullptr;
+    const Profile* profile = context ? context->profileStore->currentProfile : nullptr;
     const Profile defaults;
     const Profile& settings = profile ? *profile : defaults;
     if (renderer)
@@ -127,7 +128,7 @@ void MatchScreen::onEnter()
     match.setSide(0, &playerControl, &playerHands);
 
     chooseOpponentController();
-    opponentPicture = game ? game->opponentPicture(opponentIndex) : nullptr;
+    opponentPicture = context ? pictureOfOpponent(*context, opponentIndex) : nullptr;
 
     practice = opponentIndex == -1;
     MatchSetup setup;
@@ -179,13 +180,13 @@ void MatchScreen::onDeviceReset()
 
 PBScreen* MatchScreen::screenAfterMatch() const
 {
-    if (!game)
+    if (!context)
         return nullptr;
-    if (finalVictory && game->winnerScreen)
-        return game->winnerScreen;
-    if (game->playerScreen)
-        return game->playerScreen;
-    return game->profilesScreen;
+    if (finalVictory && context->screens.winnerScreen)
+        return context->screens.winnerScreen;
+    if (context->screens.playerScreen)
+        return context->screens.playerScreen;
+    return context->screens.profilesScreen;
 }
 
 void MatchScreen::leaveTo(PBScreen* target)

@@ -59,7 +59,7 @@ public:
     // The opponent of the running match, -1 in free practice.
     int opponentIndex = -1;
 
-    MatchScreen(Game* game, Renderer* renderer);
+    MatchScreen(ScreenContext* context, Renderer* renderer);
     ~MatchScreen() override;
 
     // The start-up step: table sounds, camera, shadow map (when the device can draw it),

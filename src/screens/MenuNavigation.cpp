@@ -1,6 +1,6 @@
 #include "screens/MenuNavigation.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
 #include "core/ErrorLog.h"
 #include "screens/HelpScreen.h"
 #include "screens/PBScreen.h"
@@ -19,9 +19,9 @@ bool goToScreen(PBScreen* from, PBScreen* target, const std::string& targetName)
 
 bool openHelp(PBScreen* from)
 {
-    if (!from || !from->game)
+    if (!from || !from->context)
         return false;
-    if (HelpScreen* help = dynamic_cast<HelpScreen*>(from->game->helpScreen))
+    if (HelpScreen* help = dynamic_cast<HelpScreen*>(from->context->screens.helpScreen))
         help->returnScreen = from;
-    return goToScreen(from, from->game->helpScreen, "help");
+    return goToScreen(from, from->context->screens.helpScreen, "help");
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Moving between the menus the Game holds. A screen that was never built (its start-up
+// Moving between the menus of the screen table. A screen that was never built (its start-up
 // failed, or a test left it out) would leave the fade black for good, so such a move is
 // reported and the menu stays where it is.
 #include <string>

@@ -1,22 +1,22 @@
 #include "screens/MenuPanel.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
 #include "ui/GUIStyle.h"
 
-void drawMenuPanel(Game* game, int x, int y, int width, int height)
+void drawMenuPanel(ScreenContext* context, int x, int y, int width, int height)
 {
-    if (!game || !game->guiStyle)
+    if (!context || !context->guiStyle)
         return;
-    game->guiStyle->drawSolid(x, y, width, height, game->guiStyle->colours[0]);
-    game->guiStyle->drawFrame(x, y, width, height);
+    context->guiStyle->drawSolid(x, y, width, height, context->guiStyle->colours[0]);
+    context->guiStyle->drawFrame(x, y, width, height);
 }
 
-MenuBackdrop::MenuBackdrop(Game* g, int x, int y, int w, int h)
-    : game(g), panelX(x), panelY(y), panelWidth(w), panelHeight(h)
+MenuBackdrop::MenuBackdrop(ScreenContext* c, int x, int y, int w, int h)
+    : context(c), panelX(x), panelY(y), panelWidth(w), panelHeight(h)
 {
 }
 
 void MenuBackdrop::draw()
 {
-    drawMenuPanel(game, panelX, panelY, panelWidth, panelHeight);
+    drawMenuPanel(context, panelX, panelY, panelWidth, panelHeight);
 }

@@ -1,6 +1,8 @@
 #include "screens/NewProfileScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "screens/GameActions.h"
+#include "profiles/ProfileStore.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -8,10 +10,10 @@
 #include "ui/GUIStyle.h"
 #include "ui/widgets/PBEditor.h"
 
-NewProfileScreen::NewProfileScreen(Game* g, Renderer* r) : PBScreen(g, r)
+NewProfileScreen::NewProfileScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("NEW PROFILE");
-    editor = new PBEditor(this, "", game ? game->fontSmall : nullptr);
+    editor = new PBEditor(this, "", context ? context->fontSmall : nullptr);
     editor->x = kEditorX;
     editor->y = kEditorY;
     addComponent(editor);
@@ -42,9 +44,9 @@ void NewProfileScreen::createProfile()
 {
     // A second click while the screen fades out towards the new profile's player menu
     // would find the name taken by the profile just made and show a refusal.
-    if (transition == FadingOut && next == game->playerScreen)
+    if (transition == FadingOut && next == context->screens.playerScreen)
         return;
-    ProfileStore& store = game->profileStore;
+    ProfileStore& store = *context->profileStore;
     const std::string name = typedName();
     const std::string refusal = store.refusalFor(name);
     if (!refusal.empty()) {
@@ -53,49 +55,49 @@ void NewProfileScreen::createProfile()
     }
     Profile* profile = store.addProfile(name);
     store.selectProfile(profile);
-    game->applySoundSettings(profile->soundSettings());
+    context->actions->applySoundSettings(profile->soundSettings());
     // A failed save has written its own error line; the profile still plays this session.
     store.save();
     message.clear();
-    goToScreen(this, game->playerScreen, "player");
+    goToScreen(this, context->screens.playerScreen, "player");
 }
 
 void NewProfileScreen::onCommand(const std::string& id)
 {
-    if (!game)
+    if (!context)
         return;
     if (id == "play")
         createProfile();
     else if (id == "cancel")
-        goToScreen(this, game->profilesScreen, "main menu");
+        goToScreen(this, context->screens.profilesScreen, "main menu");
 }
 
 void NewProfileScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass != 2 || !renderer || !game || !game->fontSmall)
+    if (pass != 2 || !renderer || !context || !context->fontSmall)
         return;
-    GUIStyle* style = game->guiStyle;
+    GUIStyle* style = context->guiStyle;
     const std::uint32_t text = style ? style->colours[2] : 0xFFFFFFFFu;
     const std::string label = "PROFILE NAME.";
-    const int labelWidth = renderer->textWidth(game->fontSmall, label);
+    const int labelWidth = renderer->textWidth(context->fontSmall, label);
     // The label sits on its own plate left of the field, ending where the play button ends.
     const int labelX = 475 - labelWidth - 5;
     if (style) {
         style->drawSolid(labelX - 5, kEditorY, labelWidth + 10, 20, style->colours[0]);
         style->drawFrame(labelX - 5, kEditorY, labelWidth + 10, 20);
     }
-    renderer->drawText(game->fontSmall, label, labelX, kEditorY + 6, text);
+    renderer->drawText(context->fontSmall, label, labelX, kEditorY + 6, text);
 
     if (message.empty())
         return;
-    const int messageWidth = renderer->textWidth(game->fontSmall, message);
+    const int messageWidth = renderer->textWidth(context->fontSmall, message);
     const int boxWidth = messageWidth + 60;
     const int boxX = 512 - boxWidth / 2;
     if (style) {
         style->drawSolid(boxX, kMessageY, boxWidth, 22, style->colours[0]);
         style->drawFrame(boxX, kMessageY, boxWidth, 22);
     }
-    renderer->drawText(game->fontSmall, message, 512 - messageWidth / 2, kMessageY + 6,
+    renderer->drawText(context->fontSmall, message, 512 - messageWidth / 2, kMessageY + 6,
                        style ? style->colours[3] : 0xFFFBAB18u);
 }

@@ -16,7 +16,7 @@ public:
     PBEditor* editor = nullptr;
     std::string message;  // why the last name was refused; empty at first
 
-    NewProfileScreen(Game* game, Renderer* renderer);
+    NewProfileScreen(ScreenContext* context, Renderer* renderer);
 
     // An empty field with the typing focus, and no message.
     void onEnter() override;

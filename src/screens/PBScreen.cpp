@@ -1,6 +1,7 @@
 #include "screens/PBScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "audio/SoundSystem.h"
 
 #include "assets/ResourceManager.h"
@@ -10,25 +11,25 @@
 
 #include <algorithm>
 
-PBScreen::PBScreen(Game* g, Renderer* r) : KRScreen(r, g ? g->inputSystem : nullptr), game(g)
+PBScreen::PBScreen(ScreenContext* c, Renderer* r) : KRScreen(r, c ? c->inputSystem : nullptr), context(c)
 {
-    if (game && game->resourceManager) {
-        guiTexture = game->resourceManager->getTexture("gui.png");
-        ballTexture = game->resourceManager->getTexture("ball32.png");
-        puppetTexture = game->resourceManager->getTexture("orangepuppetsmall.png");
+    if (context && context->resourceManager) {
+        guiTexture = context->resourceManager->getTexture("gui.png");
+        ballTexture = context->resourceManager->getTexture("ball32.png");
+        puppetTexture = context->resourceManager->getTexture("orangepuppetsmall.png");
     }
 }
 
 void PBScreen::startRollingLoop()
 {
-    if (game && game->matchSoundPlayer)
-        game->matchSoundPlayer->startLoop();
+    if (context && context->matchSoundPlayer)
+        context->matchSoundPlayer->startLoop();
 }
 
 void PBScreen::stopRollingLoop()
 {
-    if (game && game->matchSoundPlayer)
-        game->matchSoundPlayer->stopLoop();
+    if (context && context->matchSoundPlayer)
+        context->matchSoundPlayer->stopLoop();
 }
 
 void PBScreen::switchTo(PBScreen* target)
@@ -44,8 +45,8 @@ void PBScreen::setFramedTitle(const std::string& text)
 {
     framed = true;
     title = text;
-    if (renderer && game)
-        titleSlide = renderer->textWidth(game->fontBig, title) + 6;
+    if (renderer && context)
+        titleSlide = renderer->textWidth(context->fontBig, title) + 6;
 }
 
 float PBScreen::fadeAlpha() const
@@ -98,8 +99,8 @@ void PBScreen::update(float dt)
     if (!notice.empty() && buttonWasUp && buttonWasDown && noticeAge >= kNoticeLeastSeconds)
         notice.clear();
     // A save that failed (a command above may just have saved) is told to the player.
-    if (game) {
-        const std::string failure = game->profileStore.takeSaveFailureToShow();
+    if (context) {
+        const std::string failure = context->profileStore->takeSaveFailureToShow();
         if (!failure.empty()) {
             notice = saveFailureNotice(failure);
             noticeAge = 0.0f;
@@ -107,8 +108,8 @@ void PBScreen::update(float dt)
     }
     transitionTime += dt;
     // Every screen is a PBScreen, so this runs exactly once per frame.
-    if (game && game->soundSystem)
-        game->soundSystem->releaseFinished();
+    if (context && context->soundSystem)
+        context->soundSystem->releaseFinished();
 
     if (transition == FadingIn && transitionTime > kFadeSeconds) {
         if (framed)

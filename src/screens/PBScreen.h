@@ -1,12 +1,12 @@
 #pragma once
-// The base of every screen of the game: the link to the Game, the header-and-footer frame
+// The base of every screen of the game: its ScreenContext, the header-and-footer frame
 // of the menus, the sliding title and the 0.8 s fade through black from one screen to the
 // next. The rolling sound of the ball plays while a menu screen fades.
 #include "ui/KRScreen.h"
 
 #include <string>
 
-class Game;
+struct ScreenContext;
 class PBButton;
 struct TextureRecord;
 
@@ -20,7 +20,7 @@ public:
     enum Transition { FadingIn = 0, Shown = 1, FadingOut = 2 };
 
     bool framed = false;
-    Game* game = nullptr;
+    ScreenContext* context = nullptr;
     TextureRecord* guiTexture = nullptr;
     std::string title;
     int titleSlide = 0;
@@ -38,7 +38,7 @@ public:
 
     // Loads "gui.png", "ball32.png" and "orangepuppetsmall.png" (shared through the
     // resource cache).
-    PBScreen(Game* game, Renderer* renderer);
+    PBScreen(ScreenContext* context, Renderer* renderer);
 
     // Widgets and timers, a failed save's notice, then the fade.
     void update(float dt) override;

@@ -2,7 +2,7 @@
 // the fade overlay and the logo, and the message panel of the match.
 #include "screens/PBScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
 #include "ui/GUIStyle.h"
 #include "ui/widgets/GuiAtlas.h"
 #include "render/fonts/PBFontBig.h"
@@ -14,10 +14,10 @@
 
 namespace {
 
-// The palette of the Game's style; before the style exists, the same colours unchanged.
-std::uint32_t paletteColour(const Game* game, int index) {
+// The palette of the context's style; before the style exists, the same colours unchanged.
+std::uint32_t paletteColour(const ScreenContext* context, int index) {
     static const GUIStyle defaults(nullptr);
-    const GUIStyle* style = game && game->guiStyle ? game->guiStyle : &defaults;
+    const GUIStyle* style = context && context->guiStyle ? context->guiStyle : &defaults;
     return style->colours[index];
 }
 
@@ -42,16 +42,16 @@ void PBScreen::draw(int pass) {
             KRScreen::draw(2);
             return;
         }
-        drawSolid(renderer, guiTexture, 0, 0, 1024, 44, paletteColour(game, 0));
-        drawSolid(renderer, guiTexture, 0, 44, 1024, 10, paletteColour(game, 4));
+        drawSolid(renderer, guiTexture, 0, 0, 1024, 44, paletteColour(context, 0));
+        drawSolid(renderer, guiTexture, 0, 44, 1024, 10, paletteColour(context, 4));
         const GuiAtlas::Rect& bg = GuiAtlas::MenuBackground;
         renderer->drawTextureRect(guiTexture, bg.x, bg.y, bg.width, bg.height, 0, 54);
-        drawSolid(renderer, guiTexture, 0, 714, 1024, 10, paletteColour(game, 4));
-        drawSolid(renderer, guiTexture, 0, 724, 1024, 44, paletteColour(game, 0));
+        drawSolid(renderer, guiTexture, 0, 714, 1024, 10, paletteColour(context, 4));
+        drawSolid(renderer, guiTexture, 0, 724, 1024, 44, paletteColour(context, 0));
         KRScreen::draw(2);
         // The title slides in from the left as the screen fades in.
         int slide = static_cast<int>(static_cast<float>(titleSlide) * a);
-        renderer->drawText(game ? game->fontBig : nullptr, title, 6 - slide, 6, paletteColour(game, 2));
+        renderer->drawText(context ? context->fontBig : nullptr, title, 6 - slide, 6, paletteColour(context, 2));
         return;
     }
     if (pass != 3) return;
@@ -72,19 +72,19 @@ void PBScreen::draw(int pass) {
 
 void PBScreen::drawMessageBox(const std::string& text) {
     if (!renderer) return;
-    KRFont* font = game ? game->fontSmall : nullptr;
+    KRFont* font = context ? context->fontSmall : nullptr;
     const int textWidth = renderer->textWidth(font, text);
     const int w = textWidth + 60;
     const int x = 512 - w / 2;
-    drawSolid(renderer, guiTexture, x, 370, w, 22, paletteColour(game, 0));
-    if (game && game->guiStyle) game->guiStyle->drawFrame(x, 370, w, 22);
-    renderer->drawTwoColourText(font, text, 512 - textWidth / 2, 376, paletteColour(game, 2), paletteColour(game, 3));
+    drawSolid(renderer, guiTexture, x, 370, w, 22, paletteColour(context, 0));
+    if (context && context->guiStyle) context->guiStyle->drawFrame(x, 370, w, 22);
+    renderer->drawTwoColourText(font, text, 512 - textWidth / 2, 376, paletteColour(context, 2), paletteColour(context, 3));
 }
 
 
 PBButton* PBScreen::addButton(const std::string& id, const std::string& label, int x, int y, int width) {
-    KRFont* font = game ? game->fontSmall : nullptr;
-    PBButton* button = new PBButton(this, id, label, font, width, game ? game->guiStyle : nullptr);
+    KRFont* font = context ? context->fontSmall : nullptr;
+    PBButton* button = new PBButton(this, id, label, font, width, context ? context->guiStyle : nullptr);
     button->x = x;
     button->y = y;
     addComponent(button);

@@ -1,6 +1,7 @@
 #include "screens/PlayerScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "profiles/ProfileStore.h"
 #include "control/Opponent.h"
 #include "render/Renderer.h"
 #include "render/fonts/GlyphTables.h"
@@ -23,11 +24,11 @@ constexpr int kNameWidth = 670 - PlayerScreen::kValueX;
 
 } // namespace
 
-PlayerScreen::PlayerScreen(Game* g, Renderer* r) : PBScreen(g, r)
+PlayerScreen::PlayerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("PLAYER MENU");
 
-    opponentsList = new PBList(this, "opponentslist", "OPPONENTS", game ? game->fontSmall : nullptr, true);
+    opponentsList = new PBList(this, "opponentslist", "OPPONENTS", context ? context->fontSmall : nullptr, true);
     // The lock marks sit at the right end of a row; the left end stays free for the name.
     opponentsList->showFirstSprite = false;
     opponentsList->x = 110;
@@ -44,20 +45,20 @@ PlayerScreen::PlayerScreen(Game* g, Renderer* r) : PBScreen(g, r)
 
 Profile* PlayerScreen::profile() const
 {
-    return game ? game->profileStore.currentProfile : nullptr;
+    return context ? context->profileStore->currentProfile : nullptr;
 }
 
 bool PlayerScreen::unlocked(int opponent) const
 {
     const Profile* p = profile();
-    return p && game && opponent < static_cast<int>(game->opponents.size()) && p->canPlay(opponent);
+    return p && context && opponent < static_cast<int>(context->opponents->size()) && p->canPlay(opponent);
 }
 
 std::vector<std::string> PlayerScreen::opponentNames() const
 {
     std::vector<std::string> names;
-    if (game)
-        for (const auto& opponent : game->opponents)
+    if (context)
+        for (const auto& opponent : *context->opponents)
             names.push_back(opponent->name);
     return names;
 }
@@ -77,15 +78,15 @@ void PlayerScreen::fillList()
 {
     const int keep = opponentsList->selected();
     opponentsList->clear();
-    if (!game)
+    if (!context)
         return;
-    TextureRecord* atlas = game->guiStyle ? game->guiStyle->texture : nullptr;
+    TextureRecord* atlas = context->guiStyle ? context->guiStyle->texture : nullptr;
     const Profile* p = profile();
-    for (int i = 0; i < static_cast<int>(game->opponents.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(context->opponents->size()); ++i) {
         const bool beaten = p && i <= p->bestLevel;
         const GuiAtlas::Rect& mark =
             beaten ? GuiAtlas::BeatenMark : unlocked(i) ? GuiAtlas::UnlockedMark : GuiAtlas::LockedMark;
-        opponentsList->addItem({game->opponents[static_cast<std::size_t>(i)]->name, AtlasImage{nullptr, 0, 0, 0, 0},
+        opponentsList->addItem({(*context->opponents)[static_cast<std::size_t>(i)]->name, AtlasImage{nullptr, 0, 0, 0, 0},
                                 AtlasImage{atlas, mark.x, mark.y, mark.width, mark.height}});
     }
     if (keep >= 0 && keep < static_cast<int>(opponentsList->items.size()))
@@ -125,7 +126,7 @@ void PlayerScreen::onEnter()
 
 void PlayerScreen::onCommand(const std::string& id)
 {
-    if (!game)
+    if (!context)
         return;
     if (id == "opponentslist") {
         // A press beside the rows keeps the opponent shown rather than leaving the
@@ -135,27 +136,27 @@ void PlayerScreen::onCommand(const std::string& id)
     } else if (id == "play") {
         if (selectedOpponent < 0 || !unlocked(selectedOpponent))
             return;
-        game->profileStore.currentOpponent = selectedOpponent;
-        goToScreen(this, game->matchScreen, "match");
+        context->profileStore->currentOpponent = selectedOpponent;
+        goToScreen(this, context->screens.matchScreen, "match");
     } else if (id == "practice") {
-        game->profileStore.currentOpponent = -1;
-        goToScreen(this, game->matchScreen, "match");
+        context->profileStore->currentOpponent = -1;
+        goToScreen(this, context->screens.matchScreen, "match");
     } else if (id == "help") {
         openHelp(this);
     } else if (id == "settings") {
-        goToScreen(this, game->settingsScreen, "player settings");
+        goToScreen(this, context->screens.settingsScreen, "player settings");
     } else if (id == "quit") {
-        goToScreen(this, game->profilesScreen, "main menu");
+        goToScreen(this, context->screens.profilesScreen, "main menu");
     }
 }
 
 void PlayerScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass != 2 || !renderer || !game || !game->fontSmall)
+    if (pass != 2 || !renderer || !context || !context->fontSmall)
         return;
-    KRFont* font = game->fontSmall;
-    GUIStyle* style = game->guiStyle;
+    KRFont* font = context->fontSmall;
+    GUIStyle* style = context->guiStyle;
     const std::uint32_t normal = style ? style->colours[2] : 0xFFFFFFFFu;
     const std::uint32_t highlight = style ? style->colours[3] : 0xFFFBAB18u;
 
@@ -171,8 +172,8 @@ void PlayerScreen::draw(int pass)
     int valuesWidth = 0;
     for (const std::string& value : values)
         valuesWidth = std::max(valuesWidth, renderer->textWidth(font, value));
-    drawMenuPanel(game, 150, 68, std::max(kValueX + valuesWidth + 20, 690) - 150, 96);
-    drawMenuPanel(game, kValueX - 20, kPictureY - 12, 914 + 16 - (kValueX - 20), 425 - (kPictureY - 12));
+    drawMenuPanel(context, 150, 68, std::max(kValueX + valuesWidth + 20, 690) - 150, 96);
+    drawMenuPanel(context, kValueX - 20, kPictureY - 12, 914 + 16 - (kValueX - 20), 425 - (kPictureY - 12));
     for (int i = 0; i < 3; ++i) {
         const int y = 80 + 30 * i;
         renderer->drawText(font, labels[i], kLabelRight - renderer->textWidth(font, labels[i]), y, normal);
@@ -180,12 +181,12 @@ void PlayerScreen::draw(int pass)
     }
 
     renderer->drawText(font, "SELECTED OPPONENT:", kValueX, kPictureY, normal);
-    if (selectedOpponent < 0 || selectedOpponent >= static_cast<int>(game->opponents.size()))
+    if (selectedOpponent < 0 || selectedOpponent >= static_cast<int>(context->opponents->size()))
         return;
-    const Opponent& opponent = *game->opponents[static_cast<std::size_t>(selectedOpponent)];
+    const Opponent& opponent = *(*context->opponents)[static_cast<std::size_t>(selectedOpponent)];
     renderer->drawText(font, opponent.name, 550, kPictureY, highlight);
     renderer->drawWrappedText(font, opponent.description, kValueX, kDescriptionY, normal, highlight,
                               descriptionLineWidths());
-    if (TextureRecord* picture = game->opponentPicture(selectedOpponent))
+    if (TextureRecord* picture = pictureOfOpponent(*context, selectedOpponent))
         renderer->drawTexture(picture, kPictureX, kPictureY);
 }

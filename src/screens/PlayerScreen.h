@@ -25,7 +25,7 @@ public:
     // The opponent whose details are shown and whom "PLAY!" starts against; -1 none.
     int selectedOpponent = -1;
 
-    PlayerScreen(Game* game, Renderer* renderer);
+    PlayerScreen(ScreenContext* context, Renderer* renderer);
 
     // The list's marks and the texts follow the current profile. A profile other than the
     // one of the last visit starts on the opponent it has to beat next.

@@ -1,6 +1,8 @@
 #include "screens/ProfilesScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "screens/GameActions.h"
+#include "profiles/ProfileStore.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -11,11 +13,11 @@
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBList.h"
 
-ProfilesScreen::ProfilesScreen(Game* g, Renderer* r) : PBScreen(g, r)
+ProfilesScreen::ProfilesScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("MAIN MENU");
 
-    profilesList = new PBList(this, "profileslist", "PROFILES", game ? game->fontSmall : nullptr, false);
+    profilesList = new PBList(this, "profileslist", "PROFILES", context ? context->fontSmall : nullptr, false);
     profilesList->x = 270;
     profilesList->y = 222;
     addComponent(profilesList);
@@ -31,10 +33,10 @@ ProfilesScreen::ProfilesScreen(Game* g, Renderer* r) : PBScreen(g, r)
 
 Profile* ProfilesScreen::selectedProfile() const
 {
-    if (!game)
+    if (!context)
         return nullptr;
     const int row = profilesList->selected();
-    const auto& profiles = game->profileStore.profiles;
+    const auto& profiles = context->profileStore->profiles;
     if (row < 0 || row >= static_cast<int>(profiles.size()))
         return nullptr;
     return profiles[static_cast<std::size_t>(row)].get();
@@ -51,17 +53,17 @@ void ProfilesScreen::fillList()
     if (oldRow >= 0 && oldRow < static_cast<int>(profilesList->items.size())) {
         selectedName = profilesList->items[static_cast<std::size_t>(oldRow)].text;
         keep = true;
-    } else if (game && game->profileStore.currentProfile) {
-        selectedName = game->profileStore.currentProfile->name;
+    } else if (context && context->profileStore->currentProfile) {
+        selectedName = context->profileStore->currentProfile->name;
         keep = true;
     }
 
     profilesList->clear();
-    if (game) {
-        TextureRecord* atlas = game->guiStyle ? game->guiStyle->texture : nullptr;
+    if (context) {
+        TextureRecord* atlas = context->guiStyle ? context->guiStyle->texture : nullptr;
         const GuiAtlas::Rect& icon = GuiAtlas::ProfileIcon;
         const AtlasImage profileIcon{atlas, icon.x, icon.y, icon.width, icon.height};
-        const auto& profiles = game->profileStore.profiles;
+        const auto& profiles = context->profileStore->profiles;
         for (std::size_t i = 0; i < profiles.size(); ++i) {
             profilesList->addItem({profiles[i]->name, profileIcon, AtlasImage{nullptr, 0, 0, 0, 0}});
             if (keep && profiles[i]->name == selectedName && static_cast<int>(i) < profilesList->rowCount)
@@ -76,7 +78,7 @@ void ProfilesScreen::refreshButtons()
     const bool selected = selectedProfile() != nullptr;
     playButton->enabled = selected;
     deleteButton->enabled = selected;
-    const int count = game ? static_cast<int>(game->profileStore.profiles.size()) : 0;
+    const int count = context ? static_cast<int>(context->profileStore->profiles.size()) : 0;
     newButton->enabled = count < profilesList->rowCount;
 }
 
@@ -87,34 +89,34 @@ void ProfilesScreen::onEnter()
 
 void ProfilesScreen::onCommand(const std::string& id)
 {
-    if (!game)
+    if (!context)
         return;
     if (id == "profileslist") {
         refreshButtons();
     } else if (id == "new") {
         if (newButton->enabled)
-            goToScreen(this, game->newProfileScreen, "new profile");
+            goToScreen(this, context->screens.newProfileScreen, "new profile");
     } else if (id == "delete") {
         Profile* profile = selectedProfile();
         if (!profile)
             return;
-        if (auto* confirm = dynamic_cast<DeleteProfileScreen*>(game->deleteProfileScreen))
+        if (auto* confirm = dynamic_cast<DeleteProfileScreen*>(context->screens.deleteProfileScreen))
             confirm->profileName = profile->name;
-        goToScreen(this, game->deleteProfileScreen, "delete profile");
+        goToScreen(this, context->screens.deleteProfileScreen, "delete profile");
     } else if (id == "play") {
         Profile* profile = selectedProfile();
         if (!profile)
             return;
-        game->profileStore.selectProfile(profile);
-        game->applySoundSettings(profile->soundSettings());
-        goToScreen(this, game->playerScreen, "player");
+        context->profileStore->selectProfile(profile);
+        context->actions->applySoundSettings(profile->soundSettings());
+        goToScreen(this, context->screens.playerScreen, "player");
     } else if (id == "best") {
-        goToScreen(this, game->bestAchievementsScreen, "best achievements");
+        goToScreen(this, context->screens.bestAchievementsScreen, "best achievements");
     } else if (id == "creators") {
-        goToScreen(this, game->creatorsScreen, "creators");
+        goToScreen(this, context->screens.creatorsScreen, "creators");
     } else if (id == "help") {
         openHelp(this);
     } else if (id == "quit") {
-        game->quit();
+        context->actions->quit();
     }
 }

@@ -16,7 +16,7 @@ public:
     PBButton* newButton = nullptr;
     PBButton* deleteButton = nullptr;
 
-    ProfilesScreen(Game* game, Renderer* renderer);
+    ProfilesScreen(ScreenContext* context, Renderer* renderer);
 
     // Lists the profiles again; the selected profile stays selected while it exists, and
     // with no row selected the current profile is.

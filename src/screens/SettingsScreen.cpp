@@ -1,6 +1,8 @@
 #include "screens/SettingsScreen.h"
 
-#include "app/Game.h"
+#include "screens/ScreenContext.h"
+#include "screens/GameActions.h"
+#include "profiles/ProfileStore.h"
 #include "core/ErrorLog.h"
 #include "profiles/Profile.h"
 #include "render/Renderer.h"
@@ -29,20 +31,20 @@ bool isSoundSetting(const std::string& id)
     return id == "sound" || id == "soundVolume" || id == "music" || id == "musicVolume";
 }
 
-std::uint32_t textColour(const Game* game)
+std::uint32_t textColour(const ScreenContext* context)
 {
-    return game && game->guiStyle ? game->guiStyle->colours[2] : 0xFFFFFFFFu;
+    return context && context->guiStyle ? context->guiStyle->colours[2] : 0xFFFFFFFFu;
 }
 
 } // namespace
 
-SettingsScreen::SettingsScreen(Game* g, Renderer* r) : PBScreen(g, r)
+SettingsScreen::SettingsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("PLAYER SETTINGS");
-    KRFont* small = game ? game->fontSmall : nullptr;
-    GUIStyle* style = game ? game->guiStyle : nullptr;
+    KRFont* small = context ? context->fontSmall : nullptr;
+    GUIStyle* style = context ? context->guiStyle : nullptr;
     // One panel under the name line, the labels and the selectors of both columns.
-    addComponent(new MenuBackdrop(game, kPanelX, kPanelY, kPanelWidth, kPanelHeight));
+    addComponent(new MenuBackdrop(context, kPanelX, kPanelY, kPanelWidth, kPanelHeight));
     for (const SettingRow& row : settingRows()) {
         const std::string id = row.id;
         const std::vector<std::string>& values = id == "shadows" ? shadowValues(shadowsCapable()) : row.values;
@@ -62,7 +64,7 @@ bool SettingsScreen::shadowsCapable() const
 
 Profile* SettingsScreen::currentProfile() const
 {
-    return game ? game->profileStore.currentProfile : nullptr;
+    return context ? context->profileStore->currentProfile : nullptr;
 }
 
 PBSelector* SettingsScreen::selector(const std::string& id) const
@@ -98,30 +100,30 @@ void SettingsScreen::storeInto(Profile& profile) const
 
 void SettingsScreen::applySoundFromSelectors()
 {
-    if (!game)
+    if (!context)
         return;
     // What the selectors show, not yet kept: the profile changes only on the way out.
     const Profile* profile = currentProfile();
     Profile shown = profile ? *profile : Profile();
     storeInto(shown);
-    game->applySoundSettings(shown.soundSettings());
+    context->actions->applySoundSettings(shown.soundSettings());
 }
 
 void SettingsScreen::leaveToPlayerMenu()
 {
-    if (!game)
+    if (!context)
         return;
     if (Profile* profile = currentProfile()) {
         storeInto(*profile);
-        game->profileStore.setSoundSettings(profile->soundSettings());
-        game->applySoundSettings(profile->soundSettings());
+        context->profileStore->setSoundSettings(profile->soundSettings());
+        context->actions->applySoundSettings(profile->soundSettings());
         // A failed save has written its error line and kept the old file; the settings
         // stay in the profile and go out with the next save.
-        game->profileStore.save();
+        context->profileStore->save();
     } else {
         logError("The settings could not be stored: no profile is selected.");
     }
-    goToScreen(this, game->playerScreen, "player menu");
+    goToScreen(this, context->screens.playerScreen, "player menu");
 }
 
 void SettingsScreen::onCommand(const std::string& id)
@@ -135,16 +137,16 @@ void SettingsScreen::onCommand(const std::string& id)
 void SettingsScreen::draw(int pass)
 {
     PBScreen::draw(pass);
-    if (pass != 2 || !renderer || !game)
+    if (pass != 2 || !renderer || !context)
         return;
-    KRFont* small = game->fontSmall;
-    const std::uint32_t white = textColour(game);
+    KRFont* small = context->fontSmall;
+    const std::uint32_t white = textColour(context);
     const std::string nameLabel = "PROFILE NAME:";
     renderer->drawText(small, nameLabel, kNameX - kLabelGap - renderer->textWidth(small, nameLabel), kNameY, white);
     if (const Profile* profile = currentProfile())
         if (small)
             renderer->drawText(small, shownName_.fit(*small, profile->name, kPanelX + kPanelWidth - 20 - kNameX), kNameX, kNameY,
-                           game->guiStyle ? game->guiStyle->colours[3] : 0xFFFBAB18u);
+                           context->guiStyle ? context->guiStyle->colours[3] : 0xFFFBAB18u);
     const std::vector<SettingRow>& rows = settingRows();
     for (std::size_t i = 0; i < rows.size() && i < selectors.size(); ++i) {
         const PBSelector* s = selectors[i];

@@ -17,7 +17,7 @@ public:
     std::vector<PBSelector*> selectors;
     PBButton* quitButton = nullptr;
 
-    SettingsScreen(Game* game, Renderer* renderer);
+    SettingsScreen(ScreenContext* context, Renderer* renderer);
 
     // Every selector shows the current profile's value.
     void onEnter() override;

@@ -7,7 +7,7 @@ class WinnerScreen : public PBScreen {
 public:
     TextureRecord* picture = nullptr;  // "winner.png", loaded while the screen is shown
 
-    WinnerScreen(Game* game, Renderer* renderer);
+    WinnerScreen(ScreenContext* context, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
     void draw(int pass) override;

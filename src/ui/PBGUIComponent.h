@@ -8,6 +8,6 @@ class PBGUIComponent : public GUIComponent {
 public:
     GUIStyle* style = nullptr;
 
-    // The style is the Game's one GUIStyle.
+    // The style is the game's one GUIStyle.
     explicit PBGUIComponent(GUIStyle* guiStyle) : style(guiStyle) {}
 };

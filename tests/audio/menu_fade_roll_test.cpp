@@ -1,6 +1,7 @@
-// The ball rolls while a real game's menu screens fade: the whole game is started on the
-// test display with OpenAL Soft's silent backend, its menus are built, and the rolling loop
-// is watched through the OpenAL source behind the menu sound player's voice.
+// The menu sounds of a real game: the whole game is started on the test display with
+// OpenAL Soft's silent backend and its menus are built. The ball rolls while its menu
+// screens fade (watched through the OpenAL source behind the menu sound player's voice),
+// and its widgets sound through it for as long as it exists.
 #include "AudioTestSupport.h"
 
 #include "app/Game.h"
@@ -8,6 +9,10 @@
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
 #include "screens/PBScreen.h"
+#include "screens/ProfilesScreen.h"
+#include "ui/widgets/PBButton.h"
+#include "ui/widgets/PBList.h"
+#include "ui/widgets/WidgetServices.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +25,10 @@ namespace {
 // The OpenAL state of the rolling loop's source; AL_STOPPED once the voice is gone, as
 // the source it used is then idle or stopped.
 ALint rollingState(Game& game) {
-    const Voice* voice = game.matchSoundPlayer->loopVoice;
+    const Voice* voice = game.context.matchSoundPlayer->loopVoice;
     if (voice == nullptr) return AL_STOPPED;
     ALint state = 0;
-    alGetSourcei(game.soundSystem->sourceOf(voice), AL_SOURCE_STATE, &state);
+    alGetSourcei(game.context.soundSystem->sourceOf(voice), AL_SOURCE_STATE, &state);
     return state;
 }
 
@@ -62,36 +67,35 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     GameWindow window;
     ASSERT_TRUE(window.create());
     Game game;
-    gGame = &game;
     ASSERT_TRUE(game.init(&window));
     game.createMenus();
-    ASSERT_NE(game.creatorsScreen, nullptr);
-    ASSERT_NE(game.helpScreen, nullptr);
-    ASSERT_NE(game.matchSoundPlayer->roll, nullptr);
-    const int voicesAtRest = game.soundSystem->voicesInUse();  // the music
+    ASSERT_NE(game.context.screens.creatorsScreen, nullptr);
+    ASSERT_NE(game.context.screens.helpScreen, nullptr);
+    ASSERT_NE(game.context.matchSoundPlayer->roll, nullptr);
+    const int voicesAtRest = game.context.soundSystem->voicesInUse();  // the music
 
     // The credits (a framed menu) fade to help (framed): the loop starts at the switch, keeps
     // rolling through the fade-out and the fade-in, and stops when the fade-in is over.
-    PBScreen* credits = static_cast<PBScreen*>(game.creatorsScreen);
-    PBScreen* help = static_cast<PBScreen*>(game.helpScreen);
+    PBScreen* credits = static_cast<PBScreen*>(game.context.screens.creatorsScreen);
+    PBScreen* help = static_cast<PBScreen*>(game.context.screens.helpScreen);
     game.renderer->screen = credits;
     credits->transition = PBScreen::Shown;
     credits->onEnter();
     EXPECT_EQ(rollingState(game), AL_STOPPED);
     credits->switchTo(help);
     EXPECT_EQ(rollingState(game), AL_PLAYING);
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest + 1);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest + 1);
     EXPECT_TRUE(holdsFor(game, 7, AL_PLAYING));
     ASSERT_EQ(game.renderer->screen, help);
     EXPECT_TRUE(holdsFor(game, 6, AL_PLAYING));
     EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
     EXPECT_EQ(help->transition, PBScreen::Shown);
-    EXPECT_EQ(game.matchSoundPlayer->loopVoice, nullptr);
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+    EXPECT_EQ(game.context.matchSoundPlayer->loopVoice, nullptr);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest);
 
     // An unframed screen (the loading picture, the match) fading to a menu is silent until
     // its fade-out ends; the menu's fade-in then rolls and stops at its end.
-    PBScreen plain(&game, game.renderer);
+    PBScreen plain(&game.context, game.renderer);
     game.renderer->screen = &plain;
     plain.switchTo(credits);
     EXPECT_TRUE(holdsFor(game, 6, AL_STOPPED));
@@ -107,14 +111,42 @@ TEST_F(MenuFadeRoll, LoopPlaysFromTheSwitchToTheEndOfTheFadeInAndOnlyBetweenFram
     EXPECT_TRUE(holdsFor(game, 1, AL_STOPPED));
     ASSERT_EQ(game.renderer->screen, &plain);
     EXPECT_TRUE(holdsFor(game, 8, AL_STOPPED));
-    EXPECT_EQ(game.soundSystem->voicesInUse(), voicesAtRest);
+    EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesAtRest);
 
     game.renderer->screen = nullptr;
-    gGame = nullptr;
     std::ifstream errors(folder_ / "error.txt");
     std::string firstError;
     std::getline(errors, firstError);
     EXPECT_EQ(firstError, "");
+}
+
+TEST_F(MenuFadeRoll, WidgetsTakeTheGamesStyleAndSoundsOnlyWhileItExists) {
+    GameWindow window;
+    ASSERT_TRUE(window.create());
+    {
+        Game game;
+        EXPECT_EQ(widgetStyle(), nullptr);
+        ASSERT_TRUE(game.init(&window));
+        game.createMenus();
+        ASSERT_NE(game.context.guiStyle, nullptr);
+        EXPECT_EQ(widgetStyle(), game.context.guiStyle);
+        auto* menu = static_cast<ProfilesScreen*>(game.context.screens.profilesScreen);
+        EXPECT_EQ(menu->profilesList->style, game.context.guiStyle);
+
+        // Hovering a button plays the hover sound on a voice of its own.
+        PBButton* button = nullptr;
+        for (GUIComponent* c : menu->components)
+            if (auto* b = dynamic_cast<PBButton*>(c); b && b->id == "new") button = b;
+        ASSERT_NE(button, nullptr);
+        const int voicesBefore = game.context.soundSystem->voicesInUse();
+        button->onMouseMove(1, 1);
+        EXPECT_EQ(game.context.soundSystem->voicesInUse(), voicesBefore + 1);
+        game.renderer->screen = nullptr;
+    }
+    // The style and the sound player went with the game: widgets are undrawn and silent.
+    EXPECT_EQ(widgetStyle(), nullptr);
+    playWidgetHover();
+    playWidgetClick();
 }
 
 }  // namespace

@@ -82,7 +82,6 @@ int main(int argc, char** argv) {
     }
     GameWindow window;
     Game game;
-    gGame = &game;
     if (!window.create() || !game.init(&window)) {
         std::fprintf(stderr, "picture-set: the game did not start (see error.txt)\n");
         return 1;
@@ -101,34 +100,34 @@ int main(int argc, char** argv) {
     store.selectProfile(ann);
 
     bool ok = true;
-    auto* profiles = static_cast<ProfilesScreen*>(game.profilesScreen);
+    auto* profiles = static_cast<ProfilesScreen*>(game.context.screens.profilesScreen);
     pictures.show(profiles);
     profiles->profilesList->onMouseDown(20, PBList::FirstRowTop + 8);  // the first row
     pictures.run(2, 1.0f / 60.0f);
     ok &= pictures.keep("main_menu.png");
 
-    auto* player = static_cast<PlayerScreen*>(game.playerScreen);
+    auto* player = static_cast<PlayerScreen*>(game.context.screens.playerScreen);
     pictures.show(player);
     // Press on the fifth row: a locked opponent, whose play button is disabled.
     player->opponentsList->onMouseDown(20, PBList::FirstRowTop + 4 * PBList::RowHeight + 8);
     pictures.run(2, 1.0f / 60.0f);
     ok &= pictures.keep("player_menu.png");
 
-    pictures.show(game.settingsScreen);
+    pictures.show(game.context.screens.settingsScreen);
     ok &= pictures.keep("settings.png");
 
-    auto* help = static_cast<HelpScreen*>(game.helpScreen);
+    auto* help = static_cast<HelpScreen*>(game.context.screens.helpScreen);
     help->page = 0;
     pictures.show(help);
     ok &= pictures.keep("help.png");
 
     // A match against the first opponent: a few seconds of play, the ball pushed on
     // whenever it comes to rest, then the ball sent rolling across the field.
-    auto* match = static_cast<MatchScreen*>(game.matchScreen);
+    auto* match = static_cast<MatchScreen*>(game.context.screens.matchScreen);
     store.currentOpponent = 0;
     pictures.show(match, 1);
     Simulation& sim = match->simulation;
-    InputSystem& input = *game.inputSystem;
+    InputSystem& input = *game.context.inputSystem;
     for (int i = 0; i < 40; ++i) {
         input.mouseMoveX = (i % 20 < 10) ? 12.0f : -12.0f;
         input.mouseMoveY = 0.0f;
@@ -157,9 +156,8 @@ int main(int argc, char** argv) {
     match->onLeave();
     game.renderer->screen = nullptr;
 
-    pictures.show(game.winnerScreen);
+    pictures.show(game.context.screens.winnerScreen);
     ok &= pictures.keep("winner.png");
     game.renderer->screen = nullptr;
-    gGame = nullptr;
     return ok ? 0 : 1;
 }

@@ -32,16 +32,15 @@ struct DevicelessGameFixture : ::testing::Test {
         folder = made;
         setErrorLogPath((folder / "error.txt").string());
         game.profileStore.filePath = savePath();
-        gGame = &game;
         game.renderer->spriteSink = &sink;
-        game.guiStyle = new GUIStyle(game.renderer);
-        game.guiStyle->texture = &atlas;
-        game.fontSmall = new PBFontSmall(&smallGlyphs);
-        game.fontBig = new PBFontBig(&bigGlyphs);
+        game.context.guiStyle = new GUIStyle(game.renderer);
+        game.context.guiStyle->texture = &atlas;
+        game.installWidgetServices();
+        game.context.fontSmall = new PBFontSmall(&smallGlyphs);
+        game.context.fontBig = new PBFontBig(&bigGlyphs);
     }
     void TearDown() override {
         game.renderer->screen = nullptr;
-        gGame = nullptr;
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }
@@ -52,7 +51,7 @@ struct DevicelessGameFixture : ::testing::Test {
 
     // A plain framed screen standing in for one the test does not look at.
     PBScreen* standIn() {
-        PBScreen* s = new PBScreen(&game, game.renderer);
+        PBScreen* s = new PBScreen(&game.context, game.renderer);
         s->framed = true;
         return s;
     }

@@ -34,16 +34,16 @@ inline bool startDrawingGame(GameWindow& window, Game& game) {
         return false;
     }
     if (!window.create()) return false;
-    gGame = &game;
     Renderer* renderer = game.renderer;
     if (!renderer->initDevice(&window)) return false;
-    game.resourceManager = new ResourceManager(std::string(resources) + "/", std::make_unique<DeviceAssetLoader>(renderer->device, nullptr));
-    renderer->resources = game.resourceManager;
+    game.context.resourceManager = new ResourceManager(std::string(resources) + "/", std::make_unique<DeviceAssetLoader>(renderer->device, nullptr));
+    renderer->resources = game.context.resourceManager;
     if (!renderer->initScene(&window)) return false;
-    game.guiStyle = new GUIStyle(renderer);
-    game.fontSmall = new PBFontSmall(game.resourceManager->getTexture(FontTables::SmallTextureName));
-    game.fontBig = new PBFontBig(game.resourceManager->getTexture(FontTables::BigTextureName));
-    if (!game.guiStyle->texture || game.guiStyle->texture->width <= 0) {
+    game.context.guiStyle = new GUIStyle(renderer);
+    game.installWidgetServices();
+    game.context.fontSmall = new PBFontSmall(game.context.resourceManager->getTexture(FontTables::SmallTextureName));
+    game.context.fontBig = new PBFontBig(game.context.resourceManager->getTexture(FontTables::BigTextureName));
+    if (!game.context.guiStyle->texture || game.context.guiStyle->texture->width <= 0) {
         std::fprintf(stderr, "gui.png did not load from %s\n", resources);
         return false;
     }

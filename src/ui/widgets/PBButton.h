@@ -24,7 +24,7 @@ public:
     std::optional<AtlasImage> icon;
 
     PBButton(KRScreen* owner, const std::string& id, const std::string& label, KRFont* font, int width,
-             GUIStyle* style = gameGuiStyle());
+             GUIStyle* style = widgetStyle());
 
     void draw() override;
     void onMouseMove(int x, int y) override;

@@ -20,7 +20,7 @@ public:
     std::string text;
     KRFont* font = nullptr;
 
-    PBEditor(KRScreen* owner, const std::string& text, KRFont* font, GUIStyle* style = gameGuiStyle());
+    PBEditor(KRScreen* owner, const std::string& text, KRFont* font, GUIStyle* style = widgetStyle());
 
     void update(float dt) override;
     void draw() override;

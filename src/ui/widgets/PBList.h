@@ -38,7 +38,7 @@ public:
     bool showSecondSprite = false;
 
     PBList(KRScreen* owner, const std::string& id, const std::string& title, KRFont* font,
-           bool showSecondSprite, GUIStyle* style = gameGuiStyle());
+           bool showSecondSprite, GUIStyle* style = widgetStyle());
 
     void clear();
     void addItem(const PBListItem& item);

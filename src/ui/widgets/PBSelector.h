@@ -26,7 +26,7 @@ public:
     KRFont* font = nullptr;
 
     PBSelector(KRScreen* owner, const std::string& id, const std::vector<std::string>& values, KRFont* font,
-               int width, GUIStyle* style = gameGuiStyle());
+               int width, GUIStyle* style = widgetStyle());
 
     // Sets the index, kept inside the values so a stale setting cannot point past them.
     void setIndex(int index);

@@ -10,7 +10,7 @@ class PBSignedMeter : public PBGUIComponent {
 public:
     float value = 0.0f;
 
-    PBSignedMeter(KRScreen* owner, int width, int height, GUIStyle* style = gameGuiStyle());
+    PBSignedMeter(KRScreen* owner, int width, int height, GUIStyle* style = widgetStyle());
 
     // Signed bar length in pixels for the current value: positive to the right.
     int barLength() const;

@@ -16,7 +16,7 @@ public:
     std::string text;
     KRFont* font = nullptr;
 
-    PBSteelLabel(KRScreen* owner, const std::string& text, KRFont* font, GUIStyle* style = gameGuiStyle());
+    PBSteelLabel(KRScreen* owner, const std::string& text, KRFont* font, GUIStyle* style = widgetStyle());
 
     // Replaces the text and fits the plate to it.
     void setText(const std::string& newText);

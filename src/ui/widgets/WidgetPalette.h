@@ -1,6 +1,6 @@
 #pragma once
 // The style colours by their role in the widgets, and a safe way to reach them: a widget
-// without a style (no Game yet) draws nothing.
+// without a style (none installed yet) draws nothing.
 #include "ui/GUIStyle.h"
 
 #include <cstdint>

@@ -1,18 +1,24 @@
 #include "ui/widgets/WidgetServices.h"
 
-#include "app/Game.h"
-#include "audio/MatchSoundPlayer.h"
-
 WidgetSoundListener* gWidgetSoundListener = nullptr;
 
-GUIStyle* gameGuiStyle() { return gGame ? gGame->guiStyle : nullptr; }
+namespace {
+GUIStyle* installedStyle = nullptr;
+WidgetSoundPlayer* installedSoundPlayer = nullptr;
+}  // namespace
+
+GUIStyle* widgetStyle() { return installedStyle; }
+
+void setWidgetStyle(GUIStyle* style) { installedStyle = style; }
+
+void setWidgetSoundPlayer(WidgetSoundPlayer* player) { installedSoundPlayer = player; }
 
 void playWidgetHover() {
     if (gWidgetSoundListener) gWidgetSoundListener->onHoverSound();
-    if (gGame && gGame->matchSoundPlayer) gGame->matchSoundPlayer->playHover();
+    if (installedSoundPlayer) installedSoundPlayer->playHover();
 }
 
 void playWidgetClick() {
     if (gWidgetSoundListener) gWidgetSoundListener->onClickSound();
-    if (gGame && gGame->matchSoundPlayer) gGame->matchSoundPlayer->playClick();
+    if (installedSoundPlayer) installedSoundPlayer->playClick();
 }

@@ -35,12 +35,12 @@ struct MatchFixture : DevicelessGameFixture {
 
     void SetUp() override {
         DevicelessGameFixture::SetUp();
-        game.profilesScreen = standIn();
-        game.playerScreen = standIn();
-        game.winnerScreen = standIn();
+        game.context.screens.profilesScreen = standIn();
+        game.context.screens.playerScreen = standIn();
+        game.context.screens.winnerScreen = standIn();
 
-        match = new MatchScreen(&game, game.renderer);
-        game.matchScreen = match;
+        match = new MatchScreen(&game.context, game.renderer);
+        game.context.screens.matchScreen = match;
         ASSERT_TRUE(match->load());
         auto recorder = std::make_unique<RecordingTableSounds>();
         recorder->recordRollUpdates = false;
@@ -70,7 +70,7 @@ struct MatchFixture : DevicelessGameFixture {
     // One frame as the game runs it: the keys of the previous frame move to previousKeys,
     // then `down` are the keys held now.
     void frame(float dt, std::initializer_list<std::uint8_t> down = {}) {
-        InputSystem& in = *game.inputSystem;
+        InputSystem& in = *game.context.inputSystem;
         std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
         std::memset(in.keys, 0, sizeof in.keys);
         for (std::uint8_t k : down) in.keys[k] = Key::DownBit;

@@ -33,24 +33,24 @@ struct MatchOnDevice {
         const std::string base = std::string(resources ? resources : "resources") + "/";
         setErrorLogPath(errorFile);
         game.profileStore.filePath = saveFile;
-        gGame = &game;
         Renderer* renderer = game.renderer;
         returnLargeBlocksAtOnce();  // as the game does before its window, until start-up is over
         if (!window.create() || !renderer->initDevice(&window))
             return false;
-        SoundSystem* sounds = game.soundSystem->init() ? game.soundSystem : nullptr;
-        game.resourceManager = new ResourceManager(base, std::make_unique<DeviceAssetLoader>(renderer->device, sounds));
-        renderer->resources = game.resourceManager;
+        SoundSystem* sounds = game.context.soundSystem->init() ? game.context.soundSystem : nullptr;
+        game.context.resourceManager = new ResourceManager(base, std::make_unique<DeviceAssetLoader>(renderer->device, sounds));
+        renderer->resources = game.context.resourceManager;
         if (!renderer->initScene(&window))
             return false;
-        game.guiStyle = new GUIStyle(renderer);
-        game.fontSmall = new PBFontSmall(game.resourceManager->getTexture(FontTables::SmallTextureName));
-        game.fontBig = new PBFontBig(game.resourceManager->getTexture(FontTables::BigTextureName));
-        match = new MatchScreen(&game, renderer);
-        game.matchScreen = match;
+        game.context.guiStyle = new GUIStyle(renderer);
+        game.installWidgetServices();
+        game.context.fontSmall = new PBFontSmall(game.context.resourceManager->getTexture(FontTables::SmallTextureName));
+        game.context.fontBig = new PBFontBig(game.context.resourceManager->getTexture(FontTables::BigTextureName));
+        match = new MatchScreen(&game.context, renderer);
+        game.context.screens.matchScreen = match;
         if (!match->load())
             return false;
-        game.playerScreen = new PBScreen(&game, renderer);
+        game.context.screens.playerScreen = new PBScreen(&game.context, renderer);
         Profile* profile = game.profileStore.addProfile("ANN");
         game.profileStore.selectProfile(profile);
         keepLargeBlocksBetweenFrames();  // as the game does once start-up is over
@@ -80,6 +80,5 @@ struct MatchOnDevice {
         if (game.renderer->screen == match)
             match->onLeave();
         game.renderer->screen = nullptr;
-        gGame = nullptr;
     }
 };

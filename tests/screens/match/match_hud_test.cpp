@@ -114,7 +114,7 @@ TEST_F(MatchHud, AGoalIsAnnouncedUnderTheBannerAndThePauseInTheMiddle)
     EXPECT_EQ(white, shadow);
     const float left = firstGlyphX(sink, &bigGlyphs, 0, 1024, 400, 401);
     EXPECT_FLOAT_EQ(left + 2.0f, firstGlyphX(sink, &bigGlyphs, 0, 1024, 402, 403));
-    const int width = game.renderer->textWidth(game.fontBig, "ANN SCORES");
+    const int width = game.renderer->textWidth(game.context.fontBig, "ANN SCORES");
     EXPECT_NEAR(512.0f - width / 2, left, 1.0f);
 
     // Paused: the message panel at y 370 across the middle.

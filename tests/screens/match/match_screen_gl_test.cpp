@@ -67,18 +67,18 @@ TEST(MatchScreenGl, AMatchFrameShowsTheTableUnderItsHud)
     EXPECT_GT(f.count(140, 741, 615, 763, white), 30);
 
     // Paused: the message panel across the middle, drawn over the table.
-    m.game.inputSystem->keys[Key::P] = Key::DownBit;
+    m.game.context.inputSystem->keys[Key::P] = Key::DownBit;
     m.frame(1.0f / 60.0f);
-    m.game.inputSystem->keys[Key::P] = 0;
+    m.game.context.inputSystem->keys[Key::P] = 0;
     ASSERT_TRUE(m.match->paused);
     Frame paused = grab(m, "match_paused.png");
     EXPECT_GT(paused.count(470, 374, 554, 388, white), 20);
 
     // A goal: the banner above the centre, the scorer's name in white below it.
-    m.game.inputSystem->previousKeys[Key::P] = 0;
-    m.game.inputSystem->keys[Key::P] = Key::DownBit;
+    m.game.context.inputSystem->previousKeys[Key::P] = 0;
+    m.game.context.inputSystem->keys[Key::P] = Key::DownBit;
     m.frame(1.0f / 60.0f);
-    m.game.inputSystem->keys[Key::P] = 0;
+    m.game.context.inputSystem->keys[Key::P] = 0;
     ASSERT_FALSE(m.match->paused);
     m.match->simulation.score[0] = 4;
     m.match->simulation.goalPending = true;

@@ -34,7 +34,7 @@ TEST_F(MatchStart, TakesTheProfileAndPutsTheChosenOpponentOnTheOtherSide)
     EXPECT_EQ(1, pc.reversedRotation);
     EXPECT_FLOAT_EQ(15 * 0.007f / 7.5f, pc.rotationSensitivity);
     EXPECT_FLOAT_EQ(1 * 0.045f / 7.5f, pc.shiftSensitivity);
-    EXPECT_EQ(game.inputSystem, match->playerHands.input);
+    EXPECT_EQ(game.context.inputSystem, match->playerHands.input);
     EXPECT_EQ(match->simulation.teams[0].rods, pc.rods);
     for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, pc.states[i]);
     EXPECT_FALSE(match->simulation.rimEnabled);
@@ -90,7 +90,7 @@ TEST_F(MatchStart, FreePracticeGetsAFreshLiftingSideAndDropsThePreviousOne)
 
 TEST_F(MatchStart, LoadingWithoutARendererFailsWithItsOwnLine)
 {
-    MatchScreen orphan(&game, nullptr);
+    MatchScreen orphan(&game.context, nullptr);
     EXPECT_FALSE(orphan.load());
     EXPECT_TRUE(errorFileExists());
 }
@@ -103,8 +103,8 @@ TEST_F(MatchFrame, ASlowFrameRunsInMillisecondStepsSharingTheMouse)
     StepSpy spy;
     match->match.setSide(1, &spy, nullptr);
     const int counterBefore = match->playerControl.updateCounter;
-    game.inputSystem->mouseMoveX = 10.0f;
-    game.inputSystem->mouseMoveY = -5.0f;
+    game.context.inputSystem->mouseMoveX = 10.0f;
+    game.context.inputSystem->mouseMoveY = -5.0f;
     frame(0.0125f);
 
     ASSERT_EQ(13u, spy.steps.size());
@@ -116,8 +116,8 @@ TEST_F(MatchFrame, ASlowFrameRunsInMillisecondStepsSharingTheMouse)
     EXPECT_EQ((counterBefore + 13) % 10, match->playerControl.updateCounter);
     EXPECT_NEAR(0.4f, match->playerControl.command.turn, 1e-3f);
     EXPECT_NEAR(-0.2f, match->playerControl.command.shift, 1e-3f);
-    EXPECT_FLOAT_EQ(10.0f, game.inputSystem->mouseMoveX);
-    EXPECT_FLOAT_EQ(-5.0f, game.inputSystem->mouseMoveY);
+    EXPECT_FLOAT_EQ(10.0f, game.context.inputSystem->mouseMoveX);
+    EXPECT_FLOAT_EQ(-5.0f, game.context.inputSystem->mouseMoveY);
 
     // The first frame of the game has no time: nothing runs and nothing divides by it.
     spy.steps.clear();
@@ -176,7 +176,7 @@ TEST_F(MatchFrame, OnlyYesOrNoAnswerTheQuitQuestion)
     press(Key::Y);
     EXPECT_TRUE(match->leaving);
     run(1.0f);
-    EXPECT_EQ(game.playerScreen, current());
+    EXPECT_EQ(game.context.screens.playerScreen, current());
     // The rolling ball does not follow the player into the menus.
     EXPECT_FALSE(sounds->rolling);
 }
@@ -206,7 +206,7 @@ TEST_F(MatchEnd, TheOpponentsFifthGoalEndsTheMatchWithoutAWin)
     run(0.3f);  // 3 s after the applause the way out begins; the fade takes 0.8 s
     EXPECT_EQ(PBScreen::FadingOut, match->transition);
     run(0.9f);
-    EXPECT_EQ(game.playerScreen, current());
+    EXPECT_EQ(game.context.screens.playerScreen, current());
     EXPECT_TRUE(game.profileStore.best.empty());
     EXPECT_EQ(-1, profile->bestLevel);
     EXPECT_FALSE(match->finalVictory);
@@ -230,7 +230,7 @@ TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
     EXPECT_EQ(7, game.profileStore.best[0].level);
     EXPECT_TRUE(std::filesystem::exists(folder / "gamestate.dat"));
     run(5.0f);
-    EXPECT_EQ(game.winnerScreen, current());
+    EXPECT_EQ(game.context.screens.winnerScreen, current());
 
     // Beating any other opponent returns to the player menu; without a winner screen the
     // last win does too.
@@ -242,18 +242,18 @@ TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
     frame(0.01f);
     EXPECT_FALSE(match->finalVictory);
     run(5.0f);
-    EXPECT_EQ(game.playerScreen, current());
+    EXPECT_EQ(game.context.screens.playerScreen, current());
 
-    PBScreen* winner = game.winnerScreen;
-    game.winnerScreen = nullptr;
+    PBScreen* winner = game.context.screens.winnerScreen;
+    game.context.screens.winnerScreen = nullptr;
     start(7);
     sim.score[0] = 5;
     sim.goalPending = true;
     sim.goalByTeam0 = true;
     frame(0.01f);
     run(5.0f);
-    EXPECT_EQ(game.playerScreen, current());
-    game.winnerScreen = winner;
+    EXPECT_EQ(game.context.screens.playerScreen, current());
+    game.context.screens.winnerScreen = winner;
 }
 
 TEST_F(MatchEnd, TimersOfAnAbandonedMatchDoNotEndTheNextOne)
@@ -266,7 +266,7 @@ TEST_F(MatchEnd, TimersOfAnAbandonedMatchDoNotEndTheNextOne)
     press(Key::Escape);
     press(Key::Y);
     run(1.0f);
-    ASSERT_EQ(game.playerScreen, current());
+    ASSERT_EQ(game.context.screens.playerScreen, current());
 
     start(1);
     run(5.0f);
@@ -280,7 +280,7 @@ TEST_F(MatchEnd, AWholeMatchIsPlayedToItsEnd)
     // goals and the screen has handed over (at most a quarter of an hour of game time).
     start(0);
     std::vector<std::string> shown;
-    InputSystem& in = *game.inputSystem;
+    InputSystem& in = *game.context.inputSystem;
     int restingFrames = 0;
     bool wasShowing = false;
     for (int i = 0; i < 60 * 900 && current() == match; ++i) {
@@ -301,7 +301,7 @@ TEST_F(MatchEnd, AWholeMatchIsPlayedToItsEnd)
         wasShowing = match->ticker.showing();
     }
     const Simulation& sim = match->simulation;
-    ASSERT_EQ(game.playerScreen, current());
+    ASSERT_EQ(game.context.screens.playerScreen, current());
     EXPECT_EQ(MatchOver, sim.state);
     const bool playerWon = sim.score[0] == 5;
     EXPECT_TRUE(playerWon ? sim.score[1] < 5 : sim.score[1] == 5);

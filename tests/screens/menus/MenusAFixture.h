@@ -37,16 +37,16 @@ struct MenusAFixture : DevicelessGameFixture {
 
     void SetUp() override {
         DevicelessGameFixture::SetUp();
-        game.profilesScreen = menu = new ProfilesScreen(&game, game.renderer);
-        game.newProfileScreen = create = new NewProfileScreen(&game, game.renderer);
-        game.deleteProfileScreen = remove = new DeleteProfileScreen(&game, game.renderer);
-        game.playerScreen = player = new PlayerScreen(&game, game.renderer);
-        game.settingsScreen = standIn();
-        game.bestAchievementsScreen = standIn();
-        game.creatorsScreen = standIn();
-        game.helpScreen = help = new HelpScreen(&game, game.renderer);
-        game.winnerScreen = winner = new WinnerScreen(&game, game.renderer);
-        game.matchScreen = standIn();
+        game.context.screens.profilesScreen = menu = new ProfilesScreen(&game.context, game.renderer);
+        game.context.screens.newProfileScreen = create = new NewProfileScreen(&game.context, game.renderer);
+        game.context.screens.deleteProfileScreen = remove = new DeleteProfileScreen(&game.context, game.renderer);
+        game.context.screens.playerScreen = player = new PlayerScreen(&game.context, game.renderer);
+        game.context.screens.settingsScreen = standIn();
+        game.context.screens.bestAchievementsScreen = standIn();
+        game.context.screens.creatorsScreen = standIn();
+        game.context.screens.helpScreen = help = new HelpScreen(&game.context, game.renderer);
+        game.context.screens.winnerScreen = winner = new WinnerScreen(&game.context, game.renderer);
+        game.context.screens.matchScreen = standIn();
     }
 
     // A press on row r of a list (rows below the last item select nothing).
@@ -77,7 +77,7 @@ struct MenusAFixture : DevicelessGameFixture {
     std::vector<std::vector<float>> glyphsOf(const std::string& text, int x, int y) {
         RecordingSpriteSink own;
         game.renderer->spriteSink = &own;
-        game.renderer->drawText(game.fontSmall, text, x, y, 0xFFFFFFFFu);
+        game.renderer->drawText(game.context.fontSmall, text, x, y, 0xFFFFFFFFu);
         game.renderer->spriteSink = &sink;
         std::vector<std::vector<float>> out;
         for (const SpriteDraw& d : own.draws) out.push_back({d.dstX, d.dstY, static_cast<float>(d.srcX)});

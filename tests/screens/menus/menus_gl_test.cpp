@@ -30,17 +30,16 @@ struct MenusGl : ::testing::Test {
         game.profileStore.filePath = "menus_gl_gamestate.dat";
         ASSERT_TRUE(startDrawingGame(window, game));
         renderer = game.renderer;
-        game.profilesScreen = new ProfilesScreen(&game, renderer);
-        game.newProfileScreen = new NewProfileScreen(&game, renderer);
-        game.deleteProfileScreen = new DeleteProfileScreen(&game, renderer);
-        game.playerScreen = new PlayerScreen(&game, renderer);
-        game.winnerScreen = new WinnerScreen(&game, renderer);
+        game.context.screens.profilesScreen = new ProfilesScreen(&game.context, renderer);
+        game.context.screens.newProfileScreen = new NewProfileScreen(&game.context, renderer);
+        game.context.screens.deleteProfileScreen = new DeleteProfileScreen(&game.context, renderer);
+        game.context.screens.playerScreen = new PlayerScreen(&game.context, renderer);
+        game.context.screens.winnerScreen = new WinnerScreen(&game.context, renderer);
         renderer->mouseX = 1000;
         renderer->mouseY = 740;
     }
     void TearDown() override {
         renderer->screen = nullptr;
-        gGame = nullptr;
     }
 
     // Draws the screen as shown (no fade) and keeps the frame as <name>.png.
@@ -84,7 +83,7 @@ TEST_F(MenusGl, MainMenuShowsItsListAndButtons)
 {
     game.profileStore.addProfile("ANNA");
     game.profileStore.addProfile("BERT 2");
-    auto* menu = static_cast<ProfilesScreen*>(game.profilesScreen);
+    auto* menu = static_cast<ProfilesScreen*>(game.context.screens.profilesScreen);
     menu->onEnter();
     menu->profilesList->selectedRow = 1;
     const auto image = frame(menu, "main_menu");
@@ -108,7 +107,7 @@ TEST_F(MenusGl, PlayerMenuShowsTheOpponentAndItsPicture)
     p->bestLevel = 1;
     p->bestConceded = 3;
     game.profileStore.selectProfile(p);
-    const auto image = frame(game.playerScreen, "player_menu");
+    const auto image = frame(game.context.screens.playerScreen, "player_menu");
     ASSERT_FALSE(image.empty());
     EXPECT_GT(distinctColours(image), 60);
     // Profile name, level and best result in orange right of the labels.
@@ -128,14 +127,14 @@ TEST_F(MenusGl, PlayerMenuShowsTheOpponentAndItsPicture)
 
     // A new profile: the longest level text still stands on the panel.
     game.profileStore.selectProfile(game.profileStore.addProfile("BOB"));
-    const auto fresh = frame(game.playerScreen, "player_menu_new");
+    const auto fresh = frame(game.context.screens.playerScreen, "player_menu_new");
     ASSERT_FALSE(fresh.empty());
     EXPECT_GT(orangeInk(fresh, 370, 100, 760, 126), 60);
 }
 
 TEST_F(MenusGl, ProfileQuestionsAndTheWinnerScreenAreDrawn)
 {
-    auto* create = static_cast<NewProfileScreen*>(game.newProfileScreen);
+    auto* create = static_cast<NewProfileScreen*>(game.context.screens.newProfileScreen);
     renderer->screen = create;
     create->onEnter();
     create->editor->text = "PLAYER ONE";
@@ -147,14 +146,14 @@ TEST_F(MenusGl, ProfileQuestionsAndTheWinnerScreenAreDrawn)
     EXPECT_GT(orangeInk(image, 300, 392, 724, 414), 40);   // the message
     EXPECT_GT(whiteInk(image, 300, 300, 475, 320), 20);    // "PROFILE NAME."
 
-    auto* remove = static_cast<DeleteProfileScreen*>(game.deleteProfileScreen);
+    auto* remove = static_cast<DeleteProfileScreen*>(game.context.screens.deleteProfileScreen);
     remove->profileName = "ANNA";
     image = frame(remove, "delete_profile");
     ASSERT_FALSE(image.empty());
     EXPECT_GT(orangeInk(image, 300, 344, 724, 366), 15);   // the highlighted name
     EXPECT_GT(whiteInk(image, 200, 344, 824, 366), 100);   // the question
 
-    image = frame(game.winnerScreen, "winner");
+    image = frame(game.context.screens.winnerScreen, "winner");
     ASSERT_FALSE(image.empty());
     EXPECT_GT(distinctColours(image), 100);
     EXPECT_GT(whiteInk(image, 450, 720, 574, 752), 20);    // "CONTINUE"

@@ -85,7 +85,7 @@ TEST_F(MainMenu, CommandsLeadToTheirScreens)
     EXPECT_EQ(3, game.profileStore.musicVolume);
 
     const std::pair<const char*, PBScreen*> routes[] = {
-        {"new", create}, {"best", game.bestAchievementsScreen}, {"creators", game.creatorsScreen}, {"help", help}};
+        {"new", create}, {"best", game.context.screens.bestAchievementsScreen}, {"creators", game.context.screens.creatorsScreen}, {"help", help}};
     for (const auto& [id, target] : routes) {
         enter(menu);
         ASSERT_TRUE(click(menu, id)) << id;
@@ -109,8 +109,8 @@ TEST_F(MainMenu, CommandsLeadToTheirScreens)
 
 TEST_F(MainMenu, AScreenThatWasNeverBuiltIsReportedAndTheMenuStays)
 {
-    delete game.creatorsScreen;
-    game.creatorsScreen = nullptr;
+    delete game.context.screens.creatorsScreen;
+    game.context.screens.creatorsScreen = nullptr;
     enter(menu);
     click(menu, "creators");
     EXPECT_EQ(PBScreen::Shown, menu->transition);
@@ -161,7 +161,7 @@ TEST_F(NewProfile, ANewNameIsSavedSelectedAndPlayed)
     game.profileStore.musicVolume = 4;
     enter(create);
     // Typing starts at once: the field has the focus on entry.
-    InputSystem& in = *game.inputSystem;
+    InputSystem& in = *game.context.inputSystem;
     for (std::uint8_t key : {Key::B, Key::O, Key::B}) {
         std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
         std::memset(in.keys, 0, sizeof in.keys);
@@ -214,7 +214,7 @@ TEST_F(NewProfile, ASaveThatFailsIsToldOnceOverTheNextScreens)
               glyphsIn(370, 392).size());
 
     // It stays until the player presses the button once it has been up for a moment.
-    std::uint8_t& left = game.inputSystem->mouseState.buttons[0];
+    std::uint8_t& left = game.context.inputSystem->mouseState.buttons[0];
     const auto press = [&] {
         left = Key::DownBit;
         player->update(0.01f);
@@ -312,7 +312,7 @@ TEST_F(PlayerMenu, PlayButtonFollowsTheLockOfTheSelectedOpponent)
     PBButton* play = button(player, "play");
     EXPECT_EQ("PLAY!", play->label);
     EXPECT_TRUE(play->enabled);
-    EXPECT_EQ((357 - game.renderer->textWidth(game.fontSmall, "PLAY!")) / 2, play->labelOffset);
+    EXPECT_EQ((357 - game.renderer->textWidth(game.context.fontSmall, "PLAY!")) / 2, play->labelOffset);
     EXPECT_EQ(GuiAtlas::UnlockedMark.x, player->opponentsList->items[0].secondSprite.x);
     EXPECT_EQ(GuiAtlas::LockedMark.x, player->opponentsList->items[1].secondSprite.x);
 
@@ -320,7 +320,7 @@ TEST_F(PlayerMenu, PlayButtonFollowsTheLockOfTheSelectedOpponent)
     EXPECT_EQ(1, player->selectedOpponent);
     EXPECT_EQ("NOT AVAILABLE YET", play->label);
     EXPECT_FALSE(play->enabled);
-    EXPECT_EQ((357 - game.renderer->textWidth(game.fontSmall, "NOT AVAILABLE YET")) / 2, play->labelOffset);
+    EXPECT_EQ((357 - game.renderer->textWidth(game.context.fontSmall, "NOT AVAILABLE YET")) / 2, play->labelOffset);
     click(player, "play");
     player->onCommand("play");  // even past the button
     EXPECT_EQ(player, afterFade(player));
@@ -340,7 +340,7 @@ TEST_F(PlayerMenu, PlayButtonFollowsTheLockOfTheSelectedOpponent)
     EXPECT_EQ(GuiAtlas::BeatenMark.x, player->opponentsList->items[0].secondSprite.x);
     EXPECT_EQ(GuiAtlas::UnlockedMark.x, player->opponentsList->items[1].secondSprite.x);
     click(player, "play");
-    EXPECT_EQ(game.matchScreen, afterFade(player));
+    EXPECT_EQ(game.context.screens.matchScreen, afterFade(player));
     EXPECT_EQ(1, game.profileStore.currentOpponent);
 }
 
@@ -373,7 +373,7 @@ TEST_F(PlayerMenu, AnotherProfileStartsOnItsNextOpponent)
     enter(player);
     EXPECT_FALSE(button(player, "play")->enabled);
     click(player, "practice");
-    EXPECT_EQ(game.matchScreen, afterFade(player));
+    EXPECT_EQ(game.context.screens.matchScreen, afterFade(player));
 }
 
 TEST_F(PlayerMenu, AProfileMadeAfterADeleteStartsOnItsOwnOpponent)
@@ -421,7 +421,7 @@ TEST_F(PlayerMenu, ShowsTheProfilesLevelAndBestResult)
     // The labels end at x = 330.
     const auto label = glyphsIn(100, 130, 0, 370);
     ASSERT_FALSE(label.empty());
-    const int width = game.renderer->textWidth(game.fontSmall, "LEVEL:");
+    const int width = game.renderer->textWidth(game.context.fontSmall, "LEVEL:");
     EXPECT_EQ(glyphsOf("LEVEL:", 330 - width, 110), label);
     // The selected opponent (the next to beat) is named at (550, 200).
     EXPECT_EQ(glyphsOf(names[3], 550, 200), glyphsIn(190, 220, 550, 780));
@@ -433,11 +433,11 @@ TEST_F(PlayerMenu, PracticeHelpSettingsAndQuitLeadOn)
     game.profileStore.currentOpponent = 3;
     enter(player);
     click(player, "practice");
-    EXPECT_EQ(game.matchScreen, afterFade(player));
+    EXPECT_EQ(game.context.screens.matchScreen, afterFade(player));
     EXPECT_EQ(-1, game.profileStore.currentOpponent);
 
     const std::pair<const char*, PBScreen*> routes[] = {
-        {"help", help}, {"settings", game.settingsScreen}, {"quit", menu}};
+        {"help", help}, {"settings", game.context.screens.settingsScreen}, {"quit", menu}};
     for (const auto& [id, target] : routes) {
         enter(player);
         ASSERT_TRUE(click(player, id)) << id;

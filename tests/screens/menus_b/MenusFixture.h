@@ -23,8 +23,8 @@
 struct MenusFixture : DevicelessGameFixture {
     void SetUp() override {
         DevicelessGameFixture::SetUp();
-        game.profilesScreen = standIn();
-        game.playerScreen = standIn();
+        game.context.screens.profilesScreen = standIn();
+        game.context.screens.playerScreen = standIn();
     }
 
     // The glyphs of the small font drawn since the last clear, in drawing order.

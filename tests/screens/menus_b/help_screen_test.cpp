@@ -14,8 +14,8 @@ struct HelpScreenTest : MenusFixture {
     HelpScreen* help = nullptr;
     void SetUp() override {
         MenusFixture::SetUp();
-        help = new HelpScreen(&game, game.renderer);
-        game.helpScreen = help;
+        help = new HelpScreen(&game.context, game.renderer);
+        game.context.screens.helpScreen = help;
     }
 };
 
@@ -46,17 +46,17 @@ TEST_F(HelpScreenTest, PagesStepWithinTheFourAndTheButtonsFollow)
 
 TEST_F(HelpScreenTest, BackReturnsToTheScreenThatOpenedIt)
 {
-    help->returnScreen = game.playerScreen;
+    help->returnScreen = game.context.screens.playerScreen;
     enter(help);
     click(help, "next");
     EXPECT_EQ(help, afterFade(help));  // paging stays here
     click(help, "back");
-    EXPECT_EQ(game.playerScreen, afterFade(help));
+    EXPECT_EQ(game.context.screens.playerScreen, afterFade(help));
     // Opened without saying where from: the main menu.
     help->returnScreen = nullptr;
     enter(help);
     click(help, "back");
-    EXPECT_EQ(game.profilesScreen, afterFade(help));
+    EXPECT_EQ(game.context.screens.profilesScreen, afterFade(help));
 }
 
 TEST_F(HelpScreenTest, EveryPageIsDrawnOnItsPanelWithEmptyLinesKept)
@@ -70,7 +70,7 @@ TEST_F(HelpScreenTest, EveryPageIsDrawnOnItsPanelWithEmptyLinesKept)
         for (const SpriteDraw& g : smallText())
             if (g.dstY < 620) glyphs.push_back(g);  // not the buttons' labels
         ASSERT_GT(glyphs.size(), 50u) << "page " << page;
-        EXPECT_EQ(game.guiStyle->colours[3], glyphs.front().colour) << "highlighted heading, page " << page;
+        EXPECT_EQ(game.context.guiStyle->colours[3], glyphs.front().colour) << "highlighted heading, page " << page;
         for (const SpriteDraw& g : glyphs) {
             EXPECT_GE(g.dstX, HelpScreen::kTextX);
             EXPECT_LE(g.dstX + g.dstW, HelpScreen::kTextX + HelpScreen::kTextWidth) << "page " << page;
@@ -99,7 +99,7 @@ TEST_F(MenusFixture, AHighlightBrokenOverTwoLinesStaysHighlighted)
     EXPECT_EQ("[A] \n[B", highlightWordByWord("[A \nB"));
     // "[ROTATION BOUNDARIES]" does not fit on one 150-pixel line with "AA": it breaks.
     const std::string text = highlightWordByWord("AA [ROTATION BOUNDARIES] BB");
-    game.renderer->drawWrappedText(game.fontSmall, text, 0, 0, 0xFFFFFFFFu, 0xFFFBAB18u, {150, 150, 150});
+    game.renderer->drawWrappedText(game.context.fontSmall, text, 0, 0, 0xFFFFFFFFu, 0xFFFBAB18u, {150, 150, 150});
     std::vector<SpriteDraw> glyphs = smallText();
     ASSERT_EQ(22u, glyphs.size());
     EXPECT_GT(glyphs[19].dstY, glyphs[2].dstY) << "the text was expected to break";

@@ -30,7 +30,6 @@ protected:
     }
     void TearDown() override {
         game.renderer->screen = nullptr;
-        gGame = nullptr;
     }
 
     // Draws the screen as the current one, fully faded in, and keeps the frame.
@@ -64,8 +63,8 @@ TEST_F(MenusGl, SettingsAndHelpAreDrawnReadably)
 {
     Profile* ann = game.profileStore.addProfile("ANN");
     game.profileStore.selectProfile(ann);
-    SettingsScreen* settings = new SettingsScreen(&game, game.renderer);
-    game.settingsScreen = settings;
+    SettingsScreen* settings = new SettingsScreen(&game.context, game.renderer);
+    game.context.screens.settingsScreen = settings;
     render(settings, "menus_b_settings.png");
     // The header bar, then labels and values in both columns.
     Pixel header = at(300, 20);
@@ -75,8 +74,8 @@ TEST_F(MenusGl, SettingsAndHelpAreDrawnReadably)
     EXPECT_GT(ink(320, 180, 420, 520), 150) << "selector values";
     EXPECT_GT(ink(200, 115, 360, 135), 60) << "profile name line";
 
-    HelpScreen* help = new HelpScreen(&game, game.renderer);
-    game.helpScreen = help;
+    HelpScreen* help = new HelpScreen(&game.context, game.renderer);
+    game.context.screens.helpScreen = help;
     for (int page = 0; page < 4; ++page) {
         help->page = page;
         render(help, "menus_b_help" + std::to_string(page + 1) + ".png");
@@ -89,16 +88,16 @@ TEST_F(MenusGl, SettingsAndHelpAreDrawnReadably)
 
 TEST_F(MenusGl, CreditsAndBestResultsAreDrawnReadably)
 {
-    CreatorsScreen* creators = new CreatorsScreen(&game, game.renderer);
-    game.creatorsScreen = creators;
+    CreatorsScreen* creators = new CreatorsScreen(&game.context, game.renderer);
+    game.context.screens.creatorsScreen = creators;
     render(creators, "menus_b_creators.png");
     EXPECT_GT(ink(200, 100, 980, 300), 1500);
 
     game.profileStore.best.push_back({"ANN", 7, 0});
     game.profileStore.best.push_back({"BOB THE SECOND", 3, 4});
     game.profileStore.best.push_back({"CARLA", 0, 2});
-    BestAchievementsScreen* best = new BestAchievementsScreen(&game, game.renderer);
-    game.bestAchievementsScreen = best;
+    BestAchievementsScreen* best = new BestAchievementsScreen(&game.context, game.renderer);
+    game.context.screens.bestAchievementsScreen = best;
     render(best, "menus_b_best.png");
     EXPECT_GT(ink(250, 160, 770, 180), 80) << "column titles";
     EXPECT_GT(ink(280, 185, 736, 280), 300) << "three rows";

@@ -23,8 +23,8 @@ struct SettingsScreenTest : MenusFixture {
         game.renderer->shadowCapable = true;
         ann = game.profileStore.addProfile("ANN");
         game.profileStore.selectProfile(ann);
-        settings = new SettingsScreen(&game, game.renderer);
-        game.settingsScreen = settings;
+        settings = new SettingsScreen(&game.context, game.renderer);
+        game.context.screens.settingsScreen = settings;
     }
     // Presses on a selector's arrows, as the player does (negative: the left arrow).
     void press(const std::string& id, int steps) {
@@ -61,7 +61,7 @@ TEST_F(SettingsScreenTest, SelectorsShowTheProfileAndGoingBackStoresAndSavesThem
     EXPECT_FALSE(ann->rim);
     EXPECT_FALSE(game.profileStore.music) << "the store's sound block follows the profile";
     EXPECT_EQ(4, game.profileStore.musicVolume);
-    EXPECT_EQ(game.playerScreen, afterFade(settings));
+    EXPECT_EQ(game.context.screens.playerScreen, afterFade(settings));
 
     ProfileStore reread;
     reread.filePath = game.profileStore.filePath;
@@ -77,29 +77,29 @@ TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
 {
     // OpenAL Soft's silent backend; this must come before the process's first OpenAL call.
     setenv("ALSOFT_DRIVERS", "null", 1);
-    ASSERT_TRUE(game.soundSystem->init());
-    game.musicSource = game.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
+    ASSERT_TRUE(game.context.soundSystem->init());
+    game.musicSource = game.context.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
     ASSERT_NE(game.musicSource, nullptr);
     auto musicGain = [&] {
         ALfloat gain = -1.0f;
-        alGetSourcef(game.soundSystem->sourceOf(game.musicSource), AL_GAIN, &gain);
+        alGetSourcef(game.context.soundSystem->sourceOf(game.musicSource), AL_GAIN, &gain);
         return gain;
     };
     game.applySoundSettings(ann->soundSettings());
     enter(settings);
     press("soundVolume", -5);
-    EXPECT_FLOAT_EQ(10.0f / 15.0f, game.soundSystem->masterVolume());
+    EXPECT_FLOAT_EQ(10.0f / 15.0f, game.context.soundSystem->masterVolume());
     press("sound", -1);
-    EXPECT_FLOAT_EQ(0.0f, game.soundSystem->masterVolume());
+    EXPECT_FLOAT_EQ(0.0f, game.context.soundSystem->masterVolume());
     press("musicVolume", -10);
     EXPECT_NEAR(5.0f / 15.0f * 0.6f, musicGain(), 1e-5) << "the music does not follow the effects";
     press("music", -1);
     EXPECT_NEAR(0.0f, musicGain(), 1e-5);
-    game.soundSystem->setMasterVolume(0.25f);
+    game.context.soundSystem->setMasterVolume(0.25f);
     press("rim", -1);
-    EXPECT_FLOAT_EQ(0.25f, game.soundSystem->masterVolume()) << "other settings leave the sound alone";
+    EXPECT_FLOAT_EQ(0.25f, game.context.soundSystem->masterVolume()) << "other settings leave the sound alone";
     EXPECT_EQ(15, ann->soundVolume) << "heard, but not kept before the way out";
-    game.soundSystem->stopVoice(game.musicSource);
+    game.context.soundSystem->stopVoice(game.musicSource);
     game.musicSource = nullptr;
 }
 
@@ -128,7 +128,7 @@ TEST_F(SettingsScreenTest, AFailedSaveOrAMissingProfileNeitherCrashesNorLosesThe
     click(settings, "quit");
     EXPECT_EQ(11, ann->verticalMouseSens);
     EXPECT_TRUE(errorFileExists());
-    EXPECT_EQ(game.playerScreen, afterFade(settings));
+    EXPECT_EQ(game.context.screens.playerScreen, afterFade(settings));
 
     game.profileStore.selectProfile(nullptr);
     std::filesystem::remove(folder / "error.txt");

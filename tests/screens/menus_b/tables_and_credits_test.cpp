@@ -16,8 +16,8 @@ struct BestTableTest : MenusFixture {
     BestAchievementsScreen* best = nullptr;
     void SetUp() override {
         MenusFixture::SetUp();
-        best = new BestAchievementsScreen(&game, game.renderer);
-        game.bestAchievementsScreen = best;
+        best = new BestAchievementsScreen(&game.context, game.renderer);
+        game.context.screens.bestAchievementsScreen = best;
     }
     // Glyphs drawn in the name column per table row (rows from 0).
     std::map<int, int> nameGlyphsByRow() {
@@ -84,13 +84,13 @@ TEST_F(BestTableTest, EmptyTableWithoutResultsAndOddRowsDrawnSafely)
     EXPECT_EQ(2, rows[1]);
 
     click(best, "back");
-    EXPECT_EQ(game.profilesScreen, afterFade(best));
+    EXPECT_EQ(game.context.screens.profilesScreen, afterFade(best));
 }
 
 TEST_F(MenusFixture, CreditsShowTheVersionOnTheirPanelAndLeadBack)
 {
-    CreatorsScreen* creators = new CreatorsScreen(&game, game.renderer);
-    game.creatorsScreen = creators;
+    CreatorsScreen* creators = new CreatorsScreen(&game.context, game.renderer);
+    game.context.screens.creatorsScreen = creators;
     ASSERT_NE(button(creators, "back"), nullptr);
     for (const char* library : {"SDL2", "OpenGL", "libepoxy", "OpenAL", "freealut", "libvorbis", "stb", "FreeType",
                                 "GoogleTest"})
@@ -108,7 +108,7 @@ TEST_F(MenusFixture, CreditsShowTheVersionOnTheirPanelAndLeadBack)
     }
     EXPECT_GT(onPanel, 200) << "version and credits";
     click(creators, "back");
-    EXPECT_EQ(game.profilesScreen, afterFade(creators));
+    EXPECT_EQ(game.context.screens.profilesScreen, afterFade(creators));
 }
 
 }  // namespace
@@ -119,9 +119,9 @@ TEST_F(BestTableTest, ALongNameIsFittedOnceNotMeasuredAgainEveryFrame)
 {
     // The small font counts its glyph lookups: the work of measuring, not its time.
     // The buttons made with the screen keep the font they were given.
-    std::unique_ptr<PBFontSmall> buttonsFont(game.fontSmall);
+    std::unique_ptr<PBFontSmall> buttonsFont(game.context.fontSmall);
     CountingFont* counting = new CountingFont(&smallGlyphs);
-    game.fontSmall = counting;
+    game.context.fontSmall = counting;
     const std::string longName(20000, 'W');
     game.profileStore.best.push_back({longName, 3, 2});
     enter(best);

@@ -35,31 +35,31 @@ TEST(MenuScreenGl, FramedScreenWithWidgetsLooksRight) {
     ASSERT_TRUE(startDrawingGame(window, game));
     Renderer* renderer = game.renderer;
 
-    MessageScreen* screen = new MessageScreen(&game, renderer);
+    MessageScreen* screen = new MessageScreen(&game.context, renderer);
     screen->framed = true;
     screen->title = "SETTINGS";
-    screen->titleSlide = renderer->textWidth(game.fontBig, screen->title) + 6;
+    screen->titleSlide = renderer->textWidth(game.context.fontBig, screen->title) + 6;
     screen->addButton("back", "BACK", 60, 670, 200);
     PBButton* play = screen->addButton("play", "PLAY", 764, 670, 200);
     play->hovered = true;
-    PBList* list = new PBList(screen, "profileslist", "PROFILES", game.fontSmall, true);
+    PBList* list = new PBList(screen, "profileslist", "PROFILES", game.context.fontSmall, true);
     list->x = 80;
     list->y = 120;
     const GuiAtlas::Rect& icon = GuiAtlas::ProfileIcon;
     const GuiAtlas::Rect& lock = GuiAtlas::LockedMark;
-    AtlasImage profileIcon{game.guiStyle->texture, icon.x, icon.y, icon.width, icon.height};
-    AtlasImage lockIcon{game.guiStyle->texture, lock.x, lock.y, lock.width, lock.height};
+    AtlasImage profileIcon{game.context.guiStyle->texture, icon.x, icon.y, icon.width, icon.height};
+    AtlasImage lockIcon{game.context.guiStyle->texture, lock.x, lock.y, lock.width, lock.height};
     for (const char* name : {"ANNA", "BERT 2", "CARLOS", "DIDI'S TEAM"}) list->addItem({name, profileIcon, lockIcon});
     list->selectedRow = 1;
     list->hoveredRow = 2;
     screen->addComponent(list);
-    PBSelector* selector = new PBSelector(screen, "musicVolume", {"0", "1", "2", "3"}, game.fontSmall, 200);
+    PBSelector* selector = new PBSelector(screen, "musicVolume", {"0", "1", "2", "3"}, game.context.fontSmall, 200);
     selector->x = 420;
     selector->y = 140;
     selector->setIndex(0);
     selector->rightArrowHovered = true;
     screen->addComponent(selector);
-    PBEditor* editor = new PBEditor(screen, "PLAYER ONE", game.fontSmall);
+    PBEditor* editor = new PBEditor(screen, "PLAYER ONE", game.context.fontSmall);
     editor->x = 420;
     editor->y = 220;
     editor->hasFocus = true;
@@ -95,7 +95,6 @@ TEST(MenuScreenGl, FramedScreenWithWidgetsLooksRight) {
     Pixel selected = at(image, 200, 120 + 27 + 22 + 2);
     EXPECT_NEAR(selected.r, 0xFB, 3);
     EXPECT_NEAR(selected.g, 0xAB, 3);
-    gGame = nullptr;
 }
 
 }  // namespace

@@ -21,10 +21,10 @@ struct ScreenDrawingTest : ::testing::Test {
 
     void SetUp() override {
         game.renderer->spriteSink = &sink;
-        game.guiStyle = new GUIStyle(game.renderer);
-        game.guiStyle->texture = &atlas;
-        game.fontSmall = new PBFontSmall(&smallGlyphs);
-        game.fontBig = new PBFontBig(&bigGlyphs);
+        game.context.guiStyle = new GUIStyle(game.renderer);
+        game.context.guiStyle->texture = &atlas;
+        game.context.fontSmall = new PBFontSmall(&smallGlyphs);
+        game.context.fontBig = new PBFontBig(&bigGlyphs);
         puppet.width = 110;
         puppet.height = 128;
         menu = makeScreen(true);
@@ -35,7 +35,7 @@ struct ScreenDrawingTest : ::testing::Test {
         delete other;
     }
     PBScreen* makeScreen(bool framed) {
-        PBScreen* s = new PBScreen(&game, game.renderer);
+        PBScreen* s = new PBScreen(&game.context, game.renderer);
         s->framed = framed;
         s->guiTexture = &atlas;
         s->puppetTexture = &puppet;
@@ -59,10 +59,10 @@ TEST_F(ScreenDrawingTest, FramedScreenDrawsBarsBackgroundWidgetsThenTitle) {
     PBButton* button = menu->addButton("play", "GO", 400, 300, 200);
     EXPECT_EQ(button->x, 400);
     EXPECT_EQ(button->y, 300);
-    EXPECT_EQ(button->font, game.fontSmall);
+    EXPECT_EQ(button->font, game.context.fontSmall);
     ASSERT_EQ(menu->components.size(), 1u);
     menu->draw(2);
-    const std::uint32_t* c = game.guiStyle->colours;
+    const std::uint32_t* c = game.context.guiStyle->colours;
     ASSERT_GE(sink.draws.size(), 5u);
     expectSolid(sink.draws[0], 0, 0, 1024, 44, c[0]);
     expectSolid(sink.draws[1], 0, 44, 1024, 10, c[4]);
@@ -140,17 +140,17 @@ TEST_F(ScreenDrawingTest, NoOverlayWhenShown) {
 TEST_F(ScreenDrawingTest, MessageBoxIsCentredWithItsHighlight) {
     menu->drawMessageBox("AB [A]");
     // Width in the small font counts the brackets as blanks: 10+1+9+1+8+1+8+1+10+1+8 = 58.
-    const int textWidth = game.renderer->textWidth(game.fontSmall, "AB [A]");
+    const int textWidth = game.renderer->textWidth(game.context.fontSmall, "AB [A]");
     ASSERT_EQ(textWidth, 58);
-    expectSolid(sink.draws[0], 512 - 118 / 2, 370, 118, 22, game.guiStyle->colours[0]);
+    expectSolid(sink.draws[0], 512 - 118 / 2, 370, 118, 22, game.context.guiStyle->colours[0]);
     std::vector<SpriteDraw> text;
     for (const SpriteDraw& d : sink.draws)
         if (d.texture == &smallGlyphs) text.push_back(d);
     ASSERT_EQ(text.size(), 3u);
     EXPECT_FLOAT_EQ(text[0].dstX, 512 - 29);
     EXPECT_FLOAT_EQ(text[0].dstY, 376);
-    EXPECT_EQ(text[1].colour, game.guiStyle->colours[2]);
-    EXPECT_EQ(text[2].colour, game.guiStyle->colours[3]);
+    EXPECT_EQ(text[1].colour, game.context.guiStyle->colours[2]);
+    EXPECT_EQ(text[2].colour, game.context.guiStyle->colours[3]);
 }
 
 }  // namespace
