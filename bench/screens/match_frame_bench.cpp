@@ -11,7 +11,7 @@
 // says how close the game's renderer is to a straightforward one on this machine, whatever
 // else the machine is busy with. bench/screens/frame_figures.sh prints medians and ratios.
 #include "render/ReferenceRenderer.h"
-#include "screens/match/MatchOnDevice.h"
+#include "testkit/screens/MatchOnDevice.h"
 
 #include "input/InputSystem.h"
 #include "platform/gfx/RenderTarget.h"

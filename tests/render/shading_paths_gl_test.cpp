@@ -3,7 +3,7 @@
 // tolerance, and each must still show the shadows, the textured field and the figures, so
 // a speed-up cannot quietly lose any of them. The four frames are kept as PNG files in the
 // test folder for a look.
-#include "screens/match/MatchOnDevice.h"
+#include "testkit/screens/MatchOnDevice.h"
 
 #include "platform/gfx/ShadingPath.h"
 #include "support/DrawingGame.h"

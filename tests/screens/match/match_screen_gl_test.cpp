@@ -2,7 +2,7 @@
 // middle, and the HUD over it, with the score in gold, the names in white, the opponent's
 // picture at the top right and the pause panel across the middle. The frame is kept as
 // match_frame.png in the test folder for a look.
-#include "MatchOnDevice.h"
+#include "testkit/screens/MatchOnDevice.h"
 
 #include "support/DrawingGame.h"
 
