@@ -50,6 +50,19 @@ Game::Game()
     context.actions = this;
 }
 
+namespace {
+
+// Deletes what the game owns through a shared pointer field and leaves the field empty, so
+// nothing that outlives this step reaches a deleted object.
+template <typename T>
+void release(T*& owned)
+{
+    delete owned;
+    owned = nullptr;
+}
+
+}  // namespace
+
 Game::~Game()
 {
     timeEndPeriod(1);
@@ -69,25 +82,16 @@ Game::~Game()
     PBScreen** screens[] = {&t.profilesScreen, &t.newProfileScreen, &t.matchScreen, &t.playerScreen,
                             &t.settingsScreen, &t.bestAchievementsScreen, &t.creatorsScreen,
                             &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.loadingScreen};
-    for (PBScreen** screen : screens) {
-        delete *screen;
-        *screen = nullptr;
-    }
-    delete context.fontSmall;
-    context.fontSmall = nullptr;
-    delete context.fontBig;
-    context.fontBig = nullptr;
-    delete context.guiStyle;
-    context.guiStyle = nullptr;
+    for (PBScreen** screen : screens)
+        release(*screen);
+    release(context.fontSmall);
+    release(context.fontBig);
+    release(context.guiStyle);
     // Before the sound system: it stops its rolling loop on the way out.
-    delete context.matchSoundPlayer;
-    context.matchSoundPlayer = nullptr;
-    delete context.resourceManager;
-    context.resourceManager = nullptr;
-    delete context.inputSystem;
-    context.inputSystem = nullptr;
-    delete context.soundSystem;
-    context.soundSystem = nullptr;
+    release(context.matchSoundPlayer);
+    release(context.resourceManager);
+    release(context.inputSystem);
+    release(context.soundSystem);
 }
 
 bool Game::init(GameWindow* gameWindow)
