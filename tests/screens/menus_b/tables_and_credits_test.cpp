@@ -132,9 +132,11 @@ TEST_F(BestTableTest, ALongNameIsFittedOnceNotMeasuredAgainEveryFrame)
     std::map<int, int> rows = nameGlyphsByRow();
     ASSERT_EQ(1u, rows.size());
     EXPECT_GT(rows[0], 10);
-    for (const SpriteDraw& g : smallText())
-        if (g.dstY >= 190 && g.dstX >= 287 && g.dstX < 480)
+    for (const SpriteDraw& g : smallText()) {
+        if (g.dstY >= 190 && g.dstX >= 287 && g.dstX < 480) {
             EXPECT_LE(g.dstX + g.dstW, 480);
+        }
+    }
 
     // Later frames draw the cut name again but do not fit it again: each costs the first
     // frame's lookups less the fitting (the glyphs that fit and the one that did not).
