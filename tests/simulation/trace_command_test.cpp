@@ -1,8 +1,9 @@
-// pitchbar-sim trace run as a program: its JSON lines for a goal scenario, event
+// pitchbar-sim run as a program: the trace's JSON lines for a goal scenario, event
 // accumulation with --every, and usage errors for bad options.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -157,4 +158,17 @@ TEST(TraceCommand, DriveMovesARodAndATrappedBallGoesWithIt) {
     ASSERT_EQ(turn.exitCode, 0);
     EXPECT_NEAR(field(turn.lines[1], "angle"), 1.0, 1e-3);
     EXPECT_NEAR(field(turn.lines[1], "angularVelocity"), 10.0, 1e-4);
+}
+
+TEST(SimOutput, ResultsThatCannotBeWrittenFailTheRun) {
+    // A full disk: the run must not look finished. Each command's output goes through the
+    // same check.
+    for (const char* command : {" trace --steps 50", " match --home 1 --away 2 --max-seconds 5"}) {
+        const std::string line = std::string(PITCHBAR_SIM_PATH) + command + " >/dev/full 2>&1";
+        const int status = std::system(line.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(1, WEXITSTATUS(status)) << command;
+    }
+    RunResult ok = runTrace("--steps 5");
+    EXPECT_EQ(0, ok.exitCode);
 }

@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "MatchJson.h"
 #include "SimArguments.h"
+#include "TerminalProgress.h"
 
 #include "control/Opponent.h"
 
@@ -114,6 +115,7 @@ int runTournament(const std::vector<std::string>& args)
     }
 
     auto started = std::chrono::steady_clock::now();
+    TerminalProgress progress(static_cast<long>(kOpponentTableSize) * (kOpponentTableSize - 1) * matches, "matches");
     Standings s;
     std::uint32_t matchSeed = seed;
     for (int home = 0; home < kOpponentTableSize; ++home) {
@@ -126,6 +128,7 @@ int runTournament(const std::vector<std::string>& args)
                 settings.seed = matchSeed++;
                 settings.rim = rim;
                 HeadlessMatchResult r = playHeadlessMatch(settings);
+                progress.step();
                 s.gameSeconds += r.gameSeconds;
                 ++s.played[home];
                 ++s.played[away];

@@ -1,6 +1,7 @@
 // pitchbar-sim <command> [options]: headless runs of the table simulation and controllers.
 #include "Command.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +12,16 @@ std::vector<SimCommand>& simCommands() {
 
 static bool isHelp(const char* arg) {
     return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
+}
+
+// Results that never reached their reader are a failure, whatever the command did: a full
+// disk or a closed pipe must not look like a finished run.
+static int finishOutput(int code) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "pitchbar-sim: could not write the output: %s\n", std::strerror(errno));
+        return code == 0 ? 1 : code;
+    }
+    return code;
 }
 
 static void printUsage(FILE* out) {
@@ -37,7 +48,8 @@ int main(int argc, char** argv) {
                 }
             }
             std::vector<std::string> args(argv + 2, argv + argc);
-            return c.run(args);
+            const int code = c.run(args);
+            return finishOutput(code);
         }
     }
     std::fprintf(stderr, "pitchbar-sim: unknown command '%s'\n", argv[1]);
