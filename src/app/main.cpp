@@ -1,6 +1,7 @@
-// The entry point: the Game, the window, the first start-up stage, then the event pump as
-// the game loop until the window is closed. The exit code is 0 whatever happened; what
-// went wrong is in error.txt.
+// The entry point: the command line, the Game, the window, the first start-up stage, then
+// the event pump as the game loop until the window is closed. Once the game starts, the exit
+// code is 0 whatever happened; what went wrong is in error.txt.
+#include "app/CommandLine.h"
 #include "app/Game.h"
 #include "core/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
@@ -28,8 +29,17 @@ public:
 };
 } // namespace
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    const CommandLineAnswer commandLine = readCommandLine(argc, argv);
+    if (commandLine.action == CommandLineAction::PrintAndEnd) {
+        std::fputs(commandLine.text.c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (commandLine.action == CommandLineAction::Refuse) {
+        std::fputs(commandLine.text.c_str(), stderr);
+        return 2;
+    }
     SdlErrorBox errorBox;
     announceApplicationId();
     // Without resources or a place for the save there is no game: say so where a player

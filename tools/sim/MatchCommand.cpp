@@ -23,6 +23,8 @@ int runMatch(const std::vector<std::string>& args)
     bool haveAway = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        static const char* const kOptions[] = {"--home", "--away", "--seed", "--rim", "--max-seconds"};
+        if (!isOneOf(option, kOptions)) return usageError("unknown option " + option);
         std::string value;
         if (!takeValue(args, i, value)) return usageError("missing value after " + option);
         if (option == "--home" || option == "--away") {

@@ -4,6 +4,16 @@
 #include <string>
 #include <vector>
 
+// Whether option is one of the names: an unknown option is told as unknown, not as one
+// that lacks its value.
+template <std::size_t N>
+bool isOneOf(const std::string& option, const char* const (&names)[N])
+{
+    for (const char* name : names)
+        if (option == name) return true;
+    return false;
+}
+
 // Reads the value after args[i] into out; false when it is missing.
 inline bool takeValue(const std::vector<std::string>& args, std::size_t& i, std::string& out)
 {

@@ -100,6 +100,8 @@ int runTournament(const std::vector<std::string>& args)
             json = true;
             continue;
         }
+        static const char* const kOptions[] = {"--seed", "--matches", "--rim"};
+        if (!isOneOf(option, kOptions)) return usageError("unknown option " + option);
         std::string value;
         if (!takeValue(args, i, value)) return usageError("missing value after " + option);
         if (option == "--seed") {

@@ -25,7 +25,7 @@ static int finishOutput(int code) {
 }
 
 static void printUsage(FILE* out) {
-    std::fprintf(out, "usage: pitchbar-sim <command> [options]\n");
+    std::fprintf(out, "usage: pitchbar-sim <command> [options]\n       pitchbar-sim --help | --version\n");
     for (const SimCommand& c : simCommands()) std::fprintf(out, "  pitchbar-sim %s\n", c.usage);
 }
 
@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
     if (isHelp(argv[1])) {
         printUsage(stdout);
         return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("pitchbar-sim %s\n", PITCHBAR_VERSION);
+        return finishOutput(0);
     }
     for (const SimCommand& c : simCommands()) {
         if (std::strcmp(argv[1], c.name) == 0) {
