@@ -6,6 +6,7 @@
 #include "core/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
 #include "platform/system/DataFolders.h"
+#include "platform/system/InstanceLock.h"
 #include "platform/system/MemoryMode.h"
 #include "platform/window/GameWindow.h"
 #include "platform/window/SdlErrorBox.h"
@@ -51,6 +52,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", problem.c_str());
         errorBox.present("Error", problem);
         return 0;
+    }
+    // A second copy leaves before it reads or writes anything of the first one's.
+    InstanceLock oneCopy;
+    bool heldElsewhere = false;
+    if (!oneCopy.acquire(lockPathBeside(folders.saveFile), heldElsewhere, problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        errorBox.present(heldElsewhere ? "Pitchbar" : "Error", problem);
+        return 1;
     }
     setErrorLogPath(folders.errorFile);
     setErrorBoxPresenter(&errorBox);
