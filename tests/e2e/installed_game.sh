@@ -4,7 +4,8 @@
 # XDG_DATA_HOME in a scratch folder. The loading picture gives way to the main menu; the
 # window carries the application id of the menu entry; a profile made through NEW PROFILE
 # is saved in $XDG_DATA_HOME/pitchbar/gamestate.dat; closing saves again with exit code 0;
-# and nothing at all is written to the folder the game was started in.
+# and nothing at all is written to the folder the game was started in, though that folder
+# has a resources/ of its own without the game's data (as the source checkout has).
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../testkit/e2e/lib.sh"
@@ -19,7 +20,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 game_binary=$prefix/bin/pitchbar
 id=$(basename "$(ls "$prefix"/share/applications/*.desktop)" .desktop)
 elsewhere=$work/elsewhere
-mkdir -p "$elsewhere" "$work/home"
+mkdir -p "$elsewhere/resources/effects" "$work/home"
+cp "$here/../../resources/effects/"*.fx "$elsewhere/resources/effects/"
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
 data=$XDG_DATA_HOME/pitchbar
 
@@ -50,7 +52,7 @@ if [ -s "$data/error.txt" ]; then
   unexpected=$(grep -v -E -f "$here/expected_errors.txt" "$data/error.txt" || true)
   [ -z "$unexpected" ] || e2e_fail "unexpected error lines: $unexpected"
 fi
-[ -z "$(ls -A "$elsewhere")" ] || e2e_fail "the game wrote into the folder it was started in: $(ls -A "$elsewhere")"
+[ "$(ls -A "$elsewhere")" = resources ] || e2e_fail "the game wrote into the folder it was started in: $(ls -A "$elsewhere")"
 found=$(find "$work" -name gamestate.dat -not -path "$data/*")
 [ -z "$found" ] || e2e_fail "a save file outside the data folder: $found"
 echo "ok: installed game started elsewhere, main menu shown, profile saved in $data, nothing in the current folder"

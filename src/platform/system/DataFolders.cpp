@@ -22,6 +22,20 @@ bool isFolder(const fs::path& path)
     return fs::is_directory(path, error);
 }
 
+bool isFile(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+// A resources folder the game can run from: the GUI atlas and the scene effect, without
+// which not even the menus can be drawn. The source tree's resources/ (the hand-written
+// effects alone) or a stray ~/resources is no such folder.
+bool holdsGameData(const fs::path& resources)
+{
+    return isFile(resources / "textures" / "gui.png") && isFile(resources / "effects" / "TexturesAndColors.fx");
+}
+
 // The player's data folder: XDG_DATA_HOME when it is an absolute path (the XDG rules say to
 // ignore a relative one), otherwise ~/.local/share; "" when neither can be named.
 std::string dataHome(const DataFolderSources& sources)
@@ -37,7 +51,7 @@ std::string dataHome(const DataFolderSources& sources)
 bool chooseDataFolders(const DataFolderSources& sources, DataFolders& folders, std::string& problem)
 {
     folders = DataFolders{};
-    if (isFolder(fs::path(sources.currentFolder) / "resources")) {
+    if (holdsGameData(fs::path(sources.currentFolder) / "resources")) {
         // The game's own folder: the same relative names it has always used.
         folders.resources = "resources/";
         folders.saveFile = "gamestate.dat";
@@ -49,7 +63,7 @@ bool chooseDataFolders(const DataFolderSources& sources, DataFolders& folders, s
     if (!sources.executable.empty())
         installed = (fs::path(sources.executable).parent_path() / sources.installedResourcesFromBin).lexically_normal();
     if (installed.empty() || !isFolder(installed)) {
-        problem = "Pitchbar cannot find its resources: there is no resources folder in the current folder";
+        problem = "Pitchbar cannot find its resources: there is no resources folder with the game's data in the current folder";
         problem += installed.empty() ? " and the game's own location is unknown."
                                      : " and none at " + installed.string() + ".";
         return false;

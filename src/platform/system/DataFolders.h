@@ -1,5 +1,6 @@
 #pragma once
-// Where the game's files lie. Started from a folder that holds resources/, the game keeps
+// Where the game's files lie. Started from a folder whose resources/ holds the game's data
+// (the GUI atlas and the scene effect, as the build writes them), the game keeps
 // everything in that folder: it reads resources/ and writes gamestate.dat and error.txt
 // beside it, as a game run from its build folder always has. Started from anywhere else,
 // an installed game reads its resources from <prefix>/share/pitchbar/resources, found from

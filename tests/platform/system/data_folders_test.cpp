@@ -38,6 +38,14 @@ protected:
     void TearDown() override { fs::remove_all(root); }
 
     void install() { fs::create_directories(prefix / "share" / "pitchbar" / "resources"); }
+    // What the build writes into a game folder's resources/, as far as the choice looks.
+    static void writeGameData(const fs::path& resources)
+    {
+        fs::create_directories(resources / "textures");
+        fs::create_directories(resources / "effects");
+        std::ofstream(resources / "textures" / "gui.png") << "png";
+        std::ofstream(resources / "effects" / "TexturesAndColors.fx") << "fx";
+    }
     static unsigned mode(const fs::path& path)
     {
         struct stat info {};
@@ -50,7 +58,7 @@ protected:
 TEST_F(DataFoldersTest, AFolderHoldingResourcesKeepsEverythingThereUnderTheOldNames)
 {
     install();  // even with an installed game beside it
-    fs::create_directory(current / "resources");
+    writeGameData(current / "resources");
     sources.xdgDataHome = (root / "xdg").string();
     DataFolders folders;
     std::string problem;
@@ -62,11 +70,19 @@ TEST_F(DataFoldersTest, AFolderHoldingResourcesKeepsEverythingThereUnderTheOldNa
     ASSERT_TRUE(createPlayerFolder(folders, problem));
     EXPECT_FALSE(fs::exists(root / "xdg"));  // nothing made outside the current folder
 
-    // A file named resources is no game folder.
-    fs::remove(current / "resources");
+    // A file named resources is no game folder, and neither is one without the game's data:
+    // the source tree's resources/ with only the effects, or a stray ~/resources.
+    fs::remove_all(current / "resources");
     std::ofstream(current / "resources") << "x";
     ASSERT_TRUE(chooseDataFolders(sources, folders, problem));
     EXPECT_NE(folders.resources, "resources/");
+    fs::remove(current / "resources");
+    fs::create_directories(current / "resources" / "effects");
+    std::ofstream(current / "resources" / "effects" / "TexturesAndColors.fx") << "fx";
+    fs::create_directories(current / "resources" / "textures" / "gui.png");  // a folder, not the atlas
+    ASSERT_TRUE(chooseDataFolders(sources, folders, problem));
+    EXPECT_EQ(folders.resources, (prefix / "share" / "pitchbar" / "resources").string() + "/");
+    EXPECT_EQ(folders.saveFile, (root / "xdg" / "pitchbar" / "gamestate.dat").string());
 }
 
 TEST_F(DataFoldersTest, AnInstalledGameReadsBesideItsExecutableAndSavesInThePlayersDataFolder)
