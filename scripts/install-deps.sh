@@ -10,7 +10,7 @@ packages=(
   libopenal-dev libalut-dev libvorbis-dev
   libstb-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick sox
+  xvfb xauth xdotool x11-xkb-utils imagemagick sox
   desktop-file-utils appstream python3
 )
 

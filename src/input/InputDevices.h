@@ -24,8 +24,8 @@ public:
     virtual bool readKeyboard(std::uint8_t keys[256]) = 0;
     // Movement since the last read and the four button bytes. false when lost.
     virtual bool readMouse(MouseState& state) = 0;
-    // Appends the key codes that went down since the last call, in the order they went
-    // down (a key held down counts once, however often the system repeats it), and forgets
-    // them.
-    virtual void takeKeyPresses(std::vector<std::uint8_t>& codes) = 0;
+    // Appends what was typed since the last call, in order, and forgets it: the characters
+    // as the keyboard layout types them (Unicode code points), and kTypedBackspace for each
+    // press of BACKSPACE. A key held down types once, however often the system repeats it.
+    virtual void takeTyped(std::vector<std::uint32_t>& typed) = 0;
 };

@@ -35,7 +35,7 @@ bool InputSystem::init(InputDevices* platformDevices)
 void InputSystem::poll()
 {
     std::memcpy(previousKeys, keys, sizeof keys);
-    keyPresses.clear();
+    typed.clear();
     if (!devices)
         return;
 
@@ -46,9 +46,9 @@ void InputSystem::poll()
         devices->acquireKeyboard();
         keyboardRead = devices->readKeyboard(keys);
     }
-    devices->takeKeyPresses(keyPresses);
+    devices->takeTyped(typed);
     if (!keyboardRead)
-        keyPresses.clear();  // no typing into a game that does not have the keyboard
+        typed.clear();  // no typing into a game that does not have the keyboard
 
     MouseState state = mouseState;
     bool read = devices->readMouse(state);

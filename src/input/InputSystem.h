@@ -1,8 +1,7 @@
 #pragma once
-// One snapshot per frame of the keyboard and the mouse. Readers (screens, the rod controls,
-// the match screen) use the public fields directly; the match screen temporarily overwrites
-// the movement during its sub-steps. This header has no platform dependency, so the rod
-// controls can read a snapshot that a test filled in by hand.
+// One snapshot per frame of the keyboard and the mouse. Readers (screens, the mouse player's
+// hands, widgets) use the public fields directly and never write them. This header has no
+// platform dependency, so the rod controls can read a snapshot that a test filled in by hand.
 #include "input/KeyCodes.h"
 
 #include <cstdint>
@@ -10,6 +9,9 @@
 #include <vector>
 
 class InputDevices;  // platform keyboard and mouse (src/platform/input/)
+
+// What a press of BACKSPACE puts among the typed characters.
+constexpr std::uint32_t kTypedBackspace = 8;
 
 // The raw mouse state of one frame: relative movement in device counts and four button
 // bytes (left, right, middle, x1), down when bit 0x80 is set.
@@ -28,10 +30,12 @@ public:
     InputDevices* devices = nullptr;  // owned; null until init succeeded
     uint8_t keys[256];
     uint8_t previousKeys[256];
-    // The keys that went down since the previous poll, in the order they went down, each
-    // press once: typing reads these, so that keys pressed within one slow frame keep their
-    // order and a key pressed and released between two frames is not lost.
-    std::vector<uint8_t> keyPresses;
+    // What was typed since the previous poll, in order: characters as the keyboard layout
+    // types them (Unicode code points; "a" on any layout is the key that types "a") and
+    // kTypedBackspace. Name entry and the quit question's Y and N read these, so keys
+    // pressed within one slow frame keep their order and none pressed and released between
+    // two frames is lost; the command keys read the snapshot by position.
+    std::vector<std::uint32_t> typed;
 
     InputSystem() {
         std::memset(keys, 0, sizeof keys);

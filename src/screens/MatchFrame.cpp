@@ -31,12 +31,28 @@ bool MatchScreen::keyPressed(unsigned char key) const
     return input && input->isPressed(key);
 }
 
+// The quit question's answer as the keyboard layout types it: 'y' or 'n' (either case),
+// the first one typed this frame; 0 for none.
+char MatchScreen::typedAnswer() const
+{
+    if (!input)
+        return 0;
+    for (std::uint32_t typed : input->typed) {
+        if (typed == 'y' || typed == 'Y')
+            return 'y';
+        if (typed == 'n' || typed == 'N')
+            return 'n';
+    }
+    return 0;
+}
+
 void MatchScreen::answerQuitPrompt()
 {
-    if (keyPressed(Key::Y)) {
+    const char answer = typedAnswer();
+    if (answer == 'y') {
         leaving = true;
         leaveTo(screenAfterMatch());
-    } else if (keyPressed(Key::N)) {
+    } else if (answer == 'n') {
         paused = false;
         quitPrompt = false;
     }

@@ -87,6 +87,7 @@ public:
 private:
     void chooseOpponentController();
     bool keyPressed(unsigned char key) const;
+    char typedAnswer() const;
     void answerQuitPrompt();
     void moveSoundListener();
     // The rolling ball turned down to its resting loudness while the game stands still.

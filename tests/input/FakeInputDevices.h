@@ -14,7 +14,7 @@ public:
     bool focused = true;          // acquiring only takes the device back with the focus
     std::uint8_t keys[256] = {};
     MouseState mouse;
-    std::vector<std::uint8_t> keyPresses;  // key-down events queued for the next poll
+    std::vector<std::uint32_t> typed;  // characters typed for the next poll
     int keyboardAcquires = 0, mouseAcquires = 0;
 
     bool available() override { return isAvailable; }
@@ -35,10 +35,10 @@ public:
         return true;
     }
 
-    void takeKeyPresses(std::vector<std::uint8_t>& codes) override
+    void takeTyped(std::vector<std::uint32_t>& out) override
     {
-        codes.insert(codes.end(), keyPresses.begin(), keyPresses.end());
-        keyPresses.clear();
+        out.insert(out.end(), typed.begin(), typed.end());
+        typed.clear();
     }
 
 private:

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -137,28 +139,28 @@ TEST(InputSystemPoll, LostDevicesKeepStateUntilFocusReturnsThenReacquire)
     EXPECT_TRUE(input.isPressed(Key::Space));
 }
 
-TEST(InputSystemPoll, KeyPressesComeInTheOrderTheKeysWentDownOncePerPress)
+TEST(InputSystemPoll, TypedCharactersComeInTheOrderTheyWereTypedOnce)
 {
     InputSystem input;
     auto* devices = new FakeInputDevices;
     ASSERT_TRUE(input.init(devices));
-    devices->keyPresses = {Key::T, Key::E, Key::S, Key::T, Key::E, Key::R};
+    devices->typed = {'t', 'e', 's', 't', 'e', 'r'};
     devices->keys[Key::R] = 0x80;
     input.poll();
-    EXPECT_EQ((std::vector<std::uint8_t>{Key::T, Key::E, Key::S, Key::T, Key::E, Key::R}), input.keyPresses);
+    EXPECT_EQ((std::vector<std::uint32_t>{'t', 'e', 's', 't', 'e', 'r'}), input.typed);
     input.poll();
-    EXPECT_TRUE(input.keyPresses.empty());
+    EXPECT_TRUE(input.typed.empty());
     EXPECT_TRUE(input.isDown(Key::R));  // the snapshot is read as before
 
     // Presses that arrive while the keyboard is lost type nothing, then or later.
     devices->focused = false;
     devices->lost = true;
-    devices->keyPresses = {Key::A};
+    devices->typed = {'a'};
     input.poll();
-    EXPECT_TRUE(input.keyPresses.empty());
+    EXPECT_TRUE(input.typed.empty());
     devices->focused = true;
     input.poll();
-    EXPECT_TRUE(input.keyPresses.empty());
+    EXPECT_TRUE(input.typed.empty());
 }
 
 namespace {
@@ -174,37 +176,53 @@ SDL_Event keyEvent(Uint32 type, SDL_Scancode scancode, bool repeat = false)
 }
 } // namespace
 
-TEST(SdlKeyPresses, KeyDownEventsQueueInOrderWithoutRepeatsUntilTaken)
+SDL_Event textEvent(const char* utf8)
+{
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    std::strncpy(e.text.text, utf8, sizeof e.text.text - 1);
+    return e;
+}
+
+TEST(SdlTyping, TheLayoutsCharactersQueueInOrderAHeldKeyTypesOnce)
 {
     SdlInputDevices devices(nullptr);
-    // T E S T E R typed between two frames, each key up before the next goes down, the
-    // system repeating the held R.
-    for (SDL_Scancode sc : {SDL_SCANCODE_T, SDL_SCANCODE_E, SDL_SCANCODE_S, SDL_SCANCODE_T,
-                            SDL_SCANCODE_E, SDL_SCANCODE_R}) {
-        devices.handleEvent(keyEvent(SDL_KEYDOWN, sc));
-        if (sc != SDL_SCANCODE_R)
-            devices.handleEvent(keyEvent(SDL_KEYUP, sc));
+    // "amelie" typed on a French keyboard: the key in the place of Q types a, the one in
+    // the place of the semicolon types m. The characters count, not the places.
+    const std::pair<SDL_Scancode, const char*> keys[] = {
+        {SDL_SCANCODE_Q, "a"}, {SDL_SCANCODE_SEMICOLON, "m"}, {SDL_SCANCODE_E, "e"},
+        {SDL_SCANCODE_L, "l"}, {SDL_SCANCODE_I, "i"}, {SDL_SCANCODE_E, "\xc3\xa9"}};
+    for (const auto& k : keys) {
+        devices.handleEvent(keyEvent(SDL_KEYDOWN, k.first));
+        devices.handleEvent(textEvent(k.second));
+        devices.handleEvent(keyEvent(SDL_KEYUP, k.first));
     }
-    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_R, true));
-    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_F24));  // no code in the game: skipped
-    std::vector<std::uint8_t> codes;
-    devices.takeKeyPresses(codes);
-    EXPECT_EQ((std::vector<std::uint8_t>{Key::T, Key::E, Key::S, Key::T, Key::E, Key::R}), codes);
-    codes.clear();
-    devices.takeKeyPresses(codes);
-    EXPECT_TRUE(codes.empty());
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_BACKSPACE));
+    // The system repeating a held key: neither its text nor another backspace.
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_BACKSPACE, true));
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_X));
+    devices.handleEvent(textEvent("x"));
+    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_X, true));
+    devices.handleEvent(textEvent("x"));
+    devices.handleEvent(textEvent("\xff\xc3"));  // malformed: types nothing
+    std::vector<std::uint32_t> typed;
+    devices.takeTyped(typed);
+    EXPECT_EQ((std::vector<std::uint32_t>{'a', 'm', 'e', 'l', 'i', 0xE9, kTypedBackspace, 'x'}), typed);
+    typed.clear();
+    devices.takeTyped(typed);
+    EXPECT_TRUE(typed.empty());
 
     // Losing the focus forgets what was typed; a flood is bounded.
-    devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A));
+    devices.handleEvent(textEvent("a"));
     SDL_Event focusLost{};
     focusLost.type = SDL_WINDOWEVENT;
     focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
     devices.handleEvent(focusLost);
-    devices.takeKeyPresses(codes);
-    EXPECT_TRUE(codes.empty());
+    devices.takeTyped(typed);
+    EXPECT_TRUE(typed.empty());
     for (int i = 0; i < 1000; ++i)
-        devices.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A));
-    devices.takeKeyPresses(codes);
-    EXPECT_GT(codes.size(), 16u);
-    EXPECT_LT(codes.size(), 1000u);
+        devices.handleEvent(textEvent("a"));
+    devices.takeTyped(typed);
+    EXPECT_GT(typed.size(), 16u);
+    EXPECT_LT(typed.size(), 1000u);
 }

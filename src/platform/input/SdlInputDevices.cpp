@@ -8,6 +8,35 @@
 #include <cstring>
 
 namespace {
+
+// The code points of a UTF-8 text as SDL's text events carry it; a malformed sequence
+// types nothing.
+std::vector<std::uint32_t> decodeUtf8(const char* text)
+{
+    std::vector<std::uint32_t> out;
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p) {
+        std::uint32_t c = *p;
+        int more = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        if (more < 0) {
+            ++p;
+            continue;
+        }
+        c = more == 0 ? c : c & (0x3F >> more);
+        ++p;
+        bool whole = true;
+        for (int k = 0; k < more; ++k, ++p) {
+            if ((*p & 0xC0) != 0x80) {
+                whole = false;
+                break;
+            }
+            c = (c << 6) | (*p & 0x3F);
+        }
+        if (whole)
+            out.push_back(c);
+    }
+    return out;
+}
 int buttonSlot(Uint8 sdlButton)
 {
     switch (sdlButton) {
@@ -102,21 +131,36 @@ bool SdlInputDevices::readMouse(MouseState& state)
     return true;
 }
 
-void SdlInputDevices::takeKeyPresses(std::vector<std::uint8_t>& codes)
+void SdlInputDevices::takeTyped(std::vector<std::uint32_t>& typed)
 {
-    codes.insert(codes.end(), keyPresses_.begin(), keyPresses_.end());
-    keyPresses_.clear();
+    typed.insert(typed.end(), typed_.begin(), typed_.end());
+    typed_.clear();
+}
+
+void SdlInputDevices::addTyped(std::uint32_t character)
+{
+    if (typed_.size() < kMaxTyped)
+        typed_.push_back(character);
 }
 
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_KEYDOWN:
-        if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode)) {
+        if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))
             latchedKeys_[code] = Key::DownBit;
-            if (!event.key.repeat && keyPresses_.size() < kMaxKeyPresses)
-                keyPresses_.push_back(code);
+        lastKeyRepeated_ = event.key.repeat != 0;
+        if (!event.key.repeat && event.key.keysym.scancode == SDL_SCANCODE_BACKSPACE)
+            addTyped(kTypedBackspace);
+        break;
+    case SDL_TEXTINPUT:
+        // The text of a repeated key-down follows it at once: that one is dropped.
+        if (lastKeyRepeated_) {
+            lastKeyRepeated_ = false;
+            break;
         }
+        for (std::uint32_t character : decodeUtf8(event.text.text))
+            addTyped(character);
         break;
     case SDL_MOUSEBUTTONDOWN: {
         int slot = buttonSlot(event.button.button);
@@ -130,7 +174,7 @@ void SdlInputDevices::handleEvent(const SDL_Event& event)
             mouseAcquired_ = false;
             std::memset(latchedKeys_, 0, sizeof latchedKeys_);
             std::memset(latchedButtons_, 0, sizeof latchedButtons_);
-            keyPresses_.clear();
+            typed_.clear();
         }
         break;
     default:

@@ -9,21 +9,16 @@
 
 namespace {
 
-struct TypedKey {
-    std::uint8_t key;
-    char character;
-};
-
-// The keys that type, and what they type.
-constexpr TypedKey kTypedKeys[] = {
-    {Key::A, 'A'}, {Key::B, 'B'}, {Key::C, 'C'}, {Key::D, 'D'}, {Key::E, 'E'}, {Key::F, 'F'},
-    {Key::G, 'G'}, {Key::H, 'H'}, {Key::I, 'I'}, {Key::J, 'J'}, {Key::K, 'K'}, {Key::L, 'L'},
-    {Key::M, 'M'}, {Key::N, 'N'}, {Key::O, 'O'}, {Key::P, 'P'}, {Key::Q, 'Q'}, {Key::R, 'R'},
-    {Key::S, 'S'}, {Key::T, 'T'}, {Key::U, 'U'}, {Key::V, 'V'}, {Key::W, 'W'}, {Key::X, 'X'},
-    {Key::Y, 'Y'}, {Key::Z, 'Z'}, {Key::Digit0, '0'}, {Key::Digit1, '1'}, {Key::Digit2, '2'},
-    {Key::Digit3, '3'}, {Key::Digit4, '4'}, {Key::Digit5, '5'}, {Key::Digit6, '6'},
-    {Key::Digit7, '7'}, {Key::Digit8, '8'}, {Key::Digit9, '9'}, {Key::Space, ' '},
-};
+// What a name may hold: the letters, the digits and the space, letters in capitals as the
+// font draws them. Whatever else the layout types is left out.
+char nameCharacter(std::uint32_t typed)
+{
+    if (typed >= 'a' && typed <= 'z')
+        return static_cast<char>(typed - 'a' + 'A');
+    if ((typed >= 'A' && typed <= 'Z') || (typed >= '0' && typed <= '9') || typed == ' ')
+        return static_cast<char>(typed);
+    return 0;
+}
 
 }  // namespace
 
@@ -42,14 +37,14 @@ void PBEditor::type(char c) {
 
 void PBEditor::update(float) {
     if (!hasFocus || !owner || !owner->input) return;
-    // In the order the keys went down, so that fast typing at a low frame rate keeps it.
-    for (std::uint8_t key : owner->input->keyPresses) {
-        if (key == Key::Backspace) {
+    // In the order it was typed, so that fast typing at a low frame rate keeps it; the
+    // characters are the keyboard layout's, not the keys' places.
+    for (std::uint32_t typed : owner->input->typed) {
+        if (typed == kTypedBackspace) {
             if (!text.empty()) text.pop_back();
             continue;
         }
-        for (const TypedKey& k : kTypedKeys)
-            if (k.key == key) type(k.character);
+        if (char c = nameCharacter(typed)) type(c);
     }
 }
 

@@ -73,7 +73,13 @@ struct MatchFixture : DevicelessGameFixture {
         InputSystem& in = *game.context.inputSystem;
         std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
         std::memset(in.keys, 0, sizeof in.keys);
-        for (std::uint8_t k : down) in.keys[k] = Key::DownBit;
+        in.typed.clear();
+        for (std::uint8_t k : down) {
+            in.keys[k] = Key::DownBit;
+            // The quit question's answers are read as typed (a US layout here).
+            if (k == Key::Y) in.typed.push_back('y');
+            if (k == Key::N) in.typed.push_back('n');
+        }
         match->update(dt);
     }
     // A key pressed and let go again (two frames).

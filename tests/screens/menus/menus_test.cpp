@@ -162,15 +162,10 @@ TEST_F(NewProfile, ANewNameIsSavedSelectedAndPlayed)
     enter(create);
     // Typing starts at once: the field has the focus on entry.
     InputSystem& in = *game.context.inputSystem;
-    for (std::uint8_t key : {Key::B, Key::O, Key::B}) {
-        std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
-        std::memset(in.keys, 0, sizeof in.keys);
-        in.keys[key] = Key::DownBit;
-        in.keyPresses = {key};
+    for (char typed : {'b', 'o', 'b'}) {
+        in.typed = {static_cast<std::uint32_t>(typed)};
         create->update(0.01f);
-        std::memcpy(in.previousKeys, in.keys, sizeof in.keys);
-        std::memset(in.keys, 0, sizeof in.keys);
-        in.keyPresses.clear();
+        in.typed.clear();
         create->update(0.01f);
     }
     EXPECT_EQ("BOB", create->editor->text);

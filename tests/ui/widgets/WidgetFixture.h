@@ -61,14 +61,25 @@ struct WidgetFixture : ::testing::Test {
         return out;
     }
     // One keyboard frame: the keys held now, the previous frame's state kept as before;
-    // those newly down went down in the order given.
+    // those newly down typed what a US layout types, in the order given.
     void keyFrame(std::initializer_list<std::uint8_t> held) {
         std::memcpy(input.previousKeys, input.keys, sizeof input.keys);
         std::memset(input.keys, 0, sizeof input.keys);
-        input.keyPresses.clear();
+        input.typed.clear();
         for (std::uint8_t k : held) {
             input.keys[k] = Key::DownBit;
-            if (!input.wasDown(k)) input.keyPresses.push_back(k);
+            if (!input.wasDown(k)) input.typed.push_back(usLayoutCharacter(k));
         }
+    }
+    static std::uint32_t usLayoutCharacter(std::uint8_t key) {
+        static const char kRow1[] = "qwertyuiop", kRow2[] = "asdfghjkl", kRow3[] = "zxcvbnm";
+        if (key == Key::Backspace) return kTypedBackspace;
+        if (key == Key::Space) return ' ';
+        if (key == Key::Digit0) return '0';
+        if (key >= Key::Digit1 && key <= Key::Digit9) return '1' + (key - Key::Digit1);
+        if (key >= Key::Q && key < Key::Q + 10) return kRow1[key - Key::Q];
+        if (key >= Key::A && key < Key::A + 9) return kRow2[key - Key::A];
+        if (key >= Key::Z && key < Key::Z + 7) return kRow3[key - Key::Z];
+        return 0;
     }
 };
