@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Pitchbar needs to build, run and test, if any are missing.
+# Installs the Debian packages Pitchbar needs to build, run and test, if any are missing
+# (`play` as the first argument: only what building and playing need).
 # Runs apt-get directly as root, through sudo otherwise. Safe to run again: it does nothing
 # when everything is present.
 set -euo pipefail
 
+# What building and playing need; `install-deps.sh play` stops there. The rest is for the
+# tests, the benchmarks and the package checks.
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libepoxy-dev libgl1-mesa-dri libglx-mesa0 mesa-utils
   libopenal-dev libalut-dev libvorbis-dev
   libstb-dev libfreetype-dev fonts-dejavu-core
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-xkb-utils imagemagick sox
-  desktop-file-utils appstream python3
 )
+if [ "${1:-all}" != play ]; then
+  packages+=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-xkb-utils imagemagick sox
+    desktop-file-utils appstream python3
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

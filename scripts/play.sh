@@ -3,6 +3,6 @@
 # and keeps its save file and error file in the folder it runs from: build/game/.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bash "$root/scripts/build.sh" -DPITCHBAR_TESTS=OFF -DPITCHBAR_BENCH=OFF
+bash "$root/scripts/build.sh" --play
 cd "$root/build/game"
 exec ./pitchbar

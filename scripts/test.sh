@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds Pitchbar with its tests (installing missing packages) and runs every test.
+# Builds Pitchbar with its tests (installing missing packages; a warning fails the build)
+# and runs every test.
 # Tests that need a display get a private Xvfb screen of 1024x768x24; sound tests use
 # OpenAL Soft's null backend. Everything started here is stopped on exit.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bash "$root/scripts/build.sh" -DPITCHBAR_TESTS=ON -DPITCHBAR_BENCH=ON
+bash "$root/scripts/build.sh" -DPITCHBAR_TESTS=ON -DPITCHBAR_BENCH=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 xvfb_pid=""
 cleanup() {
