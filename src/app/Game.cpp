@@ -99,8 +99,12 @@ bool Game::init(GameWindow* gameWindow)
     window = gameWindow;
     if (!renderer->initDevice(gameWindow))
         return false;
-    if (!context.soundSystem->init())
-        return false;
+    if (!context.soundSystem->init()) {
+        // No sound device (its error line is written): the game plays without sound, and
+        // the main menu says so once. Every sound player takes a missing sound system.
+        release(context.soundSystem);
+        soundMissing_ = true;
+    }
     context.resourceManager = new ResourceManager(resourceDirectory, std::make_unique<DeviceAssetLoader>(renderer->device, context.soundSystem));
     renderer->resources = context.resourceManager;
     if (!renderer->initScene(gameWindow))
@@ -160,6 +164,9 @@ void Game::createMenus()
     t.creatorsScreen = new CreatorsScreen(&context, renderer);
     t.helpScreen = new HelpScreen(&context, renderer);
     t.winnerScreen = new WinnerScreen(&context, renderer);
+    // Set on the loading screen, the notice goes with it to the main menu.
+    if (soundMissing_ && t.loadingScreen)
+        t.loadingScreen->notice = kNoSoundNotice;
 }
 
 void Game::applySoundSettings(const SoundSettings& s)

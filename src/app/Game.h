@@ -68,9 +68,13 @@ public:
     // The destructor takes both away again.
     void installWidgetServices();
 
+    // What the main menu says when the game started without a sound device.
+    static constexpr const char* kNoSoundNotice = "NO SOUND DEVICE WAS FOUND: THE GAME PLAYS WITHOUT SOUND.";
+
 private:
     MenuWidgetSounds widgetSounds_{context};
     bool widgetServicesInstalled_ = false;
+    bool soundMissing_ = false;  // no sound device at start: the game plays muted
 };
 
 extern Game* gGame;

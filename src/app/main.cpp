@@ -1,8 +1,10 @@
 // The entry point: the command line, the Game, the window, the first start-up stage, then
-// the event pump as the game loop until the window is closed. Once the game starts, the exit
-// code is 0 whatever happened; what went wrong is in error.txt.
+// the event pump as the game loop until the window is closed. A start that fails says why on
+// standard error (and in a box) and ends with exit code 1; once the game runs, the exit
+// code is 0 and what went wrong is in error.txt.
 #include "app/CommandLine.h"
 #include "app/Game.h"
+#include "app/StartFailure.h"
 #include "core/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
 #include "platform/system/DataFolders.h"
@@ -14,6 +16,22 @@
 #include <cstdio>
 
 namespace {
+// The game's error box, counting what it showed: a start that failed after a box of its
+// own (the graphics device's) needs no second one.
+class CountingErrorBox : public ErrorBoxPresenter {
+public:
+    explicit CountingErrorBox(ErrorBoxPresenter& box) : box_(box) {}
+    void present(const std::string& title, const std::string& message) override
+    {
+        ++shown;
+        box_.present(title, message);
+    }
+    int shown = 0;
+
+private:
+    ErrorBoxPresenter& box_;
+};
+
 class GameLoopClient : public WindowClient {
 public:
     void onFrame() override
@@ -51,7 +69,7 @@ int main(int argc, char** argv)
     if (!chooseDataFolders(processDataFolderSources(), folders, problem) || !createPlayerFolder(folders, problem)) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         errorBox.present("Error", problem);
-        return 0;
+        return 1;
     }
     // A second copy leaves before it reads or writes anything of the first one's.
     InstanceLock oneCopy;
@@ -62,7 +80,10 @@ int main(int argc, char** argv)
         return 1;
     }
     setErrorLogPath(folders.errorFile);
-    setErrorBoxPresenter(&errorBox);
+    CountingErrorBox countingBox(errorBox);
+    setErrorBoxPresenter(&countingBox);
+    const std::uintmax_t errorsBefore = errorFileEnd(folders.errorFile);
+    int exitCode = 0;
     {
         // The window outlives the Game: the renderer's context lives on it.
         GameWindow window;
@@ -75,6 +96,11 @@ int main(int argc, char** argv)
         bool started = window.create() && gGame->init(&window);
         if (!started) {
             logError("Could not initialize game.");
+            const std::string line = startFailureLine(firstErrorSince(folders.errorFile, errorsBefore), folders.errorFile);
+            std::fprintf(stderr, "%s\n", line.c_str());
+            if (countingBox.shown == 0)
+                errorBox.present("Error", line);
+            exitCode = 1;
         } else {
             keepLargeBlocksBetweenFrames();
             window.show();
@@ -85,5 +111,5 @@ int main(int argc, char** argv)
         gGame = nullptr;
     }
     setErrorBoxPresenter(nullptr);
-    return 0;
+    return exitCode;
 }

@@ -66,14 +66,17 @@ fi
   e2e_fail "the installed pitchbar-sim does not play a match"
 
 # The whole prefix moved, started in an empty folder with a window system that cannot
-# start: the data is found (the failure is the window's, not the resources'), and the error
-# file is in the player's data folder, made on this first run.
+# start: the data is found (the failure is the window's, not the resources'), the failure is
+# told on stderr with exit code 1, and the error file is in the player's data folder, made
+# on this first run.
 mv "$prefix" "$work/moved"
 mkdir "$work/empty" "$work/home"
 (cd "$work/empty" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=no-such-driver HOME="$work/home" \
   XDG_DATA_HOME="$work/data" timeout 60 "$work/moved/bin/pitchbar") >"$work/moved.log" 2>&1
 exit_code=$?
-[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code without a window system: $(cat "$work/moved.log")"
+[ "$exit_code" -eq 1 ] || e2e_fail "exit code $exit_code without a window system: $(cat "$work/moved.log")"
+grep -q "^Pitchbar could not start: Could not start the window system.*(every line in $work/data/pitchbar/error.txt)\$" "$work/moved.log" ||
+  e2e_fail "the failed start was not told on stderr: $(cat "$work/moved.log")"
 grep -q 'cannot find its resources' "$work/moved.log" && e2e_fail "the moved game did not find its data"
 [ -f "$work/data/pitchbar/error.txt" ] || e2e_fail "no error.txt in the player's data folder"
 grep -qx 'error: Could not initialize game.' "$work/data/pitchbar/error.txt" ||
@@ -81,13 +84,13 @@ grep -qx 'error: Could not initialize game.' "$work/data/pitchbar/error.txt" ||
 [ "$(stat -c %a "$work/data/pitchbar")" = 700 ] || e2e_fail "the data folder is not the player's alone"
 [ -z "$(ls -A "$work/empty")" ] || e2e_fail "the game wrote into the folder it was started in: $(ls -A "$work/empty")"
 
-# No data anywhere: one line on stderr, exit 0, nothing written.
+# No data anywhere: one line on stderr, exit 1, nothing written.
 mkdir -p "$work/bare/bin"
 cp "$work/moved/bin/pitchbar" "$work/bare/bin/"
 (cd "$work/empty" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home2" XDG_DATA_HOME="$work/data2" \
   timeout 60 "$work/bare/bin/pitchbar") >"$work/bare.out" 2>"$work/bare.err"
 exit_code=$?
-[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code without data"
+[ "$exit_code" -eq 1 ] || e2e_fail "exit code $exit_code without data"
 [ ! -s "$work/bare.out" ] || e2e_fail "output on stdout without data: $(cat "$work/bare.out")"
 lines=$(grep -c . "$work/bare.err")
 grep -q "cannot find its resources.*$work/bare/share/pitchbar/resources" "$work/bare.err" && [ "$lines" -eq 1 ] ||

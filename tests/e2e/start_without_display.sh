@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Where no display can be reached (no X server, no Wayland compositor) SDL still starts a
 # video driver that draws nowhere. The game must not run unseen: it ends at once with the
-# window system's line and the game's in error.txt, exit code 0 and nothing saved. A driver
-# the player names is still taken.
+# window system's line and the game's in error.txt, one line saying so on stderr, exit code
+# 1 and nothing saved. A driver the player names is still taken.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../testkit/e2e/lib.sh"
@@ -15,7 +15,9 @@ export ALSOFT_DRIVERS=null
   >"$work/game.log" 2>&1
 exit_code=$?
 [ "$exit_code" -ne 124 ] || e2e_fail "the game ran unseen for 30 s without a display"
-[ "$exit_code" -eq 0 ] || e2e_fail "exit code $exit_code without a display"
+[ "$exit_code" -eq 1 ] || e2e_fail "exit code $exit_code without a display"
+grep -q "^Pitchbar could not start: Could not start the window system" "$work/game.log" ||
+  e2e_fail "the failed start was not told on stderr: $(cat "$work/game.log")"
 first=$(sed -n 1p "$work/error.txt" 2>/dev/null)
 second=$(sed -n 2p "$work/error.txt" 2>/dev/null)
 case "$first" in
