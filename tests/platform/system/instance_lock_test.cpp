@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <sys/wait.h>
@@ -47,7 +48,7 @@ TEST(InstanceLock, ASecondCopyIsRefusedUntilTheFirstLetsGo)
     EXPECT_FALSE(nowhere.acquire(std::string(folder) + "/missing/pitchbar.lock", held, problem));
     EXPECT_FALSE(held);
     EXPECT_NE(std::string::npos, problem.find("No such file or directory")) << problem;
-    std::system((std::string("rm -rf ") + folder).c_str());
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
