@@ -169,6 +169,16 @@ void Game::createMenus()
         t.loadingScreen->notice = kNoSoundNotice;
 }
 
+int Game::frameRateLimit() const
+{
+    const KRScreen* current = renderer ? currentScreen(*renderer) : nullptr;
+    const int wanted = current ? current->framesPerSecondWanted() : KRScreen::kMenuFramesPerSecond;
+    const bool watched = window && window->hasInputFocus();
+    if (watched)
+        return wanted;
+    return wanted == 0 || wanted > KRScreen::kMenuFramesPerSecond ? KRScreen::kMenuFramesPerSecond : wanted;
+}
+
 void Game::applySoundSettings(const SoundSettings& s)
 {
     SoundSystem* soundSystem = context.soundSystem;

@@ -56,6 +56,10 @@ public:
     void createMenus() override;
     // One frame: elapsed time, input, cursor, screen update, render.
     void runFrame();
+    // Frames a second the game needs now, 0 for all the display shows: what the current
+    // screen wants (every frame in a match in play, fewer at the menus and in a pause), and
+    // no more than a menu's while the player is away from the window.
+    int frameRateLimit() const;
     void applySoundSettings(const SoundSettings& settings) override;
     // Saves the profiles before the game ends; false when that save failed for the first
     // time, so the game stays open for the player to read why.

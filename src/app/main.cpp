@@ -40,6 +40,7 @@ public:
             gGame->runFrame();
     }
     bool onClose() override { return !gGame || gGame->saveBeforeLeaving(); }
+    int frameRateLimit() const override { return gGame ? gGame->frameRateLimit() : 0; }
     void onTerminate() override
     {
         if (gGame)

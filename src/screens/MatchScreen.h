@@ -74,6 +74,10 @@ public:
     void onDeviceLost() override;
     void onDeviceReset() override;
     void onTimer(const ScreenTimer& timer) override;
+    // A paused match stands still (the pointer is hidden): a few frames a second keep the
+    // window painted and the music fed.
+    static constexpr int kPausedFramesPerSecond = 10;
+    int framesPerSecondWanted() const override { return paused ? kPausedFramesPerSecond : 0; }
 
     void onDeadBall() override;
     // The match's goals, and its frame just before the table moves.

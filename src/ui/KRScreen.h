@@ -38,6 +38,10 @@ public:
     // Pass 2 draws the widgets; pass 3 (over the pointer) draws nothing here.
     void draw(int pass) override;
     bool pointerShown() const override { return showsPointer; }
+    // Frames a second worth drawing: 0 for every frame the display shows (a match in play
+    // moves by itself); a menu changes only with the pointer, its fades and its sounds.
+    static constexpr int kMenuFramesPerSecond = 30;
+    virtual int framesPerSecondWanted() const { return kMenuFramesPerSecond; }
     virtual void onEnter() {}
     virtual void onLeave() {}
     void onDeviceLost() override {}

@@ -14,10 +14,12 @@ public:
     static constexpr int kUnknownRefreshRate = 240;
 
     // Shortest time between two frame starts: one refresh of the display (0 or less for
-    // unknown), or 0 (no limit) when uncapped frames were asked for.
-    static double minimumInterval(int refreshRate, bool uncapped) {
+    // unknown) or one frame of the game's own limit (0 for none), whichever is longer; 0
+    // (no limit) when uncapped frames were asked for.
+    static double minimumInterval(int refreshRate, bool uncapped, int gameLimit = 0) {
         if (uncapped) return 0.0;
-        return 1.0 / static_cast<double>(refreshRate > 0 ? refreshRate : kUnknownRefreshRate);
+        const int rate = refreshRate > 0 ? refreshRate : kUnknownRefreshRate;
+        return 1.0 / static_cast<double>(gameLimit > 0 && gameLimit < rate ? gameLimit : rate);
     }
 
     // Seconds to wait before the next frame may start.

@@ -248,7 +248,7 @@ void GameWindow::runMessageLoop(WindowClient& client)
             continue;
         }
         // The display may change with the window (full screen, another monitor).
-        const double interval = FramePacer::minimumInterval(refreshRate(), uncapped);
+        const double interval = FramePacer::minimumInterval(refreshRate(), uncapped, client.frameRateLimit());
         const double wait = pacer.waitBefore(now(), interval);
         if (wait > 0.0) {
             // Whole milliseconds asleep, woken early by any event; the last fraction of a

@@ -32,6 +32,9 @@ public:
     // The game is ended from outside (a termination signal, the session ending): the last
     // chance to save before the loop ends, whatever happens.
     virtual void onTerminate() = 0;
+    // At most this many frames a second for now, 0 for as many as the display shows: a
+    // game where nothing moves need not keep a core busy.
+    virtual int frameRateLimit() const { return 0; }
 };
 
 // PITCHBAR_UNCAPPED_FRAMES set to anything but "" or "0".

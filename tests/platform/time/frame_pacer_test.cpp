@@ -13,6 +13,11 @@ TEST(FramePacer, IntervalIsOneRefreshOr240HzOrNoneWhenUncapped) {
     EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(0, false), 1.0 / 240.0);
     EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(-1, false), 1.0 / 240.0);
     EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(60, true), 0.0);
+    // The game's own limit where nothing moves: the slower of the two, never faster than the display.
+    EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(60, false, 30), 1.0 / 30.0);
+    EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(0, false, 30), 1.0 / 30.0);
+    EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(24, false, 30), 1.0 / 24.0);
+    EXPECT_DOUBLE_EQ(FramePacer::minimumInterval(60, true, 30), 0.0);
 }
 
 // A loop that asks the pacer before every frame, as the window's loop does, with frames
