@@ -58,7 +58,8 @@ public:
     void runFrame();
     void applySoundSettings(const SoundSettings& settings) override;
     // Saves the profiles before the game ends; false when that save failed for the first
-    // time, so the game stays open for the player to read why.
+    // time, or saving is held back and this is the first request to leave, so the game
+    // stays open for the player to read why.
     bool saveBeforeLeaving();
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
     // keeps the game open.
@@ -71,6 +72,7 @@ public:
 private:
     MenuWidgetSounds widgetSounds_{context};
     bool widgetServicesInstalled_ = false;
+    bool toldNothingSavedAtLeaving_ = false;
 };
 
 extern Game* gGame;
