@@ -132,4 +132,39 @@ TEST_F(UnreadableSave, NothingButARegularFileIsReadAndNoneIsWaitedForOrReadWitho
     EXPECT_EQ(std::vector<std::string>{}, namesBeside(path));
 }
 
+TEST_F(UnreadableSave, TheNewFileTakesItsModeOnlyFromARegularFileAndKeepsTheOwnersReadAndWrite)
+{
+    const mode_t mask = umask(022);
+    const mode_t modeOfNewFiles = 0666 & ~022;
+    struct stat st {};
+
+    // A folder of mode 0711 is held back; once the player takes it away, nothing is left
+    // to replace and the save is made as a new file, not with the folder's mode.
+    fs::create_directory(path);
+    ASSERT_EQ(0, chmod(path.c_str(), 0711));
+    ProfileStore store;
+    store.filePath = path;
+    EXPECT_FALSE(store.load(true));
+    store.addProfile("ANNA");
+    EXPECT_FALSE(store.save());
+    EXPECT_TRUE(fs::is_directory(path));
+    fs::remove(path);
+    EXPECT_TRUE(store.save());
+    EXPECT_FALSE(store.savingHeldBack());
+    ASSERT_EQ(0, stat(path.c_str(), &st));
+    EXPECT_EQ(modeOfNewFiles, st.st_mode & 07777u);
+
+    // Root reads a file of mode 0044 that the player could not: a save taking that mode
+    // would leave a file the next start cannot read.
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, chmod(path.c_str(), 0044));
+        ASSERT_TRUE(store.load(true));
+        EXPECT_EQ("ANNA", store.profiles.at(0)->name);
+        ASSERT_TRUE(store.save());
+        ASSERT_EQ(0, stat(path.c_str(), &st));
+        EXPECT_EQ(0644u, st.st_mode & 07777u);
+    }
+    umask(mask);
+}
+
 } // namespace
