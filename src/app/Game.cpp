@@ -29,6 +29,7 @@
 #include "ui/widgets/WidgetServices.h"
 
 #include <ctime>
+#include <utility>
 
 // The graphics layer (renderer and resource manager) is built beside this file; the
 // game cannot run without it.
@@ -110,6 +111,8 @@ bool Game::init(GameWindow* gameWindow)
     if (!renderer->initScene(gameWindow))
         return false;
 
+    // A save that could not be read is the store's to hold on to: the main menu says why
+    // and nothing is saved over it, so its result needs nothing more here.
     profileStore.load(renderer->shadowCapable);
     context.matchSoundPlayer = new MatchSoundPlayer(context.soundSystem, context.resourceManager);
     context.guiStyle = new GUIStyle(renderer);
@@ -207,7 +210,13 @@ bool Game::saveBeforeLeaving()
 {
     // A save failing for the first time keeps the game open, so that the player reads why
     // on the screen; asked again, it tries once more and leaves whatever happens.
-    return profileStore.save() || !profileStore.hasSaveFailureToShow();
+    if (profileStore.save())
+        return true;
+    // While the save file could not be read nothing is written: the first request to leave
+    // stays to say so, the next one leaves with the file as it was.
+    if (profileStore.savingHeldBack())
+        return std::exchange(toldNothingSavedAtLeaving_, true);
+    return !profileStore.hasSaveFailureToShow();
 }
 
 void Game::quit()

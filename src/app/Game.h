@@ -62,7 +62,8 @@ public:
     int frameRateLimit() const;
     void applySoundSettings(const SoundSettings& settings) override;
     // Saves the profiles before the game ends; false when that save failed for the first
-    // time, so the game stays open for the player to read why.
+    // time, or saving is held back and this is the first request to leave, so the game
+    // stays open for the player to read why.
     bool saveBeforeLeaving();
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
     // keeps the game open.
@@ -79,6 +80,7 @@ private:
     MenuWidgetSounds widgetSounds_{context};
     bool widgetServicesInstalled_ = false;
     bool soundMissing_ = false;  // no sound device at start: the game plays muted
+    bool toldNothingSavedAtLeaving_ = false;
 };
 
 extern Game* gGame;

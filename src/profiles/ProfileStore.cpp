@@ -1,30 +1,11 @@
 #include "profiles/ProfileStore.h"
 
 #include "core/ErrorLog.h"
+#include "platform/files/FileRead.h"
 #include "platform/files/FileReplace.h"
 #include "profiles/GameStateFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 namespace {
-
-enum class ReadResult { Read, Missing, Failed };
-
-ReadResult readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    std::uint8_t chunk[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    return failed ? ReadResult::Failed : ReadResult::Read;
-}
 
 // The name a damaged save file is kept under: the first free one of <file>.bad,
 // <file>.bad.1, ...; when all are taken the last is given to the newest damaged file, so
@@ -46,16 +27,20 @@ bool ProfileStore::load(bool shadowsSupported)
 {
     clear();
     damagedOriginalPending = false;
+    unreadable_.clear();
+    loadFailureToShow_.clear();
     std::vector<std::uint8_t> bytes;
-    switch (readWholeFile(filePath, bytes)) {
-    case ReadResult::Missing:
+    std::string reason;
+    switch (readRegularFile(filePath, kLargestSaveFileBytes, bytes, reason)) {
+    case FileReadResult::Missing:
         return true;  // first run: no profiles yet, the default sound settings
-    case ReadResult::Failed:
-        logError("Could not read " + filePath + ": " + std::strerror(errno) +
-                 "; starting without saved profiles.");
-        damagedOriginalPending = true;
+    case FileReadResult::Unreadable:
+        logError("Could not read " + filePath + ": " + reason +
+                 "; starting without saved profiles, and nothing is saved while it cannot be read.");
+        unreadable_ = reason;
+        loadFailureToShow_ = reason;
         return false;
-    case ReadResult::Read:
+    case FileReadResult::Read:
         break;
     }
     std::string problem;
@@ -71,6 +56,13 @@ bool ProfileStore::load(bool shadowsSupported)
 
 bool ProfileStore::save()
 {
+    if (savingHeldBack() && !saveFileGone()) {
+        logError("Did not write " + filePath + ": it could not be read (" + unreadable_ +
+                 "), so it was left as it was.");
+        saveFailureToShow_ = unreadable_;
+        return false;
+    }
+    unreadable_.clear();
     const std::string file = followLinks(filePath);
     const std::string keepOldAs = damagedOriginalPending ? nameForDamagedFile(file) : "";
     FileProblem problem;
@@ -93,6 +85,20 @@ bool ProfileStore::save()
         saveFailureToShow_ = problem.reason;
     saveFailure_ = problem.reason;
     return false;
+}
+
+bool ProfileStore::saveFileGone() const
+{
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    return readRegularFile(filePath, kLargestSaveFileBytes, bytes, reason) == FileReadResult::Missing;
+}
+
+std::string ProfileStore::takeLoadFailureToShow()
+{
+    std::string reason;
+    reason.swap(loadFailureToShow_);
+    return reason;
 }
 
 std::string ProfileStore::takeSaveFailureToShow()

@@ -33,15 +33,27 @@ public:
     // Reads the save file. A missing file is a first run. A damaged file keeps every record
     // read intact before the damage, writes an error line, and makes the next save keep the
     // damaged original beside the new file (<file>.bad, or .bad.1 and on when that is
-    // taken). Returns false only for damage.
+    // taken). A file that cannot be read at all (refused by the system, not a regular file,
+    // too long) is no damage: it is never moved or written over, saving is held back (below)
+    // and the reason waits for the main menu. Returns false for damage and for a file that
+    // cannot be read.
     bool load(bool shadowsSupported);
     // Writes the whole file through a temporary file that replaces the old one only when it
     // was written completely and is on the disk; a save file that is a symbolic link is
     // written at its target and keeps its permissions. A failed save writes an error line,
-    // keeps the old file and leaves the reason for the player (below).
+    // keeps the old file and leaves the reason for the player (below). While saving is held
+    // back nothing is written and every call leaves the reason for the player again.
     bool save();
+    // True while the save file could not be read at the start: what is on the disk may hold
+    // profiles the game never saw, so no save replaces it. A save made after the file has
+    // gone away writes again.
+    bool savingHeldBack() const { return !unreadable_.empty(); }
+    // Why the save file could not be read, in the system's words ("Permission denied"),
+    // once, for the main menu; "" when there is nothing to tell.
+    std::string takeLoadFailureToShow();
     // Why the first of a run of failed saves failed, in the system's words ("No space left
     // on device"), once; "" when there is nothing new to tell. A save that works ends the run.
+    // While saving is held back, why the save file could not be read, after every save.
     std::string takeSaveFailureToShow();
     bool hasSaveFailureToShow() const { return !saveFailureToShow_.empty(); }
     void clear();
@@ -63,7 +75,12 @@ public:
     bool keepsDamagedOriginal() const { return damagedOriginalPending; }
 
 private:
+    // Nothing has the save file's name any more (the player took the unreadable one away).
+    bool saveFileGone() const;
+
     bool damagedOriginalPending = false;
+    std::string unreadable_;         // why the save file could not be read, "" when it could
+    std::string loadFailureToShow_;  // not told to the player yet
     std::string saveFailure_;        // the reason of the last save, "" when it worked
     std::string saveFailureToShow_;  // not told to the player yet
 };

@@ -7,7 +7,8 @@ class GameActions {
 public:
     virtual ~GameActions() = default;
     // Saves the profiles and ends the game (the main menu's QUIT GAME), unless a save that
-    // fails for the first time keeps it open for the player to read why.
+    // fails for the first time, or the first request while nothing can be saved, keeps it
+    // open for the player to read why.
     virtual void quit() = 0;
     // The second start-up stage, run by the loading screen once its picture is on screen:
     // music, sound volumes and the menu screens (into the context's screen table).

@@ -89,6 +89,11 @@ std::string saveFailureNotice(const std::string& reason)
     return "THE GAME COULD NOT BE SAVED: [" + reason + "]";
 }
 
+std::string unreadableSaveNotice(const std::string& reason)
+{
+    return "THE PROFILES COULD NOT BE LOADED, SO NOTHING IS SAVED: [" + reason + "]";
+}
+
 void PBScreen::update(float dt)
 {
     const bool buttonWasUp = !buttonWasDown;
@@ -102,7 +107,8 @@ void PBScreen::update(float dt)
     if (context) {
         const std::string failure = context->profileStore->takeSaveFailureToShow();
         if (!failure.empty()) {
-            notice = saveFailureNotice(failure);
+            notice = context->profileStore->savingHeldBack() ? unreadableSaveNotice(failure)
+                                                             : saveFailureNotice(failure);
             noticeAge = 0.0f;
         }
     }

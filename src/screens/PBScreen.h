@@ -13,6 +13,9 @@ struct TextureRecord;
 // What the player is shown when the game could not be saved, the system's reason
 // highlighted.
 std::string saveFailureNotice(const std::string& reason);
+// What the player is shown when the save file could not be read, so that nothing is saved
+// over it: on the main menu at the start and at every save.
+std::string unreadableSaveNotice(const std::string& reason);
 
 class PBScreen : public KRScreen {
 public:

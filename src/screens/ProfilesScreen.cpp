@@ -85,6 +85,15 @@ void ProfilesScreen::refreshButtons()
 void ProfilesScreen::onEnter()
 {
     fillList();
+    // A save file that could not be read leaves the list empty: the player learns why here,
+    // before making anything that could not be saved.
+    if (context) {
+        const std::string reason = context->profileStore->takeLoadFailureToShow();
+        if (!reason.empty()) {
+            notice = unreadableSaveNotice(reason);
+            noticeAge = 0.0f;
+        }
+    }
 }
 
 void ProfilesScreen::onCommand(const std::string& id)

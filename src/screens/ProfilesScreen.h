@@ -19,7 +19,8 @@ public:
     ProfilesScreen(ScreenContext* context, Renderer* renderer);
 
     // Lists the profiles again; the selected profile stays selected while it exists, and
-    // with no row selected the current profile is.
+    // with no row selected the current profile is. The first time after a save file could
+    // not be read, it says why.
     void onEnter() override;
     void onCommand(const std::string& id) override;
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A game that cannot save tells the player so: in a folder where the save file cannot be
-# written (its temporary file's name is taken by a folder), a new profile still leads to
+# written (it is a link into a folder that does not exist), a new profile still leads to
 # the player menu, which shows why the game could not be saved until the player clicks;
 # error.txt has the line. QUIT GAME then leaves at once (the player has been told), no
 # gamestate.dat appears, and the exit code is 0. A save failing first at the close box keeps
@@ -11,7 +11,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 e2e_setup "$1"
 e2e_shots_folder save_failure_shown
 
-mkdir "$work/gamestate.dat.tmp"
+ln -s nowhere/gamestate.dat "$work/gamestate.dat"
 e2e_start
 e2e_wait_window 60
 e2e_wait_drawn "$shots/loading.png"

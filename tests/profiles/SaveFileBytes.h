@@ -2,6 +2,7 @@
 // Builds save files byte by byte, independently of the game's writer, so the tests pin the
 // layout rather than restate it.
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,3 +54,27 @@ inline std::vector<std::uint8_t> readBytes(const std::string& path)
 }
 
 inline bool fileExists(const std::string& path) { return std::ifstream(path).good(); }
+
+// The names in the save file's folder that begin with its own name and a dot: the damaged
+// copies (.bad...) and temporary files (.tmp...) made beside it.
+inline std::vector<std::string> namesBeside(const std::string& file, const std::string& infix = ".")
+{
+    namespace fs = std::filesystem;
+    const fs::path p(file);
+    const std::string prefix = p.filename().string() + infix;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(p.has_parent_path() ? p.parent_path() : fs::path(".")))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0)
+            names.push_back(entry.path().string());
+    return names;
+}
+
+inline bool temporaryFileLeft(const std::string& file) { return !namesBeside(file, ".tmp").empty(); }
+
+// The file and everything made beside it, gone.
+inline void removeWithKeptCopies(const std::string& file)
+{
+    for (const std::string& name : namesBeside(file))
+        std::filesystem::remove_all(name);
+    std::filesystem::remove_all(file);
+}

@@ -28,10 +28,8 @@ protected:
         const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         path = dir + "pitchbar_" + test + "_gamestate.dat";
         errors = dir + "pitchbar_" + test + "_error.txt";
-        for (const std::string& p : {path, path + ".bad", path + ".tmp", errors})
-            std::remove(p.c_str());
-        for (int i = 1; i < 8; ++i)
-            std::remove((path + ".bad." + std::to_string(i)).c_str());
+        removeWithKeptCopies(path);
+        std::remove(errors.c_str());
         setErrorLogPath(errors);
         store.filePath = path;
     }
@@ -66,7 +64,7 @@ TEST_F(SaveFileTest, NewProfileSavesToTheSixtySixBytesOfTheLayout)
     expected.b(1).i(15).b(1).i(15).i(1).profile("AB").i(0);
     EXPECT_EQ(66u, expected.v.size());
     EXPECT_EQ(expected.v, readBytes(path));
-    EXPECT_FALSE(fileExists(path + ".tmp"));
+    EXPECT_FALSE(temporaryFileLeft(path));
 }
 
 TEST_F(SaveFileTest, LoadPutsEveryFileFieldIntoItsOwnFieldAndSavesTheSameBytes)
@@ -222,14 +220,15 @@ TEST_F(SaveFileTest, RandomFilesNeverCrashTheReader)
 
 TEST_F(SaveFileTest, FailedSaveReportsAndKeepsTheOldFile)
 {
+    // A name so long that no temporary file can be made beside it, not even by root.
+    store.filePath = dir + std::string(252, 'g');
     const Bytes file = distinctFile();
-    writeBytes(path, file.v);
+    writeBytes(store.filePath, file.v);
     ASSERT_TRUE(store.load(true));
     store.addProfile("new");
-    ASSERT_EQ(0, mkdir((path + ".tmp").c_str(), 0700));  // the temporary file cannot be made
     EXPECT_FALSE(store.save());
-    rmdir((path + ".tmp").c_str());
-    EXPECT_EQ(file.v, readBytes(path));
+    EXPECT_EQ(file.v, readBytes(store.filePath));
+    std::remove(store.filePath.c_str());
     EXPECT_NE(std::string::npos, errorText().find("was left as it was"));
 }
 
@@ -273,7 +272,7 @@ TEST_F(SaveFileTest, ASaveThroughALinkWritesItsTargetAndKeepsThePermissions)
     struct stat st;
     ASSERT_EQ(0, stat(target.c_str(), &st));
     EXPECT_EQ(0640u, st.st_mode & 07777u);
-    EXPECT_FALSE(fileExists(target + ".tmp"));
+    EXPECT_FALSE(temporaryFileLeft(target));
 
     // A damaged target is kept beside the target; the link stays.
     writeBytes(target, {9});
@@ -332,7 +331,7 @@ TEST_F(SaveFileTest, ADiskThatFillsUpDuringTheSaveKeepsTheOldFile)
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(saved);
     EXPECT_EQ(file.v, readBytes(path));
-    EXPECT_FALSE(fileExists(path + ".tmp"));
+    EXPECT_FALSE(temporaryFileLeft(path));
     EXPECT_EQ("File too large", store.takeSaveFailureToShow());
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,11 +29,11 @@ bool fail(FileProblem& problem, const char* action, const std::string& path, int
     return false;
 }
 
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes)
+bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size)
 {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::write(fd, bytes + done, size - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -52,6 +53,116 @@ void syncFolder(const std::string& folder)
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// What the system gives a new file (0666 less the umask). The umask can only be read by
+// setting it; the game does all its file work on one thread.
+mode_t modeOfNewFiles()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A new file beside file, under a name no other file has (<file>.tmp.XXXXXX), so that no
+// save ever writes into a file an earlier one left behind.
+int createTemporary(const std::string& file, std::string& name)
+{
+    std::string pattern = file + ".tmp.XXXXXX";
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    name = fd < 0 ? file + ".tmp.XXXXXX" : pattern;
+    return fd;
+}
+
+// Gives the file its mode and forces it to the disk; false with errno set on failure. The
+// file is closed either way.
+bool finishFile(int fd, mode_t mode)
+{
+    bool ok = ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0 && ok)
+        return false;
+    errno = error;
+    return ok;
+}
+
+// The bytes in a new temporary file beside target, complete and on the disk.
+bool writeTemporary(const std::string& target, const std::vector<std::uint8_t>& bytes, mode_t mode,
+                    std::string& temporary, FileProblem& problem)
+{
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0)
+        return fail(problem, "write", temporary, errno);
+    bool ok = writeAll(fd, bytes.data(), bytes.size());
+    int error = errno;
+    if (ok) {
+        ok = finishFile(fd, mode);
+        error = errno;
+    } else {
+        ::close(fd);
+    }
+    if (ok)
+        return true;
+    ::unlink(temporary.c_str());
+    return fail(problem, "write", temporary, error);
+}
+
+// Copies the regular file from to the name to, through a temporary file renamed into
+// place, so that to is either whole or as it was. A missing from is no failure. madeNew
+// tells whether to did not exist before.
+bool keepCopy(const std::string& from, const std::string& to, bool& madeNew, FileProblem& problem)
+{
+    const char* action = "keep the old file as";
+    // Without blocking: nothing but a regular file is copied.
+    const int in = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (in < 0)
+        return errno == ENOENT ? true : fail(problem, action, to, errno);
+    struct stat st;
+    const int notCopied = ::fstat(in, &st) != 0   ? errno
+                          : S_ISDIR(st.st_mode)   ? EISDIR
+                          : !S_ISREG(st.st_mode) ? EINVAL
+                                                  : 0;
+    if (notCopied != 0) {
+        ::close(in);
+        return fail(problem, action, to, notCopied);
+    }
+    std::string temporary;
+    const int out = createTemporary(to, temporary);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        return fail(problem, action, to, error);
+    }
+    bool ok = true;
+    std::uint8_t chunk[4096];
+    while (ok) {
+        const ssize_t n = ::read(in, chunk, sizeof chunk);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            ok = errno == EINTR;
+            continue;
+        }
+        ok = writeAll(out, chunk, static_cast<std::size_t>(n));
+    }
+    int error = errno;
+    ::close(in);
+    if (ok) {
+        ok = finishFile(out, (st.st_mode & 07777) | S_IRUSR | S_IWUSR);
+        error = errno;
+    } else {
+        ::close(out);
+    }
+    madeNew = !pathExists(to);
+    if (ok && ::rename(temporary.c_str(), to.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return fail(problem, action, to, error);
+    }
+    return true;
 }
 
 } // namespace
@@ -86,43 +197,29 @@ bool replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
                  const std::string& keepOldAs, FileProblem& problem)
 {
     const std::string target = followLinks(path);
-    const std::string temporary = target + ".tmp";
-
+    // Only a regular file hands on its permissions, and never without the owner's read and
+    // write: a save the player cannot read back would be lost at the next start.
     struct stat old;
-    const bool hadOld = ::stat(target.c_str(), &old) == 0;
-    // O_NOFOLLOW: a link left at the temporary name must not send the bytes elsewhere.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return fail(problem, "write", temporary, errno);
-    bool ok = writeAll(fd, bytes);
-    int error = errno;
-    if (ok && hadOld && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return fail(problem, "write", temporary, error);
-    }
+    const bool oldIsRegular = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = oldIsRegular ? (old.st_mode & 07777) | S_IRUSR | S_IWUSR : modeOfNewFiles();
 
-    if (!keepOldAs.empty() && ::rename(target.c_str(), keepOldAs.c_str()) != 0 && errno != ENOENT) {
-        error = errno;
+    std::string temporary;
+    if (!writeTemporary(target, bytes, mode, temporary, problem))
+        return false;
+
+    // The old file is copied, not moved, so that a complete file has the name at every
+    // instant, whenever the game is stopped.
+    bool keptCopyIsNew = false;
+    if (!keepOldAs.empty() && !keepCopy(target, keepOldAs, keptCopyIsNew, problem)) {
         ::unlink(temporary.c_str());
-        return fail(problem, "keep the old file as", keepOldAs, error);
+        return false;
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
+        const int error = errno;
         ::unlink(temporary.c_str());
-        if (!keepOldAs.empty())
-            ::rename(keepOldAs.c_str(), target.c_str());  // the old file back in its place
+        // The old file is still in its place; the next save keeps it again.
+        if (keptCopyIsNew)
+            ::unlink(keepOldAs.c_str());
         return fail(problem, "replace", target, error);
     }
     syncFolder(folderOf(target));

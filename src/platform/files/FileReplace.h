@@ -1,9 +1,11 @@
 #pragma once
 // Replacing a file whole, so that a crash, a full disk or a power cut leaves either the old
-// contents or the new ones, never a mixture: the bytes go to "<file>.tmp" beside it, are
+// contents or the new ones, never a mixture and never no file: the bytes go to a temporary
+// file beside it under a name of its own ("<file>.tmp.XXXXXX", new for every save), are
 // forced to the disk, and the temporary file is then renamed over the old one, whose folder
 // is forced to the disk too. A file reached through symbolic links is replaced at the end
-// of the links, which stay as they are; the new file keeps the old one's permissions.
+// of the links, which stay as they are. The new file keeps the permissions of an old
+// regular file, always with the owner's read and write; otherwise it gets the usual ones.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +24,9 @@ std::string followLinks(const std::string& path);
 // Whether anything (a file, a folder, a link) has that name.
 bool pathExists(const std::string& path);
 
-// Writes bytes over the file that path names, as above. When keepOldAs is not empty, the
-// old file is first renamed to it (a missing old file is no failure). On failure the old
-// file is still in its place, the temporary file is gone and problem says why.
+// Writes bytes over the file that path names, as above. When keepOldAs is not empty, a
+// copy of the old regular file is first put under that name, complete before it appears
+// there (a missing old file is no failure). On failure the old file is still in its
+// place, the temporary files are gone, a copy this call made is gone, and problem says why.
 bool replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
                  const std::string& keepOldAs, FileProblem& problem);

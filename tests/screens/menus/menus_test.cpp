@@ -241,6 +241,33 @@ TEST_F(NewProfile, ASaveThatFailsIsToldOnceOverTheNextScreens)
     EXPECT_EQ("THE GAME COULD NOT BE SAVED: [Not a directory]", menu->notice);
 }
 
+TEST_F(NewProfile, ASaveFileThatCouldNotBeReadIsToldOnTheMainMenuAndAtEverySave)
+{
+    // A folder where the save should be: not even root reads it as a file.
+    std::filesystem::create_directory(savePath());
+    EXPECT_FALSE(game.profileStore.load(true));
+    enter(menu);
+    const std::string told = "THE PROFILES COULD NOT BE LOADED, SO NOTHING IS SAVED: [Is a directory]";
+    EXPECT_EQ(told, menu->notice);
+    menu->notice.clear();
+    enter(menu);  // told once at the start
+    EXPECT_EQ("", menu->notice);
+
+    enter(create);
+    create->editor->text = "ANNA";
+    click(create, "play");
+    EXPECT_EQ(player, afterFade(create));
+    EXPECT_EQ(told, player->notice);
+
+    // Leaving: the first request stays to say that nothing is saved, the next one leaves.
+    player->notice.clear();
+    EXPECT_FALSE(game.saveBeforeLeaving());
+    player->update(0.01f);
+    EXPECT_EQ(told, player->notice);
+    EXPECT_TRUE(game.saveBeforeLeaving());
+    EXPECT_TRUE(std::filesystem::is_empty(savePath()));
+}
+
 using DeleteProfile = MenusAFixture;
 
 TEST_F(DeleteProfile, NoKeepsTheProfileAndYesRemovesAndSaves)
