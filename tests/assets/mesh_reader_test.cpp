@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -134,7 +135,7 @@ TEST_F(MeshReaderTest, EmptyAndCutModelFilesFailNamingTheFile) {
         EXPECT_EQ(loadMesh(nullptr, path), nullptr) << line;
         EXPECT_EQ(log(), "error: " + line + "\n");
     };
-    const std::string path = ::testing::TempDir() + "cut_model.krmt";
+    const std::string path = ::testing::TempDir() + "cut_model_" + std::to_string(getpid()) + ".krmt";
     expectFailure(path, "", "Loading model file: " + path + " failed: it holds no sub-mesh");
     expectFailure(path, "@mesh a POSITION\n@vertices\n0 0 0\n@indices\n0 0 0\n@mesh b POSITION\n@vertices\n0 0 0\n",
                   "Loading model file: " + path + " failed: sub-mesh b has no triangles");
@@ -165,6 +166,7 @@ TEST_F(MeshReaderTest, EmptyAndCutModelFilesFailNamingTheFile) {
     std::string uncounted = inVertices;
     uncounted.replace(uncounted.find("@vertices"), uncounted.find('\n', uncounted.find("@vertices")) - uncounted.find("@vertices"), "@vertices");
     expectFailure(path, uncounted, "Loading model file: " + path + " failed: sub-mesh default has no triangles");
+    std::remove(path.c_str());
 }
 
 TEST_F(MeshReaderTest, ReloadKeepsSubMeshIdentity) {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -41,7 +42,7 @@ protected:
         delete window_;
     }
     void SetUp() override {
-        base_ = (fs::temp_directory_path() / "pitchbar_effect_files").string() + "/";
+        base_ = (fs::temp_directory_path() / ("pitchbar_effect_files_" + std::to_string(getpid()))).string() + "/";
         fs::remove_all(base_);
         fs::create_directories(base_ + "effects");
         // The renderer's pointer comes with the scene.
@@ -58,6 +59,7 @@ protected:
         renderer_->resources = nullptr;
         resources_.reset();
         setErrorLogPath("error.txt");
+        fs::remove_all(base_);
     }
     // The game's three effect files, with `name` holding `text` instead; a fresh resource
     // manager reads them.
