@@ -24,8 +24,8 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
 // data chunk's stated length, and the whole picture from its stated size. A few damaged
 // bytes thus ask for up to 2 GB each (the decoding then fails). Such a file is refused
 // first: a data chunk must fit in the file, and the pixels must be within what deflate can
-// unpack from the data chunks (at most 1032 bytes from one). Anything else, broken or not,
-// is stb_image's to judge.
+// unpack from the data chunks (at most 1032 bytes from each of their bytes). Anything else,
+// broken or not, is stb_image's to judge.
 bool claimsFitTheBytes(const std::uint8_t* bytes, std::size_t size) {
     static const std::uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 + 8 + 13 || std::memcmp(bytes, signature, 8) != 0) return true;
@@ -33,7 +33,12 @@ bool claimsFitTheBytes(const std::uint8_t* bytes, std::size_t size) {
     if (bigEndian32(bytes + 8) != 13 || bigEndian32(bytes + 12) != 0x49484452) return true;  // "IHDR"
     const std::uint64_t width = bigEndian32(header), height = bigEndian32(header + 4);
     const int depth = header[8];
-    const int channels = header[9] == 0 || header[9] == 3 ? 1 : header[9] == 2 ? 3 : header[9] == 4 ? 2 : header[9] == 6 ? 4 : 0;
+    const int colourType = header[9];  // grey, -, RGB, palette, grey and alpha, -, RGBA
+    const int channels = colourType == 0 || colourType == 3 ? 1
+                         : colourType == 2                  ? 3
+                         : colourType == 4                  ? 2
+                         : colourType == 6                  ? 4
+                                                            : 0;
     if (channels == 0 || width > (1u << 24) || height > (1u << 24)) return true;
     std::uint64_t data = 0;
     for (std::uint64_t at = 8; at + 8 <= size;) {
