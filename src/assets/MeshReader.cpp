@@ -60,6 +60,15 @@ bool checkIndexRange(const std::string& name, const SubMeshData& s, const std::s
     return true;
 }
 
+// The count after @vertices or @indices: a plain decimal number, else none (-1), as files
+// written without counts carry nothing or anything there.
+long declaredCount(const std::string& token) {
+    if (token.empty() || token.size() > 9) return -1;
+    for (char c : token)
+        if (c < '0' || c > '9') return -1;
+    return std::stol(token);
+}
+
 }  // namespace
 
 bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
@@ -69,15 +78,30 @@ bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
     std::string currentName;
     std::string line;
     int number = 0;
+    // The lines the open @vertices or @indices section declares (-1: none) and holds.
+    long declared = -1, held = 0;
+    int declaredAt = 0;
     auto finish = [&]() {
         bool ok = !current || checkIndexRange(currentName, *current, fileName);
         current = nullptr;
         return ok;
     };
+    // A file cut short at a line end reads like a whole one; only the count its section
+    // declared tells the two apart.
+    auto closeSection = [&]() {
+        const long want = declared;
+        declared = -1;
+        if (want < 0 || held == want) return true;
+        return fail("section declares " + std::to_string(want) +
+                        (section == Section::Vertices ? " vertices" : " triangles") + " but holds " +
+                        std::to_string(held),
+                    declaredAt, fileName);
+    };
     for (; std::getline(in, line); ++number) {
         const std::vector<std::string> t = tokens(line);
         if (t.empty()) continue;
         const std::string& first = t[0];
+        if (first[0] == '@' && !closeSection()) return false;
         if (first == "@mesh") {
             if (!finish()) return false;
             section = Section::Header;
@@ -95,10 +119,11 @@ bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
             currentName = t[1];
             out.subMeshes[currentName] = std::move(sub);  // a second declaration replaces the first
             current = &out.subMeshes[currentName];
-        } else if (first == "@vertices") {
-            section = Section::Vertices;
-        } else if (first == "@indices") {
-            section = Section::Indices;
+        } else if (first == "@vertices" || first == "@indices") {
+            section = first == "@vertices" ? Section::Vertices : Section::Indices;
+            held = 0;
+            declaredAt = number;
+            if (current && t.size() > 1) declared = declaredCount(t[1]);
         } else if (first[0] == '@') {
             if (!finish()) return false;
             section = Section::None;
@@ -113,6 +138,7 @@ bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
                     if (!readNumber(token, v)) return fail("token cannot be interpreted as a float", number, fileName);
                     current->floats.push_back(v);
                 }
+                ++held;
             } else {
                 if (t.size() != 3) return fail("bad number of tokens", number, fileName);
                 for (const std::string& token : t) {
@@ -121,10 +147,11 @@ bool parseMesh(std::istream& in, MeshData& out, const std::string& fileName) {
                     current->indices.push_back(v);
                     current->indexLines.push_back(number);
                 }
+                ++held;
             }
         }
     }
-    return finish();
+    return closeSection() && finish();
 }
 
 namespace {
@@ -166,6 +193,18 @@ bool reloadMesh(GraphicsDevice* device, const std::string& path, Mesh& mesh) {
     }
     MeshData data;
     if (!parseMesh(in, data, path)) return false;
+    // Nothing of a model without triangles would be drawn: an empty file, or one cut off
+    // before its indices, is as broken as a misspelt one.
+    if (data.subMeshes.empty()) {
+        logError("Loading model file: " + path + " failed: it holds no sub-mesh");
+        return false;
+    }
+    for (const auto& entry : data.subMeshes) {
+        if (entry.second.indices.size() < 3) {
+            logError("Loading model file: " + path + " failed: sub-mesh " + entry.first + " has no triangles");
+            return false;
+        }
+    }
     upload(device, data, mesh);
     return true;
 }

@@ -2,7 +2,10 @@
 // The .krmt model reader. A file that cannot be opened gives an empty mesh and an error
 // line naming it; a grammar error writes "<message> at line <n>" (lines counted from 0,
 // blank lines included), followed by " in <file>" when the text came from a file, to the
-// error file and fails.
+// error file and fails. "@vertices <n>" and "@indices <n>" may declare how many vertex or
+// index lines follow (the game's own files do); a section holding another number fails,
+// so a file cut off at a line end is found out. A file without any sub-mesh, or with a
+// sub-mesh that has no triangle, fails to load with one line naming it.
 #include "assets/Mesh.h"
 
 #include <istream>

@@ -2,6 +2,7 @@
 
 #include "core/ErrorLog.h"
 #include "audio/OggDecoder.h"
+#include "audio/WavFile.h"
 
 #include <AL/al.h>
 #include <AL/alut.h>
@@ -99,34 +100,21 @@ const SoundHandle* SoundSystem::loadWav(const std::string& path) {
         return nullptr;
     }
     clearAlError();
-    // The loader leaves its outputs untouched when the file cannot be read, so they start
-    // out empty and an empty result counts as a failure.
-    ALenum format = 0;
-    void* data = nullptr;
-    ALsizei size = 0;
-    ALsizei frequency = 0;
-    ALboolean loop = AL_FALSE;
-    std::vector<ALbyte> name(path.begin(), path.end());
-    name.push_back(0);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    alutLoadWAVFile(name.data(), &format, &data, &size, &frequency, &loop);
-#pragma GCC diagnostic pop
-    if (alFailed() || data == nullptr || size <= 0 || frequency <= 0 || format == 0) {
+    WavSamples wav;
+    const bool read = readWavFile(path, wav);
+    if (alFailed() || !read) {
         logError("Loading sound file: " + path + " failed");
-        if (data != nullptr) free(data);
         return nullptr;
     }
-    alBufferData(buffers_[bufferCount_], format, data, size, frequency);
+    alBufferData(buffers_[bufferCount_], wav.format, wav.data.get(), wav.size, wav.frequency);
     if (alFailed()) {
         logError("error during alBufferData");
-        free(data);
         return nullptr;
     }
     bufferCount_ += 1;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    alutUnloadWAV(format, data, size, frequency);
+    alutUnloadWAV(wav.format, wav.data.release(), wav.size, wav.frequency);
 #pragma GCC diagnostic pop
     if (alFailed()) {
         logError("error during alutUnloadWAV");

@@ -20,7 +20,15 @@ void setErrorBoxPresenter(ErrorBoxPresenter* presenter);
 ErrorBoxPresenter* errorBoxPresenter();
 
 // logError(message), then the box titled "Error" (the line exists before the box shows).
+// The box gets errorBoxText(message); the error file always has the whole message.
 void showError(const std::string& message);
+
+// The message as the box shows it: lines longer than 100 characters broken at a word end,
+// and at most 30 lines and about 1,000 characters, cut at a line end with "..." and a
+// pointer to the error file after it. A box on X11 draws every line as one row of a window
+// and is not shown at all once a line is wider than a window may be (some 4,000
+// characters), and a driver's log can be longer than a screen.
+std::string errorBoxText(const std::string& message);
 
 // Where error.txt lies: "error.txt" in the current directory unless a test points it
 // elsewhere.

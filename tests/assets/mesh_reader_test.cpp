@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -109,13 +112,7 @@ TEST_F(MeshReaderTest, IndicesOutsideTheVerticesAreRefused) {
                 "index -1 is outside the 1 vertices of sub-mesh m at line 4");
 }
 
-TEST_F(MeshReaderTest, MissingAndBrokenFilesAreNamedInTheirLineEmptyOnesSayNothing) {
-    const std::string empty = ::testing::TempDir() + "empty_model.krmt";
-    { std::ofstream(empty) << ""; }
-    auto none = loadMesh(nullptr, empty);
-    ASSERT_NE(none, nullptr);
-    EXPECT_TRUE(none->subMeshes.empty());
-    EXPECT_EQ(log(), "");
+TEST_F(MeshReaderTest, MissingAndBrokenFilesAreNamedInTheirLine) {
     // A missing file still gives an empty mesh, so the game goes on, but says which file.
     const std::string absent = ::testing::TempDir() + "no_such_model.krmt";
     auto missing = loadMesh(nullptr, absent);
@@ -128,6 +125,48 @@ TEST_F(MeshReaderTest, MissingAndBrokenFilesAreNamedInTheirLineEmptyOnesSayNothi
     { std::ofstream(broken) << "\n@mesh x\n"; }
     EXPECT_EQ(loadMesh(nullptr, broken), nullptr);
     EXPECT_EQ(log(), "error: mesh declaration line should contain at least 3 tokens at line 1 in " + broken + "\n");
+}
+
+// Files that hold nothing drawable: each fails with one line naming it, as a broken one does.
+TEST_F(MeshReaderTest, EmptyAndCutModelFilesFailNamingTheFile) {
+    auto expectFailure = [&](const std::string& path, const std::string& text, const std::string& line) {
+        std::remove(logPath_.c_str());
+        { std::ofstream(path, std::ios::binary) << text; }
+        EXPECT_EQ(loadMesh(nullptr, path), nullptr) << line;
+        EXPECT_EQ(log(), "error: " + line + "\n");
+    };
+    const std::string path = ::testing::TempDir() + "cut_model_" + std::to_string(getpid()) + ".krmt";
+    expectFailure(path, "", "Loading model file: " + path + " failed: it holds no sub-mesh");
+    expectFailure(path, "@mesh a POSITION\n@vertices\n0 0 0\n@indices\n0 0 0\n@mesh b POSITION\n@vertices\n0 0 0\n",
+                  "Loading model file: " + path + " failed: sub-mesh b has no triangles");
+
+    // The game's figure cut at a line end, in its vertices and in its indices.
+    const char* resources = std::getenv("PITCHBAR_RESOURCES");
+    ASSERT_NE(resources, nullptr);
+    std::ifstream in(std::string(resources) + "/models/puppet.krmt", std::ios::binary);
+    std::stringstream whole;
+    whole << in.rdbuf();
+    const std::string puppet = whole.str();
+    ASSERT_NE(loadMesh(nullptr, std::string(resources) + "/models/puppet.krmt"), nullptr);
+    const std::size_t indices = puppet.find("@indices");
+    ASSERT_NE(indices, std::string::npos);
+    const std::string inVertices = puppet.substr(0, puppet.rfind('\n', indices / 2) + 1);
+    const std::string inIndices = puppet.substr(0, puppet.rfind('\n', (indices + puppet.size()) / 2) + 1);
+    auto lineCount = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
+    const long vertices = lineCount(puppet.substr(0, indices)) - 2;  // less the @mesh and @vertices lines
+    const long triangles = lineCount(puppet) - lineCount(puppet.substr(0, indices)) - 1;
+    expectFailure(path, inVertices,
+                  "section declares " + std::to_string(vertices) + " vertices but holds " +
+                      std::to_string(lineCount(inVertices) - 2) + " at line 1 in " + path);
+    expectFailure(path, inIndices,
+                  "section declares " + std::to_string(triangles) + " triangles but holds " +
+                      std::to_string(lineCount(inIndices) - lineCount(puppet.substr(0, indices)) - 1) +
+                      " at line " + std::to_string(lineCount(puppet.substr(0, indices))) + " in " + path);
+    // Cut off before its indices, a file without counts has a sub-mesh with no triangles.
+    std::string uncounted = inVertices;
+    uncounted.replace(uncounted.find("@vertices"), uncounted.find('\n', uncounted.find("@vertices")) - uncounted.find("@vertices"), "@vertices");
+    expectFailure(path, uncounted, "Loading model file: " + path + " failed: sub-mesh default has no triangles");
+    std::remove(path.c_str());
 }
 
 TEST_F(MeshReaderTest, ReloadKeepsSubMeshIdentity) {

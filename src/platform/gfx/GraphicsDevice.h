@@ -87,7 +87,7 @@ public:
     RenderSurface* renderTarget() const { return currentColour_; }
     DepthSurface* depthSurface() const { return currentDepth_; }
 
-    // PNG (or anything stb_image reads) with its top row first; null on failure, no log.
+    // A PNG file with its top row first; null on failure, no log.
     std::unique_ptr<DeviceTexture> loadTexture(const std::string& path);
     // RGBA8 texture from memory, rows top first.
     std::unique_ptr<DeviceTexture> createTexture(int width, int height, const std::uint8_t* rgba);

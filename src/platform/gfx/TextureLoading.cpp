@@ -1,14 +1,10 @@
-// Textures from image files, decoded with stb_image (top row first, as the game's texture
-// coordinates expect).
+// Textures from image files (decoded by PictureDecoding).
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/PictureDecoding.h"
 #include "platform/gfx/ShadingPath.h"
 
 #include <epoxy/gl.h>
-
-#define STB_IMAGE_IMPLEMENTATION
-#define STBI_NO_STDIO_FAILURE_STRINGS
-#include <stb_image.h>
 
 GlTexture::~GlTexture() {
     if (name_) glDeleteTextures(1, &name_);
@@ -27,10 +23,7 @@ void GlTexture::makeMipmapsIfPending() {
 }
 
 std::unique_ptr<DeviceTexture> GraphicsDevice::loadTexture(const std::string& path) {
-    int w = 0, h = 0, channels = 0;
-    stbi_uc* pixels = stbi_load(path.c_str(), &w, &h, &channels, 4);
-    if (!pixels) return nullptr;
-    std::unique_ptr<DeviceTexture> texture = createTexture(w, h, pixels);
-    stbi_image_free(pixels);
-    return texture;
+    DecodedPicture picture;
+    if (!decodePictureFile(path, picture)) return nullptr;
+    return createTexture(picture.width, picture.height, picture.rgba.get());
 }

@@ -4,6 +4,7 @@
 #include "platform/gfx/Effect.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "render/Renderer.h"
+#include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
 
@@ -41,15 +42,19 @@ SceneEffect::SceneEffect(Renderer* r) : renderer(r) {
 
 bool SceneEffect::loadEffect() {
     const bool capable = renderer->shadowCapable;
-    effect = renderer->resources
-                 ? renderer->resources->getEffect(capable ? "TexturesAndColors.fx" : "TexturesAndColors2.fx")
-                 : nullptr;
-    if (!effect) return false;
-    for (int i = 0; i < kSceneTechniqueCount; ++i) {
+    auto used = [capable](int i) {
         const bool shadowed = i == kPPHSLightingOnly || i == kPPHSModTexture ||
                               i == kPPSpecHSLightingOnly || i == kPPSpecHSModTexture;
-        techniques[i] = (!shadowed || capable) ? effect->techniqueByName(kSceneTechniqueNames[i]) : -1;
-    }
+        return !shadowed || capable;
+    };
+    std::vector<std::string> needed;
+    for (int i = 0; i < kSceneTechniqueCount; ++i)
+        if (used(i)) needed.push_back(kSceneTechniqueNames[i]);
+    effect = effectWithTechniques(renderer->resources,
+                                  capable ? "TexturesAndColors.fx" : "TexturesAndColors2.fx", needed);
+    if (!effect) return false;
+    for (int i = 0; i < kSceneTechniqueCount; ++i)
+        techniques[i] = used(i) ? effect->techniqueByName(kSceneTechniqueNames[i]) : -1;
     for (int i = 0; i < kParameterCount; ++i) parameters[i] = effect->parameterByName(kParameterNames[i]);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "render/Renderer.h"
+#include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneObject.h"
 
 ShadowMap::ShadowMap(Renderer* r) : renderer(r) {}
@@ -14,7 +15,7 @@ ShadowMap::ShadowMap(Renderer* r) : renderer(r) {}
 ShadowMap::~ShadowMap() { releaseSurfaces(); }
 
 bool ShadowMap::initShadowMap() {
-    casterEffect = renderer->resources ? renderer->resources->getEffect("ShadowCaster.fx") : nullptr;
+    casterEffect = effectWithTechniques(renderer->resources, "ShadowCaster.fx", {"Shadow"});
     if (!casterEffect) return false;
     shadowTechnique = casterEffect->techniqueByName("Shadow");
     wvpParameter = casterEffect->parameterByName("wvp");

@@ -20,7 +20,8 @@ void writeNumber(std::ostringstream& out, float value) {
 std::string krmtText(const std::vector<MeshBuilder>& subMeshes) {
     std::ostringstream out;
     for (const MeshBuilder& mesh : subMeshes) {
-        out << "@mesh " << mesh.name() << " POSITION NORMAL UV0\n@vertices\n";
+        // The counts let the game tell a file cut off at a line end from a whole one.
+        out << "@mesh " << mesh.name() << " POSITION NORMAL UV0\n@vertices " << mesh.vertices().size() << "\n";
         for (const ModelVertex& v : mesh.vertices()) {
             const float values[8] = {v.position.x, v.position.y, v.position.z, v.normal.x,
                                      v.normal.y,   v.normal.z,   v.u,          v.v};
@@ -30,8 +31,8 @@ std::string krmtText(const std::vector<MeshBuilder>& subMeshes) {
             }
             out << '\n';
         }
-        out << "@indices\n";
         const std::vector<int>& idx = mesh.indices();
+        out << "@indices " << idx.size() / 3 << "\n";
         for (size_t i = 0; i + 2 < idx.size(); i += 3)
             out << idx[i] << ' ' << idx[i + 1] << ' ' << idx[i + 2] << '\n';
     }
