@@ -35,6 +35,7 @@
 // game cannot run without it.
 #include "app/DeviceAssetLoader.h"
 #include "assets/ResourceManager.h"
+#include "assets/TextureRecord.h"
 #include "render/Renderer.h"
 
 Game* gGame = nullptr;
@@ -119,6 +120,13 @@ bool Game::init(GameWindow* gameWindow)
     installWidgetServices();
     context.fontSmall = new PBFontSmall(context.resourceManager->getTexture(FontTables::SmallTextureName));
     context.fontBig = new PBFontBig(context.resourceManager->getTexture(FontTables::BigTextureName));
+    // Without the GUI atlas, the two font pictures and the pointer no menu can be drawn or
+    // used: a black screen for ever. Each failed load has written its line naming the file.
+    const TextureRecord* menuPictures[] = {context.guiStyle->texture, context.fontSmall->texture,
+                                           context.fontBig->texture, renderer->pointerTexture};
+    for (const TextureRecord* picture : menuPictures)
+        if (!picture || !picture->texture)
+            return false;
 
     if (!context.inputSystem->init(new SdlInputDevices(gameWindow)))
         return false;
