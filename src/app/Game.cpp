@@ -209,7 +209,14 @@ void Game::runFrame()
     moveCursor(mouseX, mouseY, context.inputSystem->mouseMoveX, context.inputSystem->mouseMoveY);
     renderer->mouseX = mouseX;
     renderer->mouseY = mouseY;
-    if (KRScreen* current = currentScreen(*renderer))
+    KRScreen* current = currentScreen(*renderer);
+    const bool focused = !window || window->hasInputFocus();
+    if (focused != hadFocus_) {
+        hadFocus_ = focused;
+        if (current)
+            focused ? current->onFocusGained() : current->onFocusLost();
+    }
+    if (current)
         current->update(dt);
     renderer->renderFrame();
 }

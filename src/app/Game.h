@@ -80,6 +80,7 @@ private:
     MenuWidgetSounds widgetSounds_{context};
     bool widgetServicesInstalled_ = false;
     bool soundMissing_ = false;  // no sound device at start: the game plays muted
+    bool hadFocus_ = true;       // the window's keyboard focus at the last frame
     bool toldNothingSavedAtLeaving_ = false;
 };
 

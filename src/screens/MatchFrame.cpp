@@ -105,6 +105,7 @@ void MatchScreen::update(float dt)
         paused = !paused;
         // The player has taken the pause into his own hands.
         pausedByDeviceLoss = false;
+        pausedByAbsence = false;
         if (paused)
             quietenRollingBall();
     }

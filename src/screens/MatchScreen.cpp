@@ -114,6 +114,7 @@ void MatchScreen::onEnter()
     quitPrompt = false;
     leaving = false;
     pausedByDeviceLoss = false;
+    pausedByAbsence = false;
     // Timers of a match that was left before they ran out must not end this one.
     timers.clear();
 
@@ -168,6 +169,22 @@ void MatchScreen::onDeviceLost()
     } else {
         pausedByDeviceLoss = false;
     }
+}
+
+void MatchScreen::onFocusLost()
+{
+    if (paused)
+        return;
+    paused = true;
+    pausedByAbsence = true;
+    quietenRollingBall();
+}
+
+void MatchScreen::onFocusGained()
+{
+    if (pausedByAbsence)
+        paused = false;
+    pausedByAbsence = false;
 }
 
 void MatchScreen::onDeviceReset()

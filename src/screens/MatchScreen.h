@@ -54,6 +54,7 @@ public:
     bool quitPrompt = false;
     bool leaving = false;
     bool pausedByDeviceLoss = false;
+    bool pausedByAbsence = false;
     bool finalVictory = false;
     bool practice = false;
     // The opponent of the running match, -1 in free practice.
@@ -73,6 +74,10 @@ public:
     void onLeave() override;
     void onDeviceLost() override;
     void onDeviceReset() override;
+    // A player who leaves the window finds the match paused, full screen or not, and
+    // playing again on his return unless he paused it himself.
+    void onFocusLost() override;
+    void onFocusGained() override;
     void onTimer(const ScreenTimer& timer) override;
     // A paused match stands still (the pointer is hidden): a few frames a second keep the
     // window painted and the music fed.

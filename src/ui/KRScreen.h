@@ -46,6 +46,10 @@ public:
     virtual void onLeave() {}
     void onDeviceLost() override {}
     void onDeviceReset() override {}
+    // The game's window lost the keyboard focus (the player went to another window) and
+    // got it back; told to the current screen at the next frame.
+    virtual void onFocusLost() {}
+    virtual void onFocusGained() {}
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 

@@ -409,4 +409,35 @@ TEST_F(DeviceLoss, PausesAndResumesOnlyItsOwnPause)
     EXPECT_TRUE(match->quitPrompt);
 }
 
+TEST_F(DeviceLoss, LeavingTheWindowPausesAndComingBackResumesAWindowedMatchToo)
+{
+    start(0);
+    match->onFocusLost();
+    EXPECT_TRUE(match->paused);
+    const auto steps = match->match.subSteps;
+    run(0.5f);
+    EXPECT_EQ(steps, match->match.subSteps) << "the table stood still while the player was away";
+    match->onFocusGained();
+    EXPECT_FALSE(match->paused);
+
+    // Full screen the device goes too: one return resumes, whichever comes first.
+    match->onFocusLost();
+    match->onDeviceLost();
+    match->onDeviceReset();
+    match->onFocusGained();
+    EXPECT_FALSE(match->paused);
+
+    // A pause of the player's own, or the quit question, is left as it was.
+    press(Key::P);
+    match->onFocusLost();
+    match->onFocusGained();
+    EXPECT_TRUE(match->paused);
+    press(Key::P);
+    press(Key::Escape);
+    match->onFocusLost();
+    match->onFocusGained();
+    EXPECT_TRUE(match->paused);
+    EXPECT_TRUE(match->quitPrompt);
+}
+
 } // namespace
