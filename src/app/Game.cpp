@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/FrameStep.h"
+#include "app/MusicLevel.h"
 #include "core/ErrorLog.h"
 #include "audio/MatchSoundPlayer.h"
 #include "control/Opponent.h"
@@ -196,10 +197,19 @@ void Game::applySoundSettings(const SoundSettings& s)
     if (!soundSystem)
         return;
     soundSystem->setMasterVolume((s.sound ? 1.0f : 0.0f) * static_cast<float>(s.soundVolume) / 15.0f);
-    if (musicSource) {
-        const float gain = (s.music ? 1.0f : 0.0f) * static_cast<float>(s.musicVolume) / 15.0f * 0.6f;
-        soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), gain);
-    }
+    musicGain_ = (s.music ? 1.0f : 0.0f) * static_cast<float>(s.musicVolume) / 15.0f * 0.6f;
+    if (musicSource)
+        soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
+}
+
+void Game::fadeMusic(bool quiet, float dt)
+{
+    const float level = fadeMusicLevel(musicLevel_, quiet ? kQuietMusicLevel : 1.0f, dt);
+    if (level == musicLevel_)
+        return;
+    musicLevel_ = level;
+    if (musicSource && context.soundSystem)
+        context.soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
 }
 
 void Game::runFrame()
@@ -218,6 +228,7 @@ void Game::runFrame()
     }
     if (current)
         current->update(dt);
+    fadeMusic(!focused || (current && current->playPaused()), dt);
     renderer->renderFrame();
 }
 

@@ -81,6 +81,9 @@ private:
     bool widgetServicesInstalled_ = false;
     bool soundMissing_ = false;  // no sound device at start: the game plays muted
     bool hadFocus_ = true;       // the window's keyboard focus at the last frame
+    float musicGain_ = 0.0f;     // the music's gain as the sound settings ask
+    float musicLevel_ = 1.0f;    // of that gain: lower while paused or away
+    void fadeMusic(bool quiet, float dt);
     bool toldNothingSavedAtLeaving_ = false;
 };
 

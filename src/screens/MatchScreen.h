@@ -78,6 +78,7 @@ public:
     // playing again on his return unless he paused it himself.
     void onFocusLost() override;
     void onFocusGained() override;
+    bool playPaused() const override { return paused; }
     void onTimer(const ScreenTimer& timer) override;
     // A paused match stands still (the pointer is hidden): a few frames a second keep the
     // window painted and the music fed.

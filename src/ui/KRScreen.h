@@ -50,6 +50,8 @@ public:
     // got it back; told to the current screen at the next frame.
     virtual void onFocusLost() {}
     virtual void onFocusGained() {}
+    // Play stands still on this screen (a paused match): the music steps back meanwhile.
+    virtual bool playPaused() const { return false; }
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 

@@ -1,4 +1,5 @@
 #include "app/FrameStep.h"
+#include "app/MusicLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,17 @@ TEST(Cursor, StopsExactlyAtTheEdgesAndComesBackFromThemAtOnce)
     moveCursor(x, y, 1.5f, 2.0f);
     EXPECT_EQ(x, 1.5f);
     EXPECT_EQ(y, 2.0f);
+}
+
+TEST(MusicLevel, StepsBackAndReturnsInHalfASecondWithoutOvershoot)
+{
+    float level = 1.0f;
+    for (int frame = 0; frame < 15; ++frame)
+        level = fadeMusicLevel(level, kQuietMusicLevel, 1.0f / 60.0f);
+    EXPECT_NEAR(1.0f - 15.0f / 30.0f, level, 1e-5f);  // a quarter of a second: halfway down the scale
+    level = fadeMusicLevel(level, kQuietMusicLevel, 0.5f);
+    EXPECT_EQ(kQuietMusicLevel, level);
+    level = fadeMusicLevel(level, 1.0f, 10.0f);  // a long stall lands on the level, not past it
+    EXPECT_EQ(1.0f, level);
+    EXPECT_EQ(1.0f, fadeMusicLevel(1.0f, 1.0f, 0.016f));
 }
