@@ -17,7 +17,7 @@ if [ "${1:-all}" != play ]; then
   packages+=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-xkb-utils imagemagick sox
-    desktop-file-utils appstream python3
+    desktop-file-utils appstream lintian python3
   )
 fi
 

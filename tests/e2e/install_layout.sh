@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installed game's files, without a display: `cmake --install <build>` into a scratch
-# prefix puts both programs in bin/, the data in share/pitchbar/resources/, and a menu entry,
+# prefix puts both programs in games/ with links in bin/, the data in share/pitchbar/resources/, and a menu entry,
 # AppStream file and hicolor icons that all carry one reverse-DNS application id and pass
 # desktop-file-validate and appstreamcli validate; the manual page of pitchbar-sim is there.
 # Then the real binary, moved with its whole prefix and started in an empty folder where no
@@ -19,6 +19,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 
 for program in pitchbar pitchbar-sim; do
   [ -x "$prefix/bin/$program" ] || e2e_fail "no $program in bin/"
+  [ -f "$prefix/games/$program" ] && [ ! -L "$prefix/games/$program" ] || e2e_fail "no $program in games/"
+  [ "$(readlink "$prefix/bin/$program")" = "../games/$program" ] || e2e_fail "bin/$program is not a link to games/"
 done
 resources=$prefix/share/pitchbar/resources
 for file in textures/gui.png textures/pbfontbig.png models/ball.krmt sounds/kick.wav \

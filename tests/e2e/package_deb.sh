@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package of this build: `cpack -G DEB` makes pitchbar_<version>_<arch>.deb, a
-# games package holding the installed layout under /usr, whose dependencies are run-time
-# libraries only (no -dev package) and include every library the game opens.
+# games package holding the installed layout under /usr (the programs in /usr/games), whose
+# dependencies are run-time libraries only (no -dev package) and include every library the
+# game opens, with the licence and changelog Debian asks for; lintian finds nothing.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../testkit/e2e/lib.sh"
@@ -27,10 +28,17 @@ done
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 id=$(echo "$contents" | sed -n 's|^\./usr/share/applications/\(.*\)\.desktop$|\1|p')
 [ -n "$id" ] || e2e_fail "no desktop entry in the package"
-for path in ./usr/bin/pitchbar ./usr/bin/pitchbar-sim ./usr/share/pitchbar/resources/textures/gui.png \
+for path in ./usr/games/pitchbar ./usr/games/pitchbar-sim ./usr/share/pitchbar/resources/textures/gui.png \
+            ./usr/share/doc/pitchbar/copyright ./usr/share/doc/pitchbar/changelog.gz \
             ./usr/share/pitchbar/resources/effects/TexturesAndColors.fx ./usr/share/pitchbar/resources/precalc/precalc.dat \
             "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/256x256/apps/$id.png" \
             ./usr/share/man/man6/pitchbar-sim.6.gz; do
   echo "$contents" | grep -qxF "$path" || e2e_fail "$path is not in the package"
 done
-echo "ok: $(basename "$deb") with run-time dependencies only"
+if command -v lintian >/dev/null; then
+  findings=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "running with root privileges" || true)
+  [ -z "$findings" ] || e2e_fail "lintian: $findings"
+else
+  e2e_fail "lintian is missing (scripts/install-deps.sh installs it)"
+fi
+echo "ok: $(basename "$deb") with run-time dependencies only, lintian clean"
