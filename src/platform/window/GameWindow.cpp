@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -49,6 +50,15 @@ bool drawsNowhere(const char* driver)
             return true;
     }
     return false;
+}
+// A hang-up (the terminal the game was started from closed) ends the game as a termination
+// signal does, saving first. SDL handles SIGINT and SIGTERM itself; this flag is the
+// hang-up's, set by the handler and read by the loop.
+volatile std::sig_atomic_t gHangUp = 0;
+
+extern "C" void noteHangUp(int)
+{
+    gHangUp = 1;
 }
 } // namespace
 
@@ -236,12 +246,19 @@ bool uncappedFramesRequested()
 void GameWindow::runMessageLoop(WindowClient& client)
 {
     quitRequested_ = false;
+    std::signal(SIGHUP, noteHangUp);
     const bool uncapped = uncappedFramesRequested();
     const double ticksPerSecond = static_cast<double>(SDL_GetPerformanceFrequency());
     auto now = [ticksPerSecond] { return static_cast<double>(SDL_GetPerformanceCounter()) / ticksPerSecond; };
     FramePacer pacer;
     SDL_Event event;
     while (!quitRequested_) {
+        if (gHangUp) {
+            SDL_Event quit{};
+            quit.type = SDL_QUIT;
+            dispatch(quit, client);
+            break;
+        }
         if (SDL_PollEvent(&event)) {
             if (dispatch(event, client))
                 break;
