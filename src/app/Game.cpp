@@ -198,8 +198,13 @@ void Game::applySoundSettings(const SoundSettings& s)
         return;
     soundSystem->setMasterVolume((s.sound ? 1.0f : 0.0f) * static_cast<float>(s.soundVolume) / 15.0f);
     musicGain_ = (s.music ? 1.0f : 0.0f) * static_cast<float>(s.musicVolume) / 15.0f * 0.6f;
-    if (musicSource)
-        soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
+    setMusicGain();
+}
+
+void Game::setMusicGain()
+{
+    if (musicSource && context.soundSystem)
+        context.soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
 }
 
 void Game::fadeMusic(bool quiet, float dt)
@@ -208,8 +213,7 @@ void Game::fadeMusic(bool quiet, float dt)
     if (level == musicLevel_)
         return;
     musicLevel_ = level;
-    if (musicSource && context.soundSystem)
-        context.soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
+    setMusicGain();
 }
 
 void Game::runFrame()

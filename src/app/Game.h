@@ -84,6 +84,8 @@ private:
     float musicGain_ = 0.0f;     // the music's gain as the sound settings ask
     float musicLevel_ = 1.0f;    // of that gain: lower while paused or away
     void fadeMusic(bool quiet, float dt);
+    // The music voice at the settings' gain times the pause and absence level.
+    void setMusicGain();
     bool toldNothingSavedAtLeaving_ = false;
 };
 

@@ -1,9 +1,12 @@
 #include "platform/files/FileReplace.h"
 
+#include "platform/files/FileRead.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,52 +116,31 @@ bool writeTemporary(const std::string& target, const std::vector<std::uint8_t>& 
 bool keepCopy(const std::string& from, const std::string& to, bool& madeNew, FileProblem& problem)
 {
     const char* action = "keep the old file as";
-    // Without blocking: nothing but a regular file is copied.
-    const int in = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (in < 0)
-        return errno == ENOENT ? true : fail(problem, action, to, errno);
+    // Without blocking, nothing but a regular file; no size limit of its own: the file
+    // kept is one the game has just read whole.
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
     struct stat st;
-    const int notCopied = ::fstat(in, &st) != 0   ? errno
-                          : S_ISDIR(st.st_mode)   ? EISDIR
-                          : !S_ISREG(st.st_mode) ? EINVAL
-                                                  : 0;
-    if (notCopied != 0) {
-        ::close(in);
-        return fail(problem, action, to, notCopied);
+    switch (readRegularFile(from, std::numeric_limits<std::size_t>::max(), bytes, reason)) {
+    case FileReadResult::Missing:
+        return true;
+    case FileReadResult::Unreadable:
+        problem = FileProblem{action, to, reason};
+        return false;
+    case FileReadResult::Read:
+        break;
     }
+    if (::stat(from.c_str(), &st) != 0)
+        return fail(problem, action, to, errno);
     std::string temporary;
-    const int out = createTemporary(to, temporary);
-    if (out < 0) {
-        const int error = errno;
-        ::close(in);
-        return fail(problem, action, to, error);
-    }
-    bool ok = true;
-    std::uint8_t chunk[4096];
-    while (ok) {
-        const ssize_t n = ::read(in, chunk, sizeof chunk);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            ok = errno == EINTR;
-            continue;
-        }
-        ok = writeAll(out, chunk, static_cast<std::size_t>(n));
-    }
-    int error = errno;
-    ::close(in);
-    if (ok) {
-        ok = finishFile(out, (st.st_mode & 07777) | S_IRUSR | S_IWUSR);
-        error = errno;
-    } else {
-        ::close(out);
+    if (!writeTemporary(to, bytes, (st.st_mode & 07777) | S_IRUSR | S_IWUSR, temporary, problem)) {
+        problem.action = action;
+        problem.path = to;
+        return false;
     }
     madeNew = !pathExists(to);
-    if (ok && ::rename(temporary.c_str(), to.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
+    if (::rename(temporary.c_str(), to.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temporary.c_str());
         return fail(problem, action, to, error);
     }
