@@ -28,4 +28,8 @@ public:
     // as the keyboard layout types them (Unicode code points), and kTypedBackspace for each
     // press of BACKSPACE. A key held down types once, however often the system repeats it.
     virtual void takeTyped(std::vector<std::uint32_t>& typed) = 0;
+    // Held: the mouse moves the game's own pointer by raw counts and the system pointer
+    // cannot leave the window (rods under the mouse). Free: the system pointer comes and
+    // goes as over any window, and reads say where it is.
+    virtual void setPointerFree(bool free) { (void)free; }
 };

@@ -68,3 +68,9 @@ void InputSystem::poll()
     mouseMoveX = static_cast<float>(mouseState.x);
     mouseMoveY = static_cast<float>(mouseState.y);
 }
+
+void InputSystem::setPointerFree(bool free)
+{
+    if (devices)
+        devices->setPointerFree(free);
+}

@@ -20,6 +20,13 @@ struct MouseState {
     int32_t y = 0;
     int32_t wheel = 0;
     uint8_t buttons[4] = {0, 0, 0, 0};
+    // While the pointer is free (a windowed game at its menus): no movement above, but
+    // where the system pointer is, as fractions of the window's width and height, and
+    // whether it is over the window at all.
+    bool free = false;
+    bool overWindow = false;
+    float windowU = 0.0f;
+    float windowV = 0.0f;
 };
 
 class InputSystem {
@@ -50,6 +57,8 @@ public:
     bool init(InputDevices* platformDevices);
     // previousKeys = keys, then this frame's keyboard and mouse states and key presses.
     void poll();
+    // See InputDevices::setPointerFree.
+    void setPointerFree(bool free);
 
     bool isDown(uint8_t key) const { return (keys[key] & Key::DownBit) != 0; }
     bool wasDown(uint8_t key) const { return (previousKeys[key] & Key::DownBit) != 0; }

@@ -16,6 +16,7 @@ class PBFontBig;
 class PBFontSmall;
 class PBScreen;
 class ProfileStore;
+class SettingsFile;
 class ResourceManager;
 class SoundSystem;
 struct TextureRecord;
@@ -46,6 +47,9 @@ struct ScreenContext {
     PBFontSmall* fontSmall = nullptr;
     PBFontBig* fontBig = nullptr;
     ProfileStore* profileStore = nullptr;
+    // The game's own settings beside the save file; a setting changed here is written
+    // within a second.
+    SettingsFile* settings = nullptr;
     ResourceManager* resourceManager = nullptr;
     const OpponentTable* opponents = nullptr;
     ScreenTable screens;

@@ -109,20 +109,33 @@ void SettingsScreen::applySoundFromSelectors()
     context->actions->applySoundSettings(shown.soundSettings());
 }
 
+bool SettingsScreen::keepShownSettings()
+{
+    Profile* profile = currentProfile();
+    if (!profile) {
+        logError("The settings could not be stored: no profile is selected.");
+        return false;
+    }
+    storeInto(*profile);
+    context->profileStore->setSoundSettings(profile->soundSettings());
+    context->actions->applySoundSettings(profile->soundSettings());
+    return true;
+}
+
+void SettingsScreen::onGameEnding()
+{
+    if (context)
+        keepShownSettings();
+}
+
 void SettingsScreen::leaveToPlayerMenu()
 {
     if (!context)
         return;
-    if (Profile* profile = currentProfile()) {
-        storeInto(*profile);
-        context->profileStore->setSoundSettings(profile->soundSettings());
-        context->actions->applySoundSettings(profile->soundSettings());
-        // A failed save has written its error line and kept the old file; the settings
-        // stay in the profile and go out with the next save.
+    // A failed save has written its error line and kept the old file; the settings stay in
+    // the profile and go out with the next save.
+    if (keepShownSettings())
         context->profileStore->save();
-    } else {
-        logError("The settings could not be stored: no profile is selected.");
-    }
     goToScreen(this, context->screens.playerScreen, "player menu");
 }
 

@@ -21,6 +21,8 @@ public:
 
     // Every selector shows the current profile's value.
     void onEnter() override;
+    // The window closed on this screen: the settings shown are kept as leaving keeps them.
+    void onGameEnding() override;
     void onCommand(const std::string& id) override;
     void draw(int pass) override;
 
@@ -33,6 +35,9 @@ private:
     void storeInto(Profile& profile) const;
     void applySoundFromSelectors();
     void leaveToPlayerMenu();
+    // The selectors into the selected profile and the store's sound block, the sound set
+    // to match; false (after its error line) without a selected profile.
+    bool keepShownSettings();
 
     FittedText shownName_;
 };

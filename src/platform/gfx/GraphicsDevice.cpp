@@ -1,5 +1,6 @@
 // The GL device: context, off-screen back buffer, present with black bars, device loss.
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/PictureFit.h"
 
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/GpuBuffer.h"
@@ -186,15 +187,10 @@ bool GraphicsDevice::present() {
         glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     } else {
         // Keep the 4:3 picture whole and centred; the rest of the window is black.
-        int outW = w, outH = h;
-        if (static_cast<long>(w) * parameters_.height > static_cast<long>(h) * parameters_.width)
-            outW = h * parameters_.width / parameters_.height;
-        else
-            outH = w * parameters_.height / parameters_.width;
-        const int x0 = (w - outW) / 2, y0 = (h - outH) / 2;
+        const PictureRect r = fitPicture(w, h, parameters_.width, parameters_.height);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, x0, y0, x0 + outW, y0 + outH,
+        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, r.x, r.y, r.x + r.width, r.y + r.height,
                           GL_COLOR_BUFFER_BIT, GL_LINEAR);
     }
     SDL_GL_SwapWindow(window_);

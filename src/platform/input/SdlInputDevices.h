@@ -21,6 +21,7 @@ public:
     bool readKeyboard(std::uint8_t keys[256]) override;
     bool readMouse(MouseState& state) override;
     void takeTyped(std::vector<std::uint32_t>& typed) override;
+    void setPointerFree(bool free) override;
 
     void handleEvent(const SDL_Event& event) override;
 
@@ -30,6 +31,7 @@ private:
     GameWindow* window_;
     bool keyboardAcquired_ = false;
     bool mouseAcquired_ = false;
+    bool pointerFree_ = false;
     std::uint8_t latchedKeys_[256] = {};
     std::uint8_t latchedButtons_[4] = {};
     // Typed characters since the last take, in order; bounded, so that nobody taking them

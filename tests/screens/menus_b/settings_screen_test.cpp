@@ -73,6 +73,22 @@ TEST_F(SettingsScreenTest, SelectorsShowTheProfileAndGoingBackStoresAndSavesThem
     EXPECT_FALSE(errorFileExists());
 }
 
+TEST_F(SettingsScreenTest, ClosingTheWindowHereKeepsWhatIsShown)
+{
+    enter(settings);
+    press("musicVolume", -11);
+    press("rodSelection", 1);
+    ASSERT_TRUE(game.saveBeforeLeaving());
+
+    ProfileStore reread;
+    reread.filePath = game.profileStore.filePath;
+    EXPECT_TRUE(reread.load(true));
+    ASSERT_EQ(1u, reread.profiles.size());
+    EXPECT_EQ(4, reread.musicVolume);
+    EXPECT_EQ(4, reread.profiles[0]->musicVolume);
+    EXPECT_EQ(2, reread.profiles[0]->rodSelection);
+}
+
 TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
 {
     // OpenAL Soft's silent backend; this must come before the process's first OpenAL call.
