@@ -42,6 +42,15 @@ public:
     }
     bool onClose() override { return !gGame || gGame->saveBeforeLeaving(); }
     int frameRateLimit() const override { return gGame ? gGame->frameRateLimit() : 0; }
+    void onDisplayLost() override
+    {
+        if (!gGame)
+            return;
+        logError("The connection to the display was lost; the game saved and ended.");
+        gGame->keepEditsOfEnding();
+        gGame->settings.save();
+        gGame->profileStore.save();
+    }
     void onTerminate() override
     {
         if (gGame) {

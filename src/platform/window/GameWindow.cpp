@@ -60,6 +60,19 @@ extern "C" void noteHangUp(int)
 {
     gHangUp = 1;
 }
+
+// The client of the running loop, for an exit that happens inside it: a broken X
+// connection ends the process from inside Xlib, through exit, so an exit handler is the
+// one place left to save from.
+WindowClient* gLoopClient = nullptr;
+
+extern "C" void saveAtExitInsideLoop()
+{
+    WindowClient* client = gLoopClient;
+    gLoopClient = nullptr;
+    if (client)
+        client->onDisplayLost();
+}
 } // namespace
 
 bool GameWindow::create()
@@ -289,6 +302,12 @@ void GameWindow::runMessageLoop(WindowClient& client)
 {
     quitRequested_ = false;
     std::signal(SIGHUP, noteHangUp);
+    static const bool exitHandlerSet = std::atexit(saveAtExitInsideLoop) == 0;
+    (void)exitHandlerSet;
+    struct LoopClientScope {
+        explicit LoopClientScope(WindowClient& c) { gLoopClient = &c; }
+        ~LoopClientScope() { gLoopClient = nullptr; }
+    } scope(client);
     const bool uncapped = uncappedFramesRequested();
     const double ticksPerSecond = static_cast<double>(SDL_GetPerformanceFrequency());
     auto now = [ticksPerSecond] { return static_cast<double>(SDL_GetPerformanceCounter()) / ticksPerSecond; };

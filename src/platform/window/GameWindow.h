@@ -33,6 +33,10 @@ public:
     // The game is ended from outside (a termination signal, the session ending): the last
     // chance to save before the loop ends, whatever happens.
     virtual void onTerminate() = 0;
+    // The process is ending under the loop without asking: the X connection broke (Xlib
+    // then ends the process itself) or a library called exit. Nothing of the window may
+    // be used any more; files can still be written.
+    virtual void onDisplayLost() { onTerminate(); }
     // At most this many frames a second for now, 0 for as many as the display shows: a
     // game where nothing moves need not keep a core busy.
     virtual int frameRateLimit() const { return 0; }
