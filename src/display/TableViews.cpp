@@ -11,9 +11,9 @@ constexpr float kHalfPi = 1.5707963f;
 
 // The low side view: eye height and distance in front of the player's long side, how far
 // down it looks, how far along the table it may follow the ball, and how quickly.
-constexpr float kLowSideY = 46.0f;
-constexpr float kLowSideZ = -86.0f;
-constexpr float kLowSidePitch = 0.44f;
+constexpr float kLowSideY = 54.0f;
+constexpr float kLowSideZ = -80.0f;
+constexpr float kLowSidePitch = 0.52f;
 constexpr float kLowSideFollowLimit = 34.0f;
 constexpr float kLowSideFollowSeconds = 0.45f;  // time constant of the glide
 

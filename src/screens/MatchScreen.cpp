@@ -11,12 +11,14 @@
 #include "control/Opponent.h"
 #include "control/ReleaseControl.h"
 #include "display/FoosballDisplayer.h"
+#include "display/ReplaySoundRecorder.h"
 #include "display/TableCamera.h"
 #include "platform/time/GameClock.h"
 #include "render/Renderer.h"
 #include "render/effects/ShadowMap.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MatchSettings.h"
+#include "screens/MatchViewSettings.h"
 #include "ui/widgets/GuiAtlas.h"
 #include "ui/widgets/PBSignedMeter.h"
 #include "ui/widgets/PBSteelLabel.h"
@@ -42,7 +44,8 @@ bool MatchScreen::load()
         return false;
     }
     tableSounds = std::make_unique<OpenALTableSounds>(context->soundSystem, context->resourceManager);
-    simulation.tableSounds = tableSounds.get();
+    replaySounds_ = std::make_unique<ReplaySoundRecorder>(*tableSounds, replay.ring, match.playedSeconds);
+    simulation.tableSounds = replaySounds_.get();
 
     setTableCamera(camera);
     renderer->camera = &camera;
@@ -125,6 +128,10 @@ void MatchScreen::onEnter()
         renderer->shadowsEnabled = settings.shadows ? 1 : 0;
 
     applyProfileToControl(settings, playerControl);
+    readMatchView(context, profile, replaysOn_, view.view);
+    playerHands.axes = mouseAxesOf(view.view);
+    replay.clear();
+    replayPending_ = false;
     playerHands.input = input;
     match.setSide(0, &playerControl, &playerHands);
 
@@ -137,8 +144,11 @@ void MatchScreen::onEnter()
     setup.rim = settings.rim;
     match.start(setup);
 
-    if (display)
+    if (display) {
+        display->setTeamPalette(readTeamPalette(context, profile));
         display->startMatch();
+    }
+    placeView(0.0f, true);
 
     timeBeginPeriod(1);
 }

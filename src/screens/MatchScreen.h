@@ -6,10 +6,12 @@
 // the 3D table and hands over to the next screen when the match is over.
 #include "control/AssistedControl.h"
 #include "control/MouseRodCommands.h"
+#include "display/TableViews.h"
 #include "match/Match.h"
 #include "render/AtlasImage.h"
 #include "render/Camera.h"
 #include "render/fonts/FittedText.h"
+#include "screens/GoalReplay.h"
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
 #include "screens/PBScreen.h"
@@ -43,6 +45,9 @@ public:
     // The table sounds of the running game; the simulation plays through it. A test may
     // put a recorder in its place (and into simulation.tableSounds).
     std::unique_ptr<TableSounds> tableSounds;
+    // The goal replay and the view the player watches through (TAB changes it).
+    GoalReplay replay;
+    TableViewCamera view;
     std::unique_ptr<FoosballDisplayer> display;
     Camera camera;
     PBSignedMeter* spinMeter = nullptr;  // owned by the components
@@ -113,6 +118,20 @@ private:
     void drawControlPanels();
     void drawTicker();
     void drawPanel(int x, int y, int width, int height);
+    void drawReplayMark();
+
+    // The view after the current one, kept for the player; the mouse's axes follow it.
+    void switchView();
+    void placeView(float dt, bool jump);
+    // A goal replay starts after the frame that told the goal; at its end the live table
+    // and the player's view return.
+    void startReplay();
+    void endReplay();
+    // The match's sounds pass through here on their way to tableSounds, kept for the replay.
+    std::unique_ptr<TableSounds> replaySounds_;
+    bool replaysOn_ = false;
+    bool replayPending_ = false;
+    bool replayGoalAtPositiveX_ = false;
 
     std::unique_ptr<ReleaseControl> practiceControl_;
     bool loaded_ = false;

@@ -11,6 +11,7 @@
 #include "screens/MenuNavigation.h"
 #include "screens/MenuPanel.h"
 #include "screens/SettingsRows.h"
+#include "screens/ExtraSettingRows.h"
 #include "ui/GUIStyle.h"
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBSelector.h"
@@ -54,6 +55,13 @@ SettingsScreen::SettingsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         addComponent(s);
         selectors.push_back(s);
     }
+    for (const ExtraSettingRow& row : extraSettingRows()) {
+        PBSelector* s = new PBSelector(this, row.id, row.values, small, row.width, style);
+        s->x = row.x;
+        s->y = row.y;
+        addComponent(s);
+        extraSelectors.push_back(s);
+    }
     quitButton = addButton("quit", "BACK TO PLAYER MENU", 320, 610, 200);
 }
 
@@ -70,6 +78,9 @@ Profile* SettingsScreen::currentProfile() const
 PBSelector* SettingsScreen::selector(const std::string& id) const
 {
     for (PBSelector* s : selectors)
+        if (s->id == id)
+            return s;
+    for (PBSelector* s : extraSelectors)
         if (s->id == id)
             return s;
     return nullptr;
@@ -89,6 +100,9 @@ void SettingsScreen::onEnter()
     }
     for (PBSelector* s : selectors)
         s->setIndex(settingIndexFromProfile(*profile, s->id, capable));
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i)
+        extraSelectors[i]->setIndex(extraSettingIndex(context ? context->settings : nullptr, profile->name, extra[i]));
 }
 
 void SettingsScreen::storeInto(Profile& profile) const
@@ -119,6 +133,9 @@ bool SettingsScreen::keepShownSettings()
     storeInto(*profile);
     context->profileStore->setSoundSettings(profile->soundSettings());
     context->actions->applySoundSettings(profile->soundSettings());
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i)
+        storeExtraSetting(context->settings, profile->name, extra[i], extraSelectors[i]->currentIndex);
     return true;
 }
 
@@ -164,6 +181,12 @@ void SettingsScreen::draw(int pass)
     for (std::size_t i = 0; i < rows.size() && i < selectors.size(); ++i) {
         const PBSelector* s = selectors[i];
         const std::string label = rows[i].label;
+        renderer->drawText(small, label, s->x - kLabelGap - renderer->textWidth(small, label), s->y + 9, white);
+    }
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i) {
+        const PBSelector* s = extraSelectors[i];
+        const std::string label = extra[i].label;
         renderer->drawText(small, label, s->x - kLabelGap - renderer->textWidth(small, label), s->y + 9, white);
     }
 }

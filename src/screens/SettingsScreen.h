@@ -15,6 +15,8 @@ class SettingsScreen : public PBScreen {
 public:
     // In the order of settingRows().
     std::vector<PBSelector*> selectors;
+    // In the order of extraSettingRows(): kept in the game's settings file, not the profile.
+    std::vector<PBSelector*> extraSelectors;
     PBButton* quitButton = nullptr;
 
     SettingsScreen(ScreenContext* context, Renderer* renderer);
