@@ -69,7 +69,9 @@ void MatchScreen::onGoal(const GoalReport& goal)
     ticker.queue(name.substr(0, shown) + verb, &goalBanner);
     if (goal.decisive) {
         addTimer("applause", kApplauseDelay);
-        if (match.winner() == 0 && context) {
+        if (twoPlayers) {
+            recordTwoPlayerResult();
+        } else if (match.winner() == 0 && context) {
             context->profileStore->recordWin(simulation.score[1]);
             // Saved at once: a win is the one thing a player must never lose.
             context->profileStore->save();
@@ -98,6 +100,7 @@ void MatchScreen::moveSoundListener()
 void MatchScreen::update(float dt)
 {
     PBScreen::update(dt);
+    watchPads();
 
     if (quitPrompt && !leaving)
         answerQuitPrompt();

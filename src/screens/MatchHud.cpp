@@ -120,9 +120,11 @@ void MatchScreen::drawHud()
     drawScoreBox();
     drawNamePanels();
     drawControlPanels();
+    if (twoPlayers)
+        drawSecondPlayerPanels();
     drawTicker();
     if (paused)
-        drawMessageBox(quitPrompt ? "ARE YOU SURE YOU WANT TO QUIT? ([Y]/[N])" : "PAUSED");
+        drawMessageBox(pauseMessage());
 }
 
 void MatchScreen::draw(int pass)
