@@ -78,7 +78,7 @@ void HelpScreen::draw(int pass)
 
 void HelpScreen::addPadPageButton()
 {
-    padPageButton = addButton("pads", "PADS AND 2 PLAYERS", 640, 630, 150);
+    padPageButton = addButton("pads", "PADS AND 2 PLAYERS", 615, 630, 200);
 }
 
 bool HelpScreen::onPadPageCommand(const std::string& id)
