@@ -26,6 +26,7 @@
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
 #include "screens/SettingsScreen.h"
+#include "screens/TwoPlayerScreen.h"
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "screens/PBScreen.h"
@@ -87,7 +88,8 @@ Game::~Game()
     ScreenTable& t = context.screens;
     PBScreen** screens[] = {&t.profilesScreen, &t.newProfileScreen, &t.matchScreen, &t.playerScreen,
                             &t.settingsScreen, &t.bestAchievementsScreen, &t.creatorsScreen,
-                            &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.loadingScreen};
+                            &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.twoPlayerScreen,
+                            &t.loadingScreen};
     for (PBScreen** screen : screens)
         release(*screen);
     release(context.fontSmall);
@@ -132,8 +134,11 @@ bool Game::init(GameWindow* gameWindow)
         if (!picture || !picture->texture)
             return false;
 
-    if (!context.inputSystem->init(new SdlInputDevices(gameWindow)))
+    auto* devices = new SdlInputDevices(gameWindow);
+    if (!context.inputSystem->init(devices))
         return false;
+    // Pads are welcome, never needed: without them the game plays with mouse and keys.
+    devices->startPads(resourceDirectory + "gamecontrollerdb.txt");
     context.inputSystem->poll();
 
     MatchScreen* match = new MatchScreen(&context, renderer);
@@ -179,6 +184,7 @@ void Game::createMenus()
     t.creatorsScreen = new CreatorsScreen(&context, renderer);
     t.helpScreen = new HelpScreen(&context, renderer);
     t.winnerScreen = new WinnerScreen(&context, renderer);
+    t.twoPlayerScreen = new TwoPlayerScreen(&context, renderer);
     // Set on the loading screen, the notice goes with it to the main menu.
     if (soundMissing_ && t.loadingScreen)
         t.loadingScreen->notice = kNoSoundNotice;

@@ -67,6 +67,16 @@ void InputSystem::poll()
     }
     mouseMoveX = static_cast<float>(mouseState.x);
     mouseMoveY = static_cast<float>(mouseState.y);
+    pollPads();
+}
+
+void InputSystem::pollPads()
+{
+    previousPads.swap(pads);
+    if (devices)
+        devices->readPads(pads);
+    else
+        pads.clear();
 }
 
 void InputSystem::setPointerFree(bool free)

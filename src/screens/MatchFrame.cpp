@@ -73,7 +73,9 @@ void MatchScreen::onGoal(const GoalReport& goal)
     replayGoalAtPositiveX_ = goal.byTeam0;
     if (goal.decisive) {
         addTimer("applause", kApplauseDelay);
-        if (match.winner() == 0 && context) {
+        if (twoPlayers) {
+            recordTwoPlayerResult();
+        } else if (match.winner() == 0 && context) {
             context->profileStore->recordWin(simulation.score[1]);
             // Saved at once: a win is the one thing a player must never lose.
             context->profileStore->save();
@@ -102,6 +104,7 @@ void MatchScreen::moveSoundListener()
 void MatchScreen::update(float dt)
 {
     PBScreen::update(dt);
+    watchPads();
 
     if (quitPrompt && !leaving)
         answerQuitPrompt();

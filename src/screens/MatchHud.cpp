@@ -133,11 +133,13 @@ void MatchScreen::drawHud()
     drawScoreBox();
     drawNamePanels();
     drawControlPanels();
+    if (twoPlayers)
+        drawSecondPlayerPanels();
     drawTicker();
     if (replay.running())
         drawReplayMark();
     if (paused)
-        drawMessageBox(quitPrompt ? "ARE YOU SURE YOU WANT TO QUIT? ([Y]/[N])" : "PAUSED");
+        drawMessageBox(pauseMessage());
 }
 
 void MatchScreen::draw(int pass)

@@ -78,6 +78,8 @@ std::string MatchScreen::playerName() const
 
 std::string MatchScreen::opponentName() const
 {
+    if (twoPlayers)
+        return players.secondName;
     if (!context || opponentIndex < 0 || opponentIndex >= static_cast<int>(context->opponents->size()))
         return std::string();
     return (*context->opponents)[opponentIndex]->name;
@@ -118,6 +120,8 @@ void MatchScreen::onEnter()
     leaving = false;
     pausedByDeviceLoss = false;
     pausedByAbsence = false;
+    pausedByPadLoss = false;
+    padLostSide = -1;
     // Timers of a match that was left before they ran out must not end this one.
     timers.clear();
 
@@ -132,13 +136,15 @@ void MatchScreen::onEnter()
     playerHands.axes = mouseAxesOf(view.view);
     replay.clear();
     replayPending_ = false;
-    playerHands.input = input;
-    match.setSide(0, &playerControl, &playerHands);
+    setUpHands();
 
-    chooseOpponentController();
+    if (twoPlayers)
+        setUpSecondPlayer();
+    else
+        chooseOpponentController();
     opponentPicture = context ? pictureOfOpponent(*context, opponentIndex) : nullptr;
 
-    practice = opponentIndex == -1;
+    practice = !twoPlayers && opponentIndex == -1;
     MatchSetup setup;
     setup.practice = practice;
     setup.rim = settings.rim;

@@ -5,7 +5,10 @@
 // announces its goals and winner, handles pause and quit, draws the head-up display over
 // the 3D table and hands over to the next screen when the match is over.
 #include "control/AssistedControl.h"
+#include "control/KeyboardRodCommands.h"
+#include "control/MixedRodCommands.h"
 #include "control/MouseRodCommands.h"
+#include "control/PadRodCommands.h"
 #include "display/TableViews.h"
 #include "match/Match.h"
 #include "render/AtlasImage.h"
@@ -15,6 +18,7 @@
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
 #include "screens/PBScreen.h"
+#include "screens/TwoPlayerSetup.h"
 
 #include <memory>
 #include <string>
@@ -22,6 +26,7 @@
 class FoosballControl;
 class FoosballDisplayer;
 class PBSignedMeter;
+struct Profile;
 class PBSteelLabel;
 class ReleaseControl;
 class TableSounds;
@@ -40,6 +45,21 @@ public:
     AssistedControl playerControl;
     // The player's hands: the mouse and the keys that choose rods.
     MouseRodCommands playerHands;
+    // Player 1's other hands: a pad (beside the mouse when he plays alone) and the keys.
+    PadRodCommands playerPad;
+    KeyboardRodCommands playerKeys;
+    MixedRodCommands playerMouseAndPad;
+    // Two players at one table (MatchTwoPlayers.cpp): player 2's controller on team 1 and
+    // his hands, the one he chose.
+    bool twoPlayers = false;
+    TwoPlayerSetup players;
+    AssistedControl secondControl;
+    MouseRodCommands secondMouse;
+    KeyboardRodCommands secondKeys;
+    PadRodCommands secondPad;
+    // The side whose pad is missing while the match waits for one, -1 for none.
+    bool pausedByPadLoss = false;
+    int padLostSide = -1;
     // The opponent's FoosballAI (owned by its Opponent record) or the practice controller.
     FoosballControl* opponentControl = nullptr;
     // The table sounds of the running game; the simulation plays through it. A test may
@@ -99,6 +119,10 @@ public:
     // The names the HUD and the announcements use.
     std::string playerName() const;
     std::string opponentName() const;
+    // The name of the player of a side: player 1's, or the opponent's or player 2's.
+    std::string sideName(int side) const { return side == 0 ? playerName() : opponentName(); }
+    // What the pause box says.
+    std::string pauseMessage() const;
 
 private:
     void chooseOpponentController();
@@ -132,6 +156,21 @@ private:
     bool replaysOn_ = false;
     bool replayPending_ = false;
     bool replayGoalAtPositiveX_ = false;
+
+    // Two players and pads (MatchTwoPlayers.cpp).
+    void setUpHands();
+    void setUpSecondPlayer();
+    void assignPadAtStart(int side, const HandsChoice& choice);
+    PadRodCommands& padOf(int side) { return side == 0 ? playerPad : secondPad; }
+    // Pads connected and pulled out: a side's pad gone pauses the match, a pad connected
+    // for a side without one is taken and play goes on.
+    void watchPads();
+    // Plugged in since the last frame, or one of its buttons went down.
+    bool padJustReached(const PadState& pad) const;
+    void recordTwoPlayerResult();
+    void drawSecondPlayerPanels();
+    bool padUsed_[2] = {false, false};    // the side's hands include a pad
+    bool padWanted_[2] = {false, false};  // the side waits for a pad
 
     std::unique_ptr<ReleaseControl> practiceControl_;
     bool loaded_ = false;

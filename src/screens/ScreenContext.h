@@ -4,6 +4,8 @@
 // and the few things only the game itself can do. The Game owns all of it and fills one
 // ScreenContext that every screen points at, so a screen built before the menus sees them
 // once they exist.
+#include "screens/TwoPlayerSetup.h"
+
 #include <memory>
 #include <vector>
 
@@ -34,6 +36,7 @@ struct ScreenTable {
     PBScreen* helpScreen = nullptr;
     PBScreen* winnerScreen = nullptr;
     PBScreen* deleteProfileScreen = nullptr;
+    PBScreen* twoPlayerScreen = nullptr;
     // The loading screen: current after start-up, left behind after the first fade.
     PBScreen* loadingScreen = nullptr;
 };
@@ -57,6 +60,8 @@ struct ScreenContext {
     MatchSoundPlayer* matchSoundPlayer = nullptr;
     InputSystem* inputSystem = nullptr;
     GameActions* actions = nullptr;
+    // The next match's two players, when the two-player screen starts one.
+    TwoPlayerSetup twoPlayers;
 };
 
 // The opponent the menus chose, null in free practice (or without a table).

@@ -169,8 +169,19 @@ void SdlInputDevices::addTyped(std::uint32_t character)
         typed_.push_back(character);
 }
 
+bool SdlInputDevices::startPads(const std::string& mappingsFile)
+{
+    return pads_.start(mappingsFile);
+}
+
+void SdlInputDevices::readPads(std::vector<PadState>& pads)
+{
+    pads_.read(pads);
+}
+
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
+    pads_.handleEvent(event);
     switch (event.type) {
     case SDL_KEYDOWN:
         if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))

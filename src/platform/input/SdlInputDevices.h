@@ -6,6 +6,7 @@
 // events, so the layout decides the character) is kept in order for name entry. Both
 // devices are lost while the window has no focus.
 #include "input/InputDevices.h"
+#include "platform/input/SdlGamepads.h"
 #include "platform/window/GameWindow.h"
 
 class SdlInputDevices : public InputDevices, public WindowEventListener {
@@ -25,6 +26,10 @@ public:
 
     void handleEvent(const SDL_Event& event) override;
 
+    // Gamepads, from now on (see SdlGamepads::start); false when SDL has none to give.
+    bool startPads(const std::string& mappingsFile);
+    void readPads(std::vector<PadState>& pads) override;
+
 private:
     bool focused() const;
 
@@ -43,4 +48,6 @@ private:
     bool lastKeyRepeated_ = false;
 
     void addTyped(std::uint32_t character);
+
+    SdlGamepads pads_;
 };
