@@ -58,8 +58,13 @@ public:
     void forEachObject(int mode);
     // The match screen has prepared the simulation and becomes active.
     void startMatch();
-    // Writes the ball's and every rod's, figure's and bumper's world matrix.
+    // Writes the ball's and every rod's, figure's and bumper's world matrix, and tells the
+    // renderer whether its camera is the still one.
     void update();
+    // The renderer's camera stands at the table's designed view: the playfield (floor,
+    // cabinet, field, goals) and the rim may then come from the still-table layer. Any
+    // other camera, moving or not, draws everything every frame.
+    bool cameraIsStill() const;
     // The match screen becomes inactive.
     void endMatch();
 
