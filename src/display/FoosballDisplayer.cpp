@@ -3,7 +3,9 @@
 #include "assets/ResourceManager.h"
 #include "control/AssistedControl.h"
 #include "control/ControlState.h"
+#include "display/TableCamera.h"
 #include "core/math/Matrix4.h"
+#include "render/Camera.h"
 #include "render/Renderer.h"
 #include "render/effects/SceneObject.h"
 #include "simulation/Simulation.h"
@@ -92,6 +94,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
     setTexture(playfield->material("innerwalls"), wood);
     if (Material* m = playfield->material("innerwalls")) m->receivesShadow = true;
     setTexture(playfield->material("top"), wood);
+    // The field and the cabinet never move.
+    playfield->still = true;
 
     rim = new SceneObject(mesh("rim.krmt"));
     if (Material* m = rim->material("default")) {
@@ -99,6 +103,7 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
         setColour(m, grey);
         m->receivesShadow = true;
     }
+    rim->still = true;
 
     ball = new SceneObject(mesh("ball.krmt"));
     if (Material* m = ball->material("sphere")) {
@@ -234,6 +239,10 @@ void FoosballDisplayer::resetBallDisplay() {
     lastSpinAngle = simulation->spinAngle;
 }
 
+bool FoosballDisplayer::cameraIsStill() const {
+    return renderer && renderer->camera && isTableCamera(*renderer->camera);
+}
+
 void FoosballDisplayer::update() {
     if (!simulation) return;
     DrawnFrame frame;
@@ -249,6 +258,7 @@ void FoosballDisplayer::update() {
 }
 
 void FoosballDisplayer::showFrame(const DrawnFrame& frame) {
+    if (renderer) renderer->stillCamera = cameraIsStill();
     if (!simulation) return;
     placeBall(frame);
     placeTeam(0, frame);

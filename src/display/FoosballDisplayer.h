@@ -68,9 +68,14 @@ public:
     // simulation, and keeps what it drew in lastFrame (its time left to the caller).
     void update();
     // Places the moving parts as a kept frame has them (the goal replay); the ball's turn
-    // and the simulation are left as they were.
+    // and the simulation are left as they were. Both tell the renderer whether its camera
+    // is the still one: place the camera first.
     void showFrame(const DrawnFrame& frame);
     DrawnFrame lastFrame;
+    // The renderer's camera stands at the table's designed view: the playfield (floor,
+    // cabinet, field, goals) and the rim may then come from the still-table layer. Any
+    // other camera, moving or not, draws everything every frame.
+    bool cameraIsStill() const;
     // The match screen becomes inactive.
     void endMatch();
 

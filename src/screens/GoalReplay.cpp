@@ -60,9 +60,9 @@ bool GoalReplay::advance(float dt, const InputSystem* input, FoosballDisplayer& 
             ReplaySoundRecorder::replay(s, *sounds);
     }
     shown_ = now;
+    placeReplayCamera(camera, goalAtPositiveX_);
     DrawnFrame frame;
     if (ring.frameAt(now, frame))
         display.showFrame(frame);
-    placeReplayCamera(camera, goalAtPositiveX_);
     return true;
 }

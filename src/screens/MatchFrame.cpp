@@ -145,12 +145,12 @@ void MatchScreen::update(float dt)
         spinMeter->value = simulation.state == InPlay
                                ? std::clamp(simulation.spinRate / kFullSpinRate, -1.0f, 1.0f)
                                : 0.0f;
+    placeView(dt, false);
     if (display) {
         display->update();
         display->lastFrame.time = match.playedSeconds;
         replay.record(display->lastFrame);
     }
-    placeView(dt, false);
     if (replayPending_)
         startReplay();
 }
@@ -178,8 +178,8 @@ void MatchScreen::startReplay()
 void MatchScreen::endReplay()
 {
     replay.stop();
+    placeView(0.0f, true);
     if (display)
         display->showFrame(display->lastFrame);
-    placeView(0.0f, true);
     moveSoundListener();
 }

@@ -150,11 +150,11 @@ void MatchScreen::onEnter()
     setup.rim = settings.rim;
     match.start(setup);
 
+    placeView(0.0f, true);  // before the display, which tells the renderer whether it stands still
     if (display) {
         display->setTeamPalette(readTeamPalette(context, profile));
         display->startMatch();
     }
-    placeView(0.0f, true);
 
     timeBeginPeriod(1);
 }
