@@ -3,6 +3,7 @@
 // on SDL; tests hand in a fake. A device is "lost" when the window loses the focus: reads
 // fail until it is acquired again.
 #include "input/InputSystem.h"
+#include "input/MenuKeys.h"
 
 #include <cstdint>
 #include <vector>
@@ -32,4 +33,7 @@ public:
     // cannot leave the window (rods under the mouse). Free: the system pointer comes and
     // goes as over any window, and reads say where it is.
     virtual void setPointerFree(bool free) { (void)free; }
+    // Appends the menu keys pressed since the last call, in order, and forgets them. A
+    // platform without them (or a test that drives no menu) gives none.
+    virtual void takeMenuKeys(std::vector<MenuKeyPress>& keys) { (void)keys; }
 };

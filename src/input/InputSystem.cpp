@@ -36,6 +36,7 @@ void InputSystem::poll()
 {
     std::memcpy(previousKeys, keys, sizeof keys);
     typed.clear();
+    menuKeys.clear();
     if (!devices)
         return;
 
@@ -67,6 +68,15 @@ void InputSystem::poll()
     }
     mouseMoveX = static_cast<float>(mouseState.x);
     mouseMoveY = static_cast<float>(mouseState.y);
+    pollMenuKeys(keyboardRead);
+}
+
+void InputSystem::pollMenuKeys(bool keyboardRead)
+{
+    menuKeys.clear();
+    devices->takeMenuKeys(menuKeys);
+    if (!keyboardRead)
+        menuKeys.clear();
 }
 
 void InputSystem::setPointerFree(bool free)

@@ -3,6 +3,7 @@
 // hands, widgets) use the public fields directly and never write them. This header has no
 // platform dependency, so the rod controls can read a snapshot that a test filled in by hand.
 #include "input/KeyCodes.h"
+#include "input/MenuKeys.h"
 
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,9 @@ public:
     // pressed within one slow frame keep their order and none pressed and released between
     // two frames is lost; the command keys read the snapshot by position.
     std::vector<std::uint32_t> typed;
+    // The menu keys pressed since the previous poll, in order (arrows, ENTER, ESC, a pad's
+    // d-pad, stick, A and B); the screens move their focus with them.
+    std::vector<MenuKeyPress> menuKeys;
 
     InputSystem() {
         std::memset(keys, 0, sizeof keys);
@@ -65,4 +69,8 @@ public:
     // Down in this frame and up in the previous one: the edge single actions react to.
     bool isPressed(uint8_t key) const { return isDown(key) && !wasDown(key); }
     bool isButtonDown(int button) const { return (mouseState.buttons[button & 3] & Key::DownBit) != 0; }
+
+private:
+    // This frame's menu keys; none while the keyboard is lost, as no key reaches the game.
+    void pollMenuKeys(bool keyboardRead);
 };

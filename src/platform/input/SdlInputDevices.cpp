@@ -169,8 +169,14 @@ void SdlInputDevices::addTyped(std::uint32_t character)
         typed_.push_back(character);
 }
 
+void SdlInputDevices::takeMenuKeys(std::vector<MenuKeyPress>& keys)
+{
+    menuKeys_.take(keys);
+}
+
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
+    menuKeys_.handleEvent(event);
     switch (event.type) {
     case SDL_KEYDOWN:
         if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))
@@ -201,6 +207,7 @@ void SdlInputDevices::handleEvent(const SDL_Event& event)
             std::memset(latchedKeys_, 0, sizeof latchedKeys_);
             std::memset(latchedButtons_, 0, sizeof latchedButtons_);
             typed_.clear();
+            menuKeys_.forget();
         }
         break;
     default:

@@ -6,6 +6,7 @@
 // events, so the layout decides the character) is kept in order for name entry. Both
 // devices are lost while the window has no focus.
 #include "input/InputDevices.h"
+#include "platform/input/MenuKeyEvents.h"
 #include "platform/window/GameWindow.h"
 
 class SdlInputDevices : public InputDevices, public WindowEventListener {
@@ -22,6 +23,7 @@ public:
     bool readMouse(MouseState& state) override;
     void takeTyped(std::vector<std::uint32_t>& typed) override;
     void setPointerFree(bool free) override;
+    void takeMenuKeys(std::vector<MenuKeyPress>& keys) override;
 
     void handleEvent(const SDL_Event& event) override;
 
@@ -43,4 +45,7 @@ private:
     bool lastKeyRepeated_ = false;
 
     void addTyped(std::uint32_t character);
+
+    // The menus' arrows, ENTER and ESC, and a pad's d-pad, stick, A and B.
+    MenuKeyEvents menuKeys_;
 };
