@@ -46,9 +46,20 @@ char MatchScreen::typedAnswer() const
     return 0;
 }
 
+bool MatchScreen::onMenuKey(const MenuKeyPress& press)
+{
+    if (press.fromPad && quitPrompt && !leaving && !padAnswer_) {
+        if (press.key == MenuKey::Press)
+            padAnswer_ = 'y';
+        else if (press.key == MenuKey::Back)
+            padAnswer_ = 'n';
+    }
+    return true;
+}
+
 void MatchScreen::answerQuitPrompt()
 {
-    const char answer = typedAnswer();
+    const char answer = padAnswer_ ? padAnswer_ : typedAnswer();
     if (answer == 'y') {
         leaving = true;
         leaveTo(screenAfterMatch());
@@ -97,10 +108,12 @@ void MatchScreen::moveSoundListener()
 
 void MatchScreen::update(float dt)
 {
+    padAnswer_ = 0;
     PBScreen::update(dt);
 
     if (quitPrompt && !leaving)
         answerQuitPrompt();
+    padAnswer_ = 0;
     if (keyPressed(Key::P) && !quitPrompt) {
         paused = !paused;
         // The player has taken the pause into his own hands.

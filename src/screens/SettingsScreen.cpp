@@ -55,6 +55,7 @@ SettingsScreen::SettingsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         selectors.push_back(s);
     }
     quitButton = addButton("quit", "BACK TO PLAYER MENU", 320, 610, 200);
+    menuBackWidget = quitButton;
 }
 
 bool SettingsScreen::shadowsCapable() const
@@ -137,6 +138,15 @@ void SettingsScreen::leaveToPlayerMenu()
     if (keepShownSettings())
         context->profileStore->save();
     goToScreen(this, context->screens.playerScreen, "player menu");
+}
+
+GUIComponent* SettingsScreen::focusNeighbour(GUIComponent* from, MenuKey direction) const
+{
+    if (direction == MenuKey::Up)
+        return neighbourInOrder(from, -1);
+    if (direction == MenuKey::Down)
+        return neighbourInOrder(from, +1);
+    return PBScreen::focusNeighbour(from, direction);
 }
 
 void SettingsScreen::onCommand(const std::string& id)
