@@ -153,8 +153,17 @@ TEST_F(MenuKeys, HelpStartsOnNextAndHandsTheFocusToExitOnTheLastPage)
     EXPECT_EQ(afterFade(help), player);
 }
 
-TEST_F(MenuKeys, DeleteQuestionStartsOnNo)
+TEST_F(MenuKeys, DeleteQuestionStartsOnNoAndANoticeGoesWithAPadPress)
 {
+    // A pad player can clear a notice as a mouse press does, once it has been seen.
+    enter(menu);
+    menu->notice = "THE GAME COULD NOT BE SAVED: [DISK FULL]";
+    menu->noticeAge = PBScreen::kNoticeLeastSeconds;
+    pad(menu, {MenuKey::Down});
+    EXPECT_FALSE(menu->notice.empty());
+    pad(menu, {MenuKey::Press});
+    EXPECT_TRUE(menu->notice.empty());
+
     addProfile("ANN");
     remove->profileName = "ANN";
     enter(remove);
