@@ -4,6 +4,7 @@
 // fail until it is acquired again.
 #include "input/InputSystem.h"
 #include "input/PadState.h"
+#include "input/MenuKeys.h"
 
 #include <cstdint>
 #include <vector>
@@ -36,4 +37,7 @@ public:
     // The gamepads connected now, in the order they were connected, each with this frame's
     // sticks and buttons (replacing what `pads` held). A platform without pads has none.
     virtual void readPads(std::vector<PadState>& pads) { pads.clear(); }
+    // Appends the menu keys pressed since the last call, in order, and forgets them. A
+    // platform without them (or a test that drives no menu) gives none.
+    virtual void takeMenuKeys(std::vector<MenuKeyPress>& keys) { (void)keys; }
 };

@@ -36,6 +36,7 @@ void InputSystem::poll()
 {
     std::memcpy(previousKeys, keys, sizeof keys);
     typed.clear();
+    menuKeys.clear();
     if (!devices)
         return;
 
@@ -68,6 +69,7 @@ void InputSystem::poll()
     mouseMoveX = static_cast<float>(mouseState.x);
     mouseMoveY = static_cast<float>(mouseState.y);
     pollPads();
+    pollMenuKeys(keyboardRead);
 }
 
 void InputSystem::pollPads()
@@ -77,6 +79,14 @@ void InputSystem::pollPads()
         devices->readPads(pads);
     else
         pads.clear();
+}
+
+void InputSystem::pollMenuKeys(bool keyboardRead)
+{
+    menuKeys.clear();
+    devices->takeMenuKeys(menuKeys);
+    if (!keyboardRead)
+        menuKeys.clear();
 }
 
 void InputSystem::setPointerFree(bool free)

@@ -4,6 +4,7 @@
 // platform dependency, so the rod controls can read a snapshot that a test filled in by hand.
 #include "input/KeyCodes.h"
 #include "input/PadState.h"
+#include "input/MenuKeys.h"
 
 #include <cstdint>
 #include <cstring>
@@ -47,6 +48,9 @@ public:
     // The gamepads connected in this frame and in the previous one (see pollPads).
     std::vector<PadState> pads;
     std::vector<PadState> previousPads;
+    // The menu keys pressed since the previous poll, in order (arrows, ENTER, ESC, a pad's
+    // d-pad, stick, A and B); the screens move their focus with them.
+    std::vector<MenuKeyPress> menuKeys;
 
     InputSystem() {
         std::memset(keys, 0, sizeof keys);
@@ -90,4 +94,6 @@ private:
             if (pad.id == id && id != kNoPad) return &pad;
         return nullptr;
     }
+    // This frame's menu keys; none while the keyboard is lost, as no key reaches the game.
+    void pollMenuKeys(bool keyboardRead);
 };

@@ -9,6 +9,7 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
 
 #include <algorithm>
 
@@ -25,7 +26,7 @@ constexpr int kPortraitSize = 28;
 BestAchievementsScreen::BestAchievementsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("BEST ACHIEVEMENTS");
-    addButton("back", "BACK", 452, 550, 120);
+    menuBackWidget = addButton("back", "BACK", 452, 550, 120);
 }
 
 void BestAchievementsScreen::onCommand(const std::string& id)

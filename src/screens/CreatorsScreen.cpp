@@ -9,13 +9,14 @@
 #include "screens/MenuPanel.h"
 #include "screens/MenuTexts.h"
 #include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
 
 #include <vector>
 
 CreatorsScreen::CreatorsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("CREATORS");
-    addButton("back", "BACK", 20, 380, 120);
+    menuBackWidget = addButton("back", "BACK", 20, 380, 120);
 }
 
 void CreatorsScreen::onCommand(const std::string& id)

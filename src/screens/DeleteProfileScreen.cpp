@@ -8,12 +8,13 @@
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
 #include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
 
 DeleteProfileScreen::DeleteProfileScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("DELETE PROFILE");
     addButton("yes", "YES", 359, 400, 116);
-    addButton("no", "NO", 549, 400, 116);
+    menuBackWidget = addButton("no", "NO", 549, 400, 116);
 }
 
 namespace {

@@ -12,6 +12,8 @@ public:
     DeleteProfileScreen(ScreenContext* context, Renderer* renderer);
 
     void onCommand(const std::string& id) override;
+    // The menu keys start on NO, and back is NO: a profile goes only by choosing YES.
+    GUIComponent* firstMenuFocus() const override { return menuBackWidget; }
     void draw(int pass) override;
 
     // "ARE YOU SURE YOU WANT TO DELETE THE PROFILE [name]?" with the name highlighted.

@@ -18,7 +18,7 @@ HelpScreen::HelpScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
     setFramedTitle("HELP");
     previousButton = addButton("previous", "PREVIOUS PAGE", 30, 630, 150);
-    addButton("back", "EXIT FROM HELP", 437, 630, 150);
+    menuBackWidget = addButton("back", "EXIT FROM HELP", 437, 630, 150);
     nextButton = addButton("next", "NEXT PAGE", 844, 630, 150);
     addPadPageButton();
     refreshButtons();
@@ -40,6 +40,11 @@ void HelpScreen::refreshButtons()
 void HelpScreen::onEnter()
 {
     refreshButtons();
+}
+
+GUIComponent* HelpScreen::firstMenuFocus() const
+{
+    return nextButton->enabled ? nextButton : menuBackWidget;
 }
 
 void HelpScreen::onCommand(const std::string& id)

@@ -26,6 +26,9 @@ public:
 
     void onEnter() override;
     void onCommand(const std::string& id) override;
+    // The menu keys start on NEXT PAGE while there is one, else on EXIT FROM HELP, which
+    // back presses.
+    GUIComponent* firstMenuFocus() const override;
     void draw(int pass) override;
 
     int pageCount() const;

@@ -32,6 +32,16 @@ bool MatchScreen::keyPressed(unsigned char key) const
     return input && input->isPressed(key);
 }
 
+bool MatchScreen::anyPadPressed(int button) const
+{
+    if (!input)
+        return false;
+    for (const PadState& pad : input->pads)
+        if (input->isPadPressed(pad.id, button))
+            return true;
+    return false;
+}
+
 // The quit question's answer as the keyboard layout types it: 'y' or 'n' (either case),
 // the first one typed this frame; 0 for none.
 char MatchScreen::typedAnswer() const
@@ -47,9 +57,20 @@ char MatchScreen::typedAnswer() const
     return 0;
 }
 
+bool MatchScreen::onMenuKey(const MenuKeyPress& press)
+{
+    if (press.fromPad && quitPrompt && !leaving && !padAnswer_) {
+        if (press.key == MenuKey::Press)
+            padAnswer_ = 'y';
+        else if (press.key == MenuKey::Back)
+            padAnswer_ = 'n';
+    }
+    return true;
+}
+
 void MatchScreen::answerQuitPrompt()
 {
-    const char answer = typedAnswer();
+    const char answer = padAnswer_ ? padAnswer_ : typedAnswer();
     if (answer == 'y') {
         leaving = true;
         leaveTo(screenAfterMatch());
@@ -103,11 +124,13 @@ void MatchScreen::moveSoundListener()
 
 void MatchScreen::update(float dt)
 {
+    padAnswer_ = 0;
     PBScreen::update(dt);
     watchPads();
 
     if (quitPrompt && !leaving)
         answerQuitPrompt();
+    padAnswer_ = 0;
     if (keyPressed(Key::P) && !quitPrompt) {
         paused = !paused;
         // The player has taken the pause into his own hands.
@@ -127,7 +150,8 @@ void MatchScreen::update(float dt)
         endReplay();
         return;
     }
-    if (keyPressed(Key::Escape)) {
+    // A pad's START asks to leave as ESC does (its A and B answer the question).
+    if (keyPressed(Key::Escape) || anyPadPressed(kPadStart)) {
         paused = true;
         quitPrompt = true;
         quietenRollingBall();

@@ -106,6 +106,10 @@ public:
     bool playPaused() const override { return paused; }
     bool holdsPointer() const override { return !paused && !quitPrompt && !leaving; }
     void onTimer(const ScreenTimer& timer) override;
+    // The match keeps its own keys: the keyboard's ESC asks to quit and Y or N answers.
+    // A pad's A and B answer the question as Y and N do; no menu key does anything else
+    // here.
+    bool onMenuKey(const MenuKeyPress& press) override;
     // A paused match stands still (the pointer is hidden): a few frames a second keep the
     // window painted and the music fed.
     static constexpr int kPausedFramesPerSecond = 10;
@@ -127,7 +131,10 @@ public:
 private:
     void chooseOpponentController();
     bool keyPressed(unsigned char key) const;
+    bool anyPadPressed(int button) const;
     char typedAnswer() const;
+    // A pad's answer to the quit question this frame ('y', 'n' or 0).
+    char padAnswer_ = 0;
     void answerQuitPrompt();
     void moveSoundListener();
     // The rolling ball turned down to its resting loudness while the game stands still.

@@ -8,7 +8,10 @@
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
 #include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBEditor.h"
+#include "ui/widgets/PBLetterGrid.h"
+#include "ui/widgets/WidgetServices.h"
 
 NewProfileScreen::NewProfileScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
@@ -17,8 +20,32 @@ NewProfileScreen::NewProfileScreen(ScreenContext* c, Renderer* r) : PBScreen(c, 
     editor->x = kEditorX;
     editor->y = kEditorY;
     addComponent(editor);
-    addButton("play", "PLAY", 359, 340, 116);
-    addButton("cancel", "CANCEL", 485, 340, 180);
+    playButton = addButton("play", "PLAY", 359, 340, 116);
+    cancelButton = addButton("cancel", "CANCEL", 485, 340, 180);
+    menuBackWidget = cancelButton;
+    letterGrid = new PBLetterGrid(this, "lettergrid", gridCharacters(), context ? context->fontSmall : nullptr);
+    letterGrid->show(true);
+    letterGrid->x = 512 - letterGrid->width / 2;
+    letterGrid->y = kGridY;
+    letterGrid->show(false);
+    addComponent(letterGrid);
+}
+
+std::string NewProfileScreen::gridCharacters() const
+{
+    std::string characters;
+    KRFont* font = context ? context->fontSmall : nullptr;
+    for (const char* c = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"; *c; ++c)
+        if (PBEditor::acceptsCharacter(*c) && (!font || font->glyphIndex(static_cast<unsigned char>(*c)) >= 0))
+            characters += *c;
+    return characters;
+}
+
+void NewProfileScreen::showLetterGrid(bool on)
+{
+    letterGrid->show(on);
+    if (on)
+        menuFocus = letterGrid;
 }
 
 void NewProfileScreen::onEnter()
@@ -28,6 +55,41 @@ void NewProfileScreen::onEnter()
     // The field is the only thing to fill in here: typing can start at once.
     editor->hasFocus = true;
     focused = editor;
+    menuFocus = editor;
+    showLetterGrid(menuFocusShown && menuKeysFromPad);
+}
+
+std::vector<GUIComponent*> NewProfileScreen::focusOrder() const
+{
+    std::vector<GUIComponent*> order;
+    for (GUIComponent* c : {letterGrid->shown ? static_cast<GUIComponent*>(letterGrid) : editor,
+                            static_cast<GUIComponent*>(playButton), static_cast<GUIComponent*>(cancelButton)})
+        if (c->takesMenuFocus())
+            order.push_back(c);
+    return order;
+}
+
+bool NewProfileScreen::onMenuKey(const MenuKeyPress& press)
+{
+    if (press.fromPad && !letterGrid->shown) {
+        showLetterGrid(true);
+        if (press.key == MenuKey::Back)
+            return false;
+        menuFocusShown = true;
+        return true;
+    }
+    const bool onField = !menuFocusShown || menuFocus == editor;
+    if (press.key == MenuKey::Press && !press.fromPad && editor->hasFocus && onField) {
+        playWidgetClick();
+        createProfile();
+        return true;
+    }
+    if (press.key == MenuKey::Back && menuFocusShown && menuFocus == letterGrid && !editor->text.empty()) {
+        playWidgetClick();
+        editor->eraseLast();
+        return true;
+    }
+    return false;
 }
 
 std::string NewProfileScreen::typedName() const
@@ -66,10 +128,16 @@ void NewProfileScreen::onCommand(const std::string& id)
 {
     if (!context)
         return;
-    if (id == "play")
+    if (id == "play") {
         createProfile();
-    else if (id == "cancel")
+    } else if (id == "lettergrid") {
+        if (letterGrid->chosen == PBLetterGrid::Erase)
+            editor->eraseLast();
+        else
+            editor->typeCharacter(letterGrid->chosen);
+    } else if (id == "cancel") {
         goToScreen(this, context->screens.profilesScreen, "main menu");
+    }
 }
 
 void NewProfileScreen::draw(int pass)

@@ -3,6 +3,7 @@
 #include "screens/ScreenContext.h"
 #include "profiles/ProfileStore.h"
 #include "audio/SoundSystem.h"
+#include "input/InputSystem.h"
 
 #include "assets/ResourceManager.h"
 #include "render/Renderer.h"
@@ -76,6 +77,7 @@ void PBScreen::finishFadeOut()
         startRollingLoop();
     else if (framed && !next->framed)
         stopRollingLoop();
+    carryMenuFocusTo(*next);
     if (renderer) {
         if (KRScreen* current = currentScreen(*renderer))
             current->onLeave();
@@ -94,14 +96,25 @@ std::string unreadableSaveNotice(const std::string& reason)
     return "THE PROFILES COULD NOT BE LOADED, SO NOTHING IS SAVED: [" + reason + "]";
 }
 
+bool PBScreen::menuKeyPressedOrBack() const
+{
+    if (!input)
+        return false;
+    for (const MenuKeyPress& press : input->menuKeys)
+        if (press.key == MenuKey::Press || press.key == MenuKey::Back)
+            return true;
+    return false;
+}
+
 void PBScreen::update(float dt)
 {
     const bool buttonWasUp = !buttonWasDown;
     KRScreen::update(dt);
-    // The notice goes with a press of the button once it has been up long enough to be
-    // seen: the click that caused it, or a quick second one, does not take it away.
+    // The notice goes with a press of the button (or of a menu key that presses or goes
+    // back) once it has been up long enough to be seen: the click that caused it, or a
+    // quick second one, does not take it away.
     noticeAge += dt;
-    if (!notice.empty() && buttonWasUp && buttonWasDown && noticeAge >= kNoticeLeastSeconds)
+    if (!notice.empty() && ((buttonWasUp && buttonWasDown) || menuKeyPressedOrBack()) && noticeAge >= kNoticeLeastSeconds)
         notice.clear();
     // A save that failed (a command above may just have saved) is told to the player.
     if (context) {

@@ -48,6 +48,10 @@ public:
     // The frame, widgets, title, fade overlay and logo.
     void draw(int pass) override;
 
+    // A screen fading out towards the next takes no menu keys: a second key would act on
+    // the screen being left.
+    bool acceptsMenuKeys() const override { return transition != FadingOut; }
+
     // Starts fading out towards target; during a fade it retargets and restarts it.
     void switchTo(PBScreen* target);
     // Opacity of the black overlay, in [0, 1].
@@ -62,6 +66,7 @@ public:
     void drawMessageBox(const std::string& text);
 
 private:
+    bool menuKeyPressedOrBack() const;
     void startRollingLoop();
     void stopRollingLoop();
     void finishFadeOut();

@@ -41,7 +41,7 @@ PlayerScreen::PlayerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
     addButton("practice", "FREE PRACTICE", 744, 440, 170);
     addButton("help", "HELP", 370, 670, 170);
     addButton("settings", "PLAYER SETTINGS", 557, 670, 170);
-    addButton("quit", "QUIT TO MAIN MENU", 744, 670, 170);
+    menuBackWidget = addButton("quit", "QUIT TO MAIN MENU", 744, 670, 170);
     addTwoPlayerButton();
     fillList();
     refreshPlayButton();
@@ -126,6 +126,11 @@ void PlayerScreen::onEnter()
         selectOpponent(selectedOpponent);
     }
     lastProfileSerial_ = serial;
+}
+
+GUIComponent* PlayerScreen::firstMenuFocus() const
+{
+    return playButton->enabled ? playButton : PBScreen::firstMenuFocus();
 }
 
 void PlayerScreen::onCommand(const std::string& id)

@@ -34,6 +34,8 @@ public:
     // one of the last visit starts on the opponent it has to beat next.
     void onEnter() override;
     void onCommand(const std::string& id) override;
+    // The menu keys start on PLAY! while it can be played; back is QUIT TO MAIN MENU.
+    GUIComponent* firstMenuFocus() const override;
     void draw(int pass) override;
 
     // Whether the current profile may play that opponent.

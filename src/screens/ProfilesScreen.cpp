@@ -27,7 +27,7 @@ ProfilesScreen::ProfilesScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
     addButton("best", "BEST ACHIEVEMENTS", 540, 316, 200);
     addButton("creators", "CREATORS", 540, 364, 200);
     addButton("help", "HELP", 540, 412, 200);
-    addButton("quit", "QUIT GAME", 540, 460, 200);
+    quitButton = addButton("quit", "QUIT GAME", 540, 460, 200);
     fillList();
 }
 
@@ -94,6 +94,16 @@ void ProfilesScreen::onEnter()
             noticeAge = 0.0f;
         }
     }
+}
+
+GUIComponent* ProfilesScreen::firstMenuFocus() const
+{
+    return playButton->enabled ? playButton : PBScreen::firstMenuFocus();
+}
+
+void ProfilesScreen::onMenuBack()
+{
+    setMenuFocus(quitButton);
 }
 
 void ProfilesScreen::onCommand(const std::string& id)

@@ -15,6 +15,7 @@ public:
     PBButton* playButton = nullptr;
     PBButton* newButton = nullptr;
     PBButton* deleteButton = nullptr;
+    PBButton* quitButton = nullptr;
 
     ProfilesScreen(ScreenContext* context, Renderer* renderer);
 
@@ -23,6 +24,11 @@ public:
     // not be read, it says why.
     void onEnter() override;
     void onCommand(const std::string& id) override;
+    // The menu keys start on PLAY SELECTED PROFILE when a profile is selected. Back has
+    // nowhere to go from the main menu: it takes the focus to QUIT GAME, so that leaving
+    // the game stays one more deliberate press.
+    GUIComponent* firstMenuFocus() const override;
+    void onMenuBack() override;
 
     // The profile of the selected row, or null.
     Profile* selectedProfile() const;

@@ -16,6 +16,8 @@
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBSelector.h"
 
+#include <algorithm>
+
 namespace {
 
 // Labels end this far left of their selector; the profile name line sits above the rows.
@@ -63,6 +65,7 @@ SettingsScreen::SettingsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         extraSelectors.push_back(s);
     }
     quitButton = addButton("quit", "BACK TO PLAYER MENU", 320, 610, 200);
+    menuBackWidget = quitButton;
 }
 
 bool SettingsScreen::shadowsCapable() const
@@ -154,6 +157,28 @@ void SettingsScreen::leaveToPlayerMenu()
     if (keepShownSettings())
         context->profileStore->save();
     goToScreen(this, context->screens.playerScreen, "player menu");
+}
+
+GUIComponent* SettingsScreen::focusNeighbour(GUIComponent* from, MenuKey direction) const
+{
+    if (direction == MenuKey::Up)
+        return neighbourInOrder(from, -1);
+    if (direction == MenuKey::Down)
+        return neighbourInOrder(from, +1);
+    return PBScreen::focusNeighbour(from, direction);
+}
+
+std::vector<GUIComponent*> SettingsScreen::focusOrder() const
+{
+    std::vector<PBSelector*> rows = selectors;
+    rows.insert(rows.end(), extraSelectors.begin(), extraSelectors.end());
+    std::stable_sort(rows.begin(), rows.end(), [](const PBSelector* a, const PBSelector* b) {
+        return a->x != b->x ? a->x < b->x : a->y < b->y;
+    });
+    std::vector<GUIComponent*> order(rows.begin(), rows.end());
+    if (quitButton)
+        order.push_back(quitButton);
+    return order;
 }
 
 void SettingsScreen::onCommand(const std::string& id)

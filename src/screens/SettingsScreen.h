@@ -26,6 +26,12 @@ public:
     // The window closed on this screen: the settings shown are kept as leaving keeps them.
     void onGameEnding() override;
     void onCommand(const std::string& id) override;
+    // UP and DOWN go through the selectors in their order, the left column and then the
+    // right, and on to BACK TO PLAYER MENU: LEFT and RIGHT belong to the selectors, so the
+    // right column could not be reached sideways. Back is BACK TO PLAYER MENU.
+    GUIComponent* focusNeighbour(GUIComponent* from, MenuKey direction) const override;
+    // Down the left column (the extra rows in their places), then the right, then BACK.
+    std::vector<GUIComponent*> focusOrder() const override;
     void draw(int pass) override;
 
     PBSelector* selector(const std::string& id) const;

@@ -86,7 +86,7 @@ TwoPlayerScreen::TwoPlayerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         y += kPadRowHeight;
     }
     playButton = addButton("play", "PLAY!", 370, 670, 357);
-    addButton("back", "BACK", 744, 670, 170);
+    menuBackWidget = addButton("back", "BACK", 744, 670, 170);
 }
 
 PBSelector* TwoPlayerScreen::padSelector(const std::string& id) const

@@ -6,10 +6,12 @@
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
 #include "ui/GUIStyle.h"
+#include "ui/widgets/PBButton.h"
 
 WinnerScreen::WinnerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
 {
-    addButton("continue", "CONTINUE", 450, 720, 124);
+    // Going on to the player menu is the one way from here, for back too.
+    menuBackWidget = addButton("continue", "CONTINUE", 450, 720, 124);
 }
 
 // The picture fills the screen (3 MB of the renderer's memory) and is seen once in a long

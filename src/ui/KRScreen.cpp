@@ -77,7 +77,7 @@ void KRScreen::runTimers(float dt)
     timers.swap(kept);
 }
 
-void KRScreen::routeMouse()
+bool KRScreen::routeMouse()
 {
     int px = 0, py = 0;
     pointerPosition(px, py);
@@ -115,12 +115,14 @@ void KRScreen::routeMouse()
     lastX = px;
     lastY = py;
     buttonWasDown = down;
+    return changed && down;
 }
 
 void KRScreen::update(float dt)
 {
     runTimers(dt);
-    routeMouse();
+    followPointer(routeMouse());
+    routeMenuKeys();
     // By index: a widget's update may add a widget.
     for (std::size_t i = 0; i < components.size(); ++i)
         components[i]->update(dt);
@@ -132,4 +134,5 @@ void KRScreen::draw(int pass)
         return;
     for (GUIComponent* component : components)
         component->draw();
+    drawMenuFocus();
 }

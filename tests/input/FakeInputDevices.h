@@ -15,6 +15,7 @@ public:
     std::uint8_t keys[256] = {};
     MouseState mouse;
     std::vector<std::uint32_t> typed;  // characters typed for the next poll
+    std::vector<MenuKeyPress> menuKeys;  // menu keys for the next poll
     int keyboardAcquires = 0, mouseAcquires = 0;
 
     bool available() override { return isAvailable; }
@@ -39,6 +40,11 @@ public:
     {
         out.insert(out.end(), typed.begin(), typed.end());
         typed.clear();
+    }
+    void takeMenuKeys(std::vector<MenuKeyPress>& out) override
+    {
+        out.insert(out.end(), menuKeys.begin(), menuKeys.end());
+        menuKeys.clear();
     }
 
 private:

@@ -179,9 +179,15 @@ void SdlInputDevices::readPads(std::vector<PadState>& pads)
     pads_.read(pads);
 }
 
+void SdlInputDevices::takeMenuKeys(std::vector<MenuKeyPress>& keys)
+{
+    menuKeys_.take(keys);
+}
+
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
     pads_.handleEvent(event);
+    menuKeys_.handleEvent(event);
     switch (event.type) {
     case SDL_KEYDOWN:
         if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))
@@ -212,6 +218,7 @@ void SdlInputDevices::handleEvent(const SDL_Event& event)
             std::memset(latchedKeys_, 0, sizeof latchedKeys_);
             std::memset(latchedButtons_, 0, sizeof latchedButtons_);
             typed_.clear();
+            menuKeys_.forget();
         }
         break;
     default:

@@ -7,6 +7,7 @@
 // devices are lost while the window has no focus.
 #include "input/InputDevices.h"
 #include "platform/input/SdlGamepads.h"
+#include "platform/input/MenuKeyEvents.h"
 #include "platform/window/GameWindow.h"
 
 class SdlInputDevices : public InputDevices, public WindowEventListener {
@@ -23,6 +24,7 @@ public:
     bool readMouse(MouseState& state) override;
     void takeTyped(std::vector<std::uint32_t>& typed) override;
     void setPointerFree(bool free) override;
+    void takeMenuKeys(std::vector<MenuKeyPress>& keys) override;
 
     void handleEvent(const SDL_Event& event) override;
 
@@ -50,4 +52,6 @@ private:
     void addTyped(std::uint32_t character);
 
     SdlGamepads pads_;
+    // The menus' arrows, ENTER and ESC, and a pad's d-pad, stick, A and B.
+    MenuKeyEvents menuKeys_;
 };

@@ -25,7 +25,8 @@ void PBButton::draw() {
     Renderer* r = style->renderer;
     style->drawBar(x, y, width);
     if (icon) r->drawImage(*icon, x + 6, y + 8, 0xFFFFFFFFu);
-    int colour = !enabled ? WidgetColour::Disabled : hovered ? WidgetColour::Highlight : WidgetColour::Text;
+    const bool lit = hovered || (owner && owner->menuFocusOn(this));
+    int colour = !enabled ? WidgetColour::Disabled : lit ? WidgetColour::Highlight : WidgetColour::Text;
     r->drawText(font, label, x + labelOffset, y + 11, styleColour(style, colour));
 }
 
@@ -40,4 +41,15 @@ void PBButton::onClick(int, int) {
     if (!enabled) return;
     playWidgetClick();
     if (owner) owner->onCommand(id);
+}
+
+bool PBButton::onMenuKey(MenuKey key) {
+    if (key != MenuKey::Press) return false;
+    onClick(0, 0);
+    return true;
+}
+
+FocusRect PBButton::menuFocusRect() const {
+    // The bar behind the button reaches 2 pixels above and left of it and 4 beyond its end.
+    return FocusRect{x - 2, y - 2, width + 6, 40};
 }

@@ -30,6 +30,11 @@ public:
     void onMouseMove(int x, int y) override;
     void onMouseLeave() override;
     void onClick(int x, int y) override;
+    // The focus rests on it while enabled; a press works as a click; the ring goes round
+    // the bar.
+    bool takesMenuFocus() const override { return enabled; }
+    bool onMenuKey(MenuKey key) override;
+    FocusRect menuFocusRect() const override;
 
     // Replaces the label and centres it again.
     void setLabel(const std::string& text);

@@ -29,10 +29,21 @@ PBEditor::PBEditor(KRScreen* screen, const std::string& initial, KRFont* textFon
     height = Height;
 }
 
-void PBEditor::type(char c) {
+bool PBEditor::acceptsCharacter(char c) {
+    return c != 0 && nameCharacter(static_cast<unsigned char>(c)) == c;
+}
+
+bool PBEditor::typeCharacter(char c) {
+    if (!acceptsCharacter(c)) return false;
     std::string longer = text + c;
     int w = font ? TextLayout::textWidth(*font, longer) : 0;
-    if (w + RightMargin < width) text = longer;
+    if (w + RightMargin >= width) return false;
+    text = longer;
+    return true;
+}
+
+void PBEditor::eraseLast() {
+    if (!text.empty()) text.pop_back();
 }
 
 void PBEditor::update(float) {
@@ -41,10 +52,10 @@ void PBEditor::update(float) {
     // characters are the keyboard layout's, not the keys' places.
     for (std::uint32_t typed : owner->input->typed) {
         if (typed == kTypedBackspace) {
-            if (!text.empty()) text.pop_back();
+            eraseLast();
             continue;
         }
-        if (char c = nameCharacter(typed)) type(c);
+        if (char c = nameCharacter(typed)) typeCharacter(c);
     }
 }
 
@@ -65,6 +76,11 @@ void PBEditor::draw() {
 }
 
 void PBEditor::onMouseDown(int, int) {
+    hasFocus = true;
+    if (owner) owner->focused = this;
+}
+
+void PBEditor::onMenuFocusGained() {
     hasFocus = true;
     if (owner) owner->focused = this;
 }

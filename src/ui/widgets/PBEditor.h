@@ -25,8 +25,16 @@ public:
     void update(float dt) override;
     void draw() override;
     void onMouseDown(int x, int y) override;
+    // The focus may rest on the field; reaching it there takes the typing focus as a press
+    // on it does.
+    bool takesMenuFocus() const override { return true; }
+    void onMenuFocusGained() override;
 
-private:
-    // Appends c unless the text would come within RightMargin of the edge.
-    void type(char c);
+    // Whether a name may hold the character: capitals, digits and the space.
+    static bool acceptsCharacter(char c);
+    // Appends c (a character the field accepts) unless the text would come within
+    // RightMargin of the edge; false when it did not.
+    bool typeCharacter(char c);
+    // Removes the last character, if any.
+    void eraseLast();
 };

@@ -82,3 +82,24 @@ void PBList::onMouseDown(int, int relativeY) {
     }
     if (owner) owner->onCommand(id);
 }
+
+bool PBList::onMenuKey(MenuKey key) {
+    int row = -1;
+    if (key == MenuKey::Up && selectedRow > 0)
+        row = std::min(selectedRow, shownRows()) - 1;
+    else if (key == MenuKey::Down && selectedRow + 1 < shownRows())
+        row = selectedRow + 1;
+    else if (key == MenuKey::Press && rowExists(selectedRow))
+        row = selectedRow;
+    if (row < 0) return false;
+    if (key == MenuKey::Press) playWidgetClick(); else playWidgetHover();
+    selectedRow = row;
+    hoveredRow = -1;
+    if (owner) owner->onCommand(id);
+    return true;
+}
+
+FocusRect PBList::menuFocusRect() const {
+    if (!rowExists(selectedRow)) return FocusRect{x, y, width, height};
+    return FocusRect{x, y + FirstRowTop + RowHeight * selectedRow, width, RowHeight};
+}

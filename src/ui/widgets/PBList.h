@@ -7,6 +7,7 @@
 #include "ui/PBGUIComponent.h"
 #include "ui/widgets/WidgetServices.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ public:
     void onMouseMove(int x, int y) override;
     void onMouseLeave() override;
     void onMouseDown(int x, int y) override;
+    // With rows to choose: UP and DOWN select the row above or below and report the list's
+    // id as a press on it does, and leave the list past its first or last row; the ring
+    // goes round the selected row (round the list while none is).
+    bool takesMenuFocus() const override { return shownRows() > 0; }
+    bool onMenuKey(MenuKey key) override;
+    FocusRect menuFocusRect() const override;
 
     // The row under a relative y (negative over the title); rows are counted even where
     // no item stands.
@@ -57,6 +64,7 @@ private:
     static constexpr int kMaxShownRows = 11;  // the rows that lie on the panel
     FittedText shownTexts_[kMaxShownRows];   // per row: the item's text cut at the row's end
 
+    int shownRows() const { return std::min(rowCount, static_cast<int>(items.size())); }
     bool rowExists(int row) const {
         return row >= 0 && row < rowCount && row < static_cast<int>(items.size());
     }

@@ -68,9 +68,11 @@ void PBSelector::draw() {
     if (!style || !style->renderer) return;
     Renderer* r = style->renderer;
     style->drawBar(x, y, width);
-    auto tint = [this](bool canMove, bool hovered) {
+    // With the menu focus, the arrows that LEFT and RIGHT can still take light up.
+    const bool focused = owner && owner->menuFocusOn(this);
+    auto tint = [this, focused](bool canMove, bool hovered) {
         return styleColour(style, !canMove ? WidgetColour::Disabled
-                                           : hovered ? WidgetColour::Highlight : WidgetColour::Text);
+                                           : hovered || focused ? WidgetColour::Highlight : WidgetColour::Text);
     };
     const GuiAtlas::Rect& la = GuiAtlas::ArrowLeft;
     const GuiAtlas::Rect& ra = GuiAtlas::ArrowRight;
@@ -79,4 +81,18 @@ void PBSelector::draw() {
     r->drawImage(AtlasImage{style->texture, ra.x, ra.y, ra.width, ra.height}, x + width - 13, y + 7,
                  tint(canStepRight(), rightArrowHovered));
     r->drawText(font, currentValue(), x + textOffset, y + 9, styleColour(style, WidgetColour::Text));
+}
+
+bool PBSelector::onMenuKey(MenuKey key) {
+    // Both sideways keys stay with the selector, also where it cannot step further: the
+    // focus leaving sideways at the last value would surprise.
+    if (key == MenuKey::Left) {
+        if (canStepLeft()) step(-1);
+        return true;
+    }
+    if (key == MenuKey::Right) {
+        if (canStepRight()) step(+1);
+        return true;
+    }
+    return false;
 }

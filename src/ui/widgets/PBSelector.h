@@ -36,6 +36,10 @@ public:
     void onMouseMove(int x, int y) override;
     void onMouseLeave() override;
     void onMouseDown(int x, int y) override;
+    // LEFT and RIGHT step the value as the arrows do; the ring goes round the bar.
+    bool takesMenuFocus() const override { return true; }
+    bool onMenuKey(MenuKey key) override;
+    FocusRect menuFocusRect() const override { return FocusRect{x - 2, y - 2, width + 6, 40}; }
 
 private:
     bool canStepLeft() const { return currentIndex > 0; }
