@@ -4,6 +4,7 @@
 // they share through the one ScreenContext it fills, the widgets through what it installs
 // into WidgetServices; only the entry point uses the process-wide pointer gGame.
 #include "app/MenuWidgetSounds.h"
+#include "audio/MusicRotation.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SoundSettings.h"
 #include "screens/GameActions.h"
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class KRScreen;
 class Renderer;
 class GameWindow;
 struct Voice;
@@ -31,9 +33,9 @@ public:
     float mouseY = 384.0f;
     ProfileStore profileStore;
     OpponentTable opponents;
-    Voice* musicSource = nullptr;
+    // The music tracks in turn, a new one at each match's start and end.
+    MusicRotation music;
     std::uint32_t lastFrameTime = 0;  // 0: no frame has run yet
-    const SoundHandle* musicBuffer = nullptr;
     // The window the game runs in (the menus' quit command ends its loop).
     GameWindow* window = nullptr;
     // The folder the ResourceManager reads, with a trailing slash; the entry point sets it
@@ -61,6 +63,9 @@ public:
     // no more than a menu's while the player is away from the window.
     int frameRateLimit() const;
     void applySoundSettings(const SoundSettings& settings) override;
+    // A new music track as a match begins and as it ends (the current screen's
+    // matchUnderway turning on or off); runFrame asks once a frame.
+    void turnMusicWithMatches(const KRScreen* current);
     // Saves the profiles before the game ends; false when that save failed for the first
     // time, or saving is held back and this is the first request to leave, so the game
     // stays open for the player to read why.
@@ -72,6 +77,9 @@ public:
     // init does it once the style exists, a test that builds the style itself calls it.
     // The destructor takes both away again.
     void installWidgetServices();
+
+    // The music files of the precalc folder, in the order they take turns.
+    static constexpr const char* kMusicTracks[] = {"precalc.dat", "precalc2.dat", "precalc3.dat", "precalc4.dat"};
 
     // What the main menu says when the game started without a sound device.
     static constexpr const char* kNoSoundNotice = "NO SOUND DEVICE WAS FOUND: THE GAME PLAYS WITHOUT SOUND.";
@@ -86,6 +94,7 @@ private:
     void fadeMusic(bool quiet, float dt);
     // The music voice at the settings' gain times the pause and absence level.
     void setMusicGain();
+    bool matchUnderway_ = false;  // as the current screen said at the last frame
     bool toldNothingSavedAtLeaving_ = false;
 };
 

@@ -79,6 +79,7 @@ public:
     void onFocusLost() override;
     void onFocusGained() override;
     bool playPaused() const override { return paused; }
+    bool matchUnderway() const override { return !leaving && !match.decided(); }
     void onTimer(const ScreenTimer& timer) override;
     // A paused match stands still (the pointer is hidden): a few frames a second keep the
     // window painted and the music fed.

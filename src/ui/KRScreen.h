@@ -52,6 +52,9 @@ public:
     virtual void onFocusGained() {}
     // Play stands still on this screen (a paused match): the music steps back meanwhile.
     virtual bool playPaused() const { return false; }
+    // A match is being played on this screen, from its kick-off until it is won or left:
+    // the music turns to its next track as this begins and as it ends.
+    virtual bool matchUnderway() const { return false; }
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 
