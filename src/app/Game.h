@@ -92,7 +92,7 @@ private:
     float musicGain_ = 0.0f;     // the music's gain as the sound settings ask
     float musicLevel_ = 1.0f;    // of that gain: lower while paused or away
     void fadeMusic(bool quiet, float dt);
-    // The music voice at the settings' gain times the pause and absence level.
+    // The music voices at the settings' gain times the pause and absence level.
     void setMusicGain();
     bool matchUnderway_ = false;  // as the current screen said at the last frame
     bool toldNothingSavedAtLeaving_ = false;
