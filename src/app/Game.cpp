@@ -81,9 +81,7 @@ Game::~Game()
     // The renderer first: it holds the current screen and the device the textures live on.
     delete renderer;
     renderer = nullptr;
-    if (musicSource && context.soundSystem)
-        context.soundSystem->stopVoice(musicSource);
-    musicSource = nullptr;
+    music.stop();
 
     ScreenTable& t = context.screens;
     PBScreen** screens[] = {&t.profilesScreen, &t.newProfileScreen, &t.matchScreen, &t.playerScreen,
@@ -164,13 +162,12 @@ void Game::installWidgetServices()
 
 void Game::createMenus()
 {
+    // A track that does not load writes its error line and sits out; the others play.
+    std::vector<const SoundHandle*> tracks;
     if (context.resourceManager)
-        musicBuffer = context.resourceManager->getMusic("precalc.dat");
-    if (context.soundSystem) {
-        musicSource = context.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
-        if (musicSource && !context.soundSystem->play(musicSource, musicBuffer, 0.6f, true, false))
-            musicSource = nullptr;  // play released the voice
-    }
+        for (const char* name : kMusicTracks)
+            tracks.push_back(context.resourceManager->getMusic(name));
+    music.start(context.soundSystem, tracks);
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
@@ -212,8 +209,7 @@ void Game::applySoundSettings(const SoundSettings& s)
 
 void Game::setMusicGain()
 {
-    if (musicSource && context.soundSystem)
-        context.soundSystem->setVoiceUnscaled(musicSource, Vector3(0.0f, 0.0f, 0.0f), musicGain_ * musicLevel_);
+    music.setGain(musicGain_ * musicLevel_);
 }
 
 void Game::fadeMusic(bool quiet, float dt)
@@ -223,6 +219,15 @@ void Game::fadeMusic(bool quiet, float dt)
         return;
     musicLevel_ = level;
     setMusicGain();
+}
+
+void Game::turnMusicWithMatches(const KRScreen* current)
+{
+    const bool underway = current && current->matchUnderway();
+    if (underway == matchUnderway_)
+        return;
+    matchUnderway_ = underway;
+    music.next();
 }
 
 void Game::runFrame()
@@ -241,6 +246,8 @@ void Game::runFrame()
     if (current)
         current->update(dt);
     fadeMusic(!focused || (current && current->playPaused()), dt);
+    turnMusicWithMatches(current);
+    music.update(dt);
     renderer->renderFrame();
     keepSettings(dt);
 }

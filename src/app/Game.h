@@ -4,6 +4,7 @@
 // they share through the one ScreenContext it fills, the widgets through what it installs
 // into WidgetServices; only the entry point uses the process-wide pointer gGame.
 #include "app/MenuWidgetSounds.h"
+#include "audio/MusicRotation.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SettingsFile.h"
 #include "profiles/SoundSettings.h"
@@ -35,9 +36,9 @@ public:
     // Read by the entry point before the window shows (it keeps the window's placement).
     SettingsFile settings;
     OpponentTable opponents;
-    Voice* musicSource = nullptr;
+    // The music tracks in turn, a new one at each match's start and end.
+    MusicRotation music;
     std::uint32_t lastFrameTime = 0;  // 0: no frame has run yet
-    const SoundHandle* musicBuffer = nullptr;
     // The window the game runs in (the menus' quit command ends its loop).
     GameWindow* window = nullptr;
     // The folder the ResourceManager reads, with a trailing slash; the entry point sets it
@@ -65,6 +66,9 @@ public:
     // no more than a menu's while the player is away from the window.
     int frameRateLimit() const;
     void applySoundSettings(const SoundSettings& settings) override;
+    // A new music track as a match begins and as it ends (the current screen's
+    // matchUnderway turning on or off); runFrame asks once a frame.
+    void turnMusicWithMatches(const KRScreen* current);
     // Saves the profiles before the game ends; false when that save failed for the first
     // time, or saving is held back and this is the first request to leave, so the game
     // stays open for the player to read why.
@@ -82,6 +86,9 @@ public:
     // The destructor takes both away again.
     void installWidgetServices();
 
+    // The music files of the precalc folder, in the order they take turns.
+    static constexpr const char* kMusicTracks[] = {"precalc.dat", "precalc2.dat", "precalc3.dat", "precalc4.dat"};
+
     // What the main menu says when the game started without a sound device.
     static constexpr const char* kNoSoundNotice = "NO SOUND DEVICE WAS FOUND: THE GAME PLAYS WITHOUT SOUND.";
 
@@ -93,8 +100,9 @@ private:
     float musicGain_ = 0.0f;     // the music's gain as the sound settings ask
     float musicLevel_ = 1.0f;    // of that gain: lower while paused or away
     void fadeMusic(bool quiet, float dt);
-    // The music voice at the settings' gain times the pause and absence level.
+    // The music voices at the settings' gain times the pause and absence level.
     void setMusicGain();
+    bool matchUnderway_ = false;  // as the current screen said at the last frame
     bool toldNothingSavedAtLeaving_ = false;
     // Seconds since a setting last changed, while one waits to be written: a window
     // dragged or resized is written once it rests.

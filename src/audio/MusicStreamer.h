@@ -48,6 +48,8 @@ public:
     // Stops the source, takes the queue off it and deletes the buffers.
     void stop(unsigned int source);
 
+    // Where the stream stands after the last update.
+    State state() const { return state_; }
     // How often the queue ran dry and the source was started again.
     int restarts() const { return restarts_; }
 

@@ -105,6 +105,7 @@ public:
     void onFocusGained() override;
     bool playPaused() const override { return paused; }
     bool holdsPointer() const override { return !paused && !quitPrompt && !leaving; }
+    bool matchUnderway() const override { return !leaving && !match.decided(); }
     void onTimer(const ScreenTimer& timer) override;
     // The match keeps its own keys: the keyboard's ESC asks to quit and Y or N answers.
     // A pad's A and B answer the question as Y and N do; no menu key does anything else

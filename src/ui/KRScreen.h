@@ -82,6 +82,9 @@ public:
     // The game ends while this screen is shown (the window closed, a signal): what the
     // player changed here and would keep by leaving the screen is kept now, before the save.
     virtual void onGameEnding() {}
+    // A match is being played on this screen, from its kick-off until it is won or left:
+    // the music turns to its next track as this begins and as it ends.
+    virtual bool matchUnderway() const { return false; }
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 

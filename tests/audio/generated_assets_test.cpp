@@ -1,6 +1,6 @@
 // Levels, lengths and loop seams of the generated sounds and music as the game decodes
-// them: loud but not clipped (peaks near -3 dBFS), the right lengths, and loops whose end
-// runs into their start without a click.
+// them: loud but not clipped (peaks near -3 dBFS), the right lengths, loops whose end
+// runs into their start without a click, and music tracks equally loud.
 #include "AudioTestSupport.h"
 #include "audio/OggDecoder.h"
 
@@ -130,22 +130,40 @@ TEST(GeneratedSounds, RollingLoopJoinsWithoutAClick) {
     EXPECT_LE(steps.seam, steps.typical);
 }
 
-TEST(GeneratedMusic, AMinuteOfStereoThatLoopsWithoutAClick) {
-    DecodedSound decoded;
-    ASSERT_TRUE(decodeOggFile(musicPath(), decoded));
-    Pcm pcm;
-    pcm.channels = decoded.channels;
-    pcm.rate = int(decoded.rate);
-    toFloats(decoded.pcm.data(), decoded.pcm.size(), pcm);
-    EXPECT_EQ(pcm.channels, 2);
-    EXPECT_EQ(pcm.rate, 44100);
-    EXPECT_GE(pcm.seconds(), 60.0);
-    double db = peakDb(pcm);
-    EXPECT_GT(db, -6.0);
-    EXPECT_LT(db, -1.0);
-    for (int channel = 0; channel < 2; ++channel) {
-        Steps steps = channelSteps(pcm, channel);
-        EXPECT_LE(steps.seam, steps.typical) << channel;
+double rmsDb(const Pcm& pcm) {
+    double sum = 0.0;
+    for (float s : pcm.samples) sum += double(s) * s;
+    return 10.0 * std::log10(std::max(sum / std::max<size_t>(pcm.samples.size(), 1), 1e-18));
+}
+
+// The tracks the game plays in turn: the menu music first, then the match music.
+TEST(GeneratedMusic, EveryTrackIsStereoNearAMinuteLoopsWithoutAClickAndIsAsLoudAsTheFirst) {
+    const struct {
+        const char* name;
+        double minSeconds;
+    } tracks[] = {{"precalc.dat", 60.0}, {"precalc2.dat", 45.0}, {"precalc3.dat", 45.0}, {"precalc4.dat", 45.0}};
+    double firstRms = 0.0;
+    for (const auto& track : tracks) {
+        DecodedSound decoded;
+        ASSERT_TRUE(decodeOggFile(resourcesDir() + "/precalc/" + track.name, decoded)) << track.name;
+        Pcm pcm;
+        pcm.channels = decoded.channels;
+        pcm.rate = int(decoded.rate);
+        toFloats(decoded.pcm.data(), decoded.pcm.size(), pcm);
+        EXPECT_EQ(pcm.channels, 2) << track.name;
+        EXPECT_EQ(pcm.rate, 44100) << track.name;
+        EXPECT_GE(pcm.seconds(), track.minSeconds) << track.name;
+        EXPECT_LE(pcm.seconds(), 75.0) << track.name;
+        double db = peakDb(pcm);
+        EXPECT_GT(db, -6.0) << track.name;
+        EXPECT_LT(db, -1.0) << track.name;
+        // A turn from one track to the next must not jump in loudness.
+        if (firstRms == 0.0) firstRms = rmsDb(pcm);
+        EXPECT_NEAR(rmsDb(pcm), firstRms, 2.0) << track.name;
+        for (int channel = 0; channel < 2; ++channel) {
+            Steps steps = channelSteps(pcm, channel);
+            EXPECT_LE(steps.seam, steps.typical) << track.name << " channel " << channel;
+        }
     }
 }
 

@@ -1,12 +1,14 @@
 // The match rules on a real match screen without a device: what a match start takes from
 // the profile, the frame's 1 ms steps, pause and the quit question, goals and the end of a
-// match, dead balls, and device loss.
+// match, dead balls, device loss, and the music's turns with the matches.
 #include "MatchFixture.h"
 
+#include "audio/SoundSystem.h"
 #include "control/ReleaseControl.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -315,6 +317,59 @@ TEST_F(MatchEnd, AWholeMatchIsPlayedToItsEnd)
     EXPECT_EQ(1, sounds->count("applause"));
     EXPECT_EQ(playerWon ? 0 : -1, profile->bestLevel);
     EXPECT_EQ(playerWon ? 1u : 0u, game.profileStore.best.size());
+}
+
+// The game's own tracks on OpenAL Soft's silent backend: the menu music plays until a
+// match kicks off, the next track comes in with the match, another as it is won (not when
+// it is paused or left to its end), and the round goes on through a match left with ESC.
+TEST_F(MatchEnd, ANewMusicTrackComesInAsEachMatchStartsAndAnotherAsItEnds)
+{
+    setenv("ALSOFT_DRIVERS", "null", 1);  // before the process's first OpenAL call
+    ASSERT_TRUE(game.context.soundSystem->init());
+    const char* resources = std::getenv("PITCHBAR_RESOURCES");
+    ASSERT_NE(resources, nullptr);
+    std::vector<const SoundHandle*> tracks;
+    for (const char* name : Game::kMusicTracks)
+        tracks.push_back(game.context.soundSystem->loadOgg(std::string(resources) + "/precalc/" + name));
+    game.music.start(game.context.soundSystem, tracks);
+    auto musicFrames = [&](float seconds) {
+        for (long i = 0; i < std::lround(seconds / 0.05f); ++i) {
+            frame(0.05f);
+            game.turnMusicWithMatches(current());
+            game.music.update(0.05f);
+        }
+    };
+    game.turnMusicWithMatches(current());
+    EXPECT_EQ(0, game.music.currentTrack()) << "the menus keep the first track";
+
+    start(2);
+    musicFrames(0.5f);
+    EXPECT_EQ(1, game.music.currentTrack());
+    EXPECT_EQ(2, game.music.voiceCount()) << "half way through the cross-fade";
+    press(Key::P);
+    musicFrames(2.0f);
+    press(Key::P);
+    EXPECT_EQ(1, game.music.currentTrack()) << "a pause is no turn";
+    EXPECT_EQ(1, game.music.voiceCount());
+
+    Simulation& sim = match->simulation;
+    sim.score[1] = 5;
+    sim.goalPending = true;
+    musicFrames(0.05f);
+    EXPECT_EQ(2, game.music.currentTrack()) << "the match is over as its winner is told";
+    musicFrames(5.0f);
+    ASSERT_EQ(game.context.screens.playerScreen, current());
+    EXPECT_EQ(2, game.music.currentTrack()) << "going back to the menu is the same end";
+
+    start(-1);
+    musicFrames(1.0f);
+    EXPECT_EQ(3, game.music.currentTrack());
+    press(Key::Escape);
+    press(Key::Y);
+    musicFrames(1.0f);
+    EXPECT_EQ(0, game.music.currentTrack()) << "after the last track, the first";
+    EXPECT_FALSE(errorFileExists());
+    game.music.stop();
 }
 
 using DeadBalls = MatchFixture;

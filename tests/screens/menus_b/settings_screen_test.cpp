@@ -12,6 +12,7 @@
 #include <AL/al.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -121,11 +122,14 @@ TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
     // OpenAL Soft's silent backend; this must come before the process's first OpenAL call.
     setenv("ALSOFT_DRIVERS", "null", 1);
     ASSERT_TRUE(game.context.soundSystem->init());
-    game.musicSource = game.context.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
-    ASSERT_NE(game.musicSource, nullptr);
+    const char* resources = std::getenv("PITCHBAR_RESOURCES");
+    ASSERT_NE(resources, nullptr);
+    game.music.start(game.context.soundSystem,
+                     {game.context.soundSystem->loadOgg(std::string(resources) + "/precalc/precalc.dat")});
+    ASSERT_NE(game.music.currentVoice(), nullptr);
     auto musicGain = [&] {
         ALfloat gain = -1.0f;
-        alGetSourcef(game.context.soundSystem->sourceOf(game.musicSource), AL_GAIN, &gain);
+        alGetSourcef(game.context.soundSystem->sourceOf(game.music.currentVoice()), AL_GAIN, &gain);
         return gain;
     };
     game.applySoundSettings(ann->soundSettings());
@@ -142,8 +146,7 @@ TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
     press("rim", -1);
     EXPECT_FLOAT_EQ(0.25f, game.context.soundSystem->masterVolume()) << "other settings leave the sound alone";
     EXPECT_EQ(15, ann->soundVolume) << "heard, but not kept before the way out";
-    game.context.soundSystem->stopVoice(game.musicSource);
-    game.musicSource = nullptr;
+    game.music.stop();
 }
 
 TEST_F(SettingsScreenTest, ShadowsStayAsTheyAreWhereTheDeviceCannotDrawThem)

@@ -15,7 +15,7 @@ bool writePage(FILE* f, const ogg_page& page) {
 }  // namespace
 
 bool saveOggVorbis(const std::string& path, const std::vector<float>& interleaved, int channels, int rate,
-                   float quality) {
+                   float quality, const char* title) {
     size_t slash = path.find_last_of('/');
     if (slash != std::string::npos && !makeDirectories(path.substr(0, slash))) {
         std::fprintf(stderr, "cannot create the folder for %s\n", path.c_str());
@@ -37,7 +37,7 @@ bool saveOggVorbis(const std::string& path, const std::vector<float>& interleave
 
     vorbis_comment comment;
     vorbis_comment_init(&comment);
-    vorbis_comment_add_tag(&comment, "TITLE", "Pitchbar menu music");
+    vorbis_comment_add_tag(&comment, "TITLE", title);
     vorbis_dsp_state dsp;
     vorbis_block block;
     vorbis_analysis_init(&dsp, &info);
