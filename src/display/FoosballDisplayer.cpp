@@ -86,6 +86,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
     setTexture(playfield->material("innerwalls"), wood);
     if (Material* m = playfield->material("innerwalls")) m->receivesShadow = true;
     setTexture(playfield->material("top"), wood);
+    // The inside of the goal boxes: dark, with the net on its walls.
+    setTexture(playfield->material("goalbox"), texture("goalnet.png"));
 
     rim = new SceneObject(mesh("rim.krmt"));
     if (Material* m = rim->material("default")) {
@@ -93,6 +95,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
         setColour(m, grey);
         m->receivesShadow = true;
     }
+    // The border's corners are wood like the walls; grey stays for a missing picture.
+    setTexture(rim->material("default"), wood);
 
     ball = new SceneObject(mesh("ball.krmt"));
     if (Material* m = ball->material("sphere")) {
@@ -121,9 +125,13 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
             for (const char* part : {"cyltop", "cylinder", "cylbottom"})
                 setTexture(rod->material(part), wood);
         }
+        // The figures are painted: face, hair, the team's shirt and shorts, shoes. The
+        // team colour stays underneath for a missing picture.
+        TextureRecord* paint = texture(t == 0 ? "puppet_red.png" : "puppet_blue.png");
         for (SceneObject*& figure : team.figures) {
             figure = new SceneObject(figureMesh);
             setTeamPlastic(figure->material("default"), t);
+            setTexture(figure->material("default"), paint);
         }
         for (SceneObject*& bumper : team.bumpers) {
             bumper = new SceneObject(bumperMesh);
