@@ -27,6 +27,9 @@ public:
 
     // A solid rectangle: the white 2x2 block at (1, 1) of the atlas stretched and tinted.
     void drawSolid(int x, int y, int width, int height, std::uint32_t colour);
+    // The dark lacquer face of the buttons stretched over a rectangle: the face of the
+    // match's panels, which a drawFrame then rims in brass.
+    void drawLacquer(int x, int y, int width, int height);
     // A 40-pixel bar with rounded caps behind a widget of the given width at (x, y).
     void drawBar(int x, int y, int width);
     // A bevelled frame around the rectangle.
