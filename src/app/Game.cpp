@@ -156,8 +156,15 @@ void Game::installWidgetServices()
 
 void Game::createMenus()
 {
+    // The loading picture stays whole while this runs: a window uncovered or resized
+    // meanwhile asks to be painted again, and gets it between the steps.
+    auto repaintIfAsked = [this] {
+        if (window && renderer && window->takeRepaintRequests())
+            renderer->renderFrame();
+    };
     if (context.resourceManager)
         musicBuffer = context.resourceManager->getMusic("precalc.dat");
+    repaintIfAsked();
     if (context.soundSystem) {
         musicSource = context.soundSystem->allocateVoice(Vector3(0.0f, 0.0f, 0.0f));
         if (musicSource && !context.soundSystem->play(musicSource, musicBuffer, 0.6f, true, false))
@@ -168,14 +175,23 @@ void Game::createMenus()
     // profile, player, settings, best achievements, creators, help, winner.
     ScreenTable& t = context.screens;
     t.profilesScreen = new ProfilesScreen(&context, renderer);
+    repaintIfAsked();
     t.newProfileScreen = new NewProfileScreen(&context, renderer);
+    repaintIfAsked();
     t.deleteProfileScreen = new DeleteProfileScreen(&context, renderer);
+    repaintIfAsked();
     t.playerScreen = new PlayerScreen(&context, renderer);
+    repaintIfAsked();
     t.settingsScreen = new SettingsScreen(&context, renderer);
+    repaintIfAsked();
     t.bestAchievementsScreen = new BestAchievementsScreen(&context, renderer);
+    repaintIfAsked();
     t.creatorsScreen = new CreatorsScreen(&context, renderer);
+    repaintIfAsked();
     t.helpScreen = new HelpScreen(&context, renderer);
+    repaintIfAsked();
     t.winnerScreen = new WinnerScreen(&context, renderer);
+    repaintIfAsked();
     // Set on the loading screen, the notice goes with it to the main menu.
     if (soundMissing_ && t.loadingScreen)
         t.loadingScreen->notice = kNoSoundNotice;
