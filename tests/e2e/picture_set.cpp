@@ -6,6 +6,7 @@
 //   help.png         the first help page
 //   match.png        a match with the ball rolling
 //   goal.png         the ball dropping into the opponent's goal
+//   paused.png       the quit question over the paused match
 //   winner.png       the congratulation after the last opponent
 // Run from a folder that holds the game's resources/ (the game's own layout); it writes
 // its save and error files there. Needs a DISPLAY.
@@ -153,6 +154,11 @@ int main(int argc, char** argv) {
     }
     pictures.run(20, 1.0f / 60.0f);
     ok &= pictures.keep("goal.png");
+    // ESC: the quit question over the paused match.
+    match->paused = match->quitPrompt = true;
+    pictures.run(1, 1.0f / 60.0f);
+    ok &= pictures.keep("paused.png");
+    match->paused = match->quitPrompt = false;
     match->onLeave();
     game.renderer->screen = nullptr;
 
