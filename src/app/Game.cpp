@@ -162,26 +162,43 @@ void Game::installWidgetServices()
 
 void Game::createMenus()
 {
+    // The loading picture stays whole while this runs: a window uncovered or resized
+    // meanwhile asks to be painted again, and gets it between the steps.
+    auto repaintIfAsked = [this] {
+        if (window && renderer && window->takeRepaintRequests())
+            renderer->renderFrame();
+    };
     // A track that does not load writes its error line and sits out; the others play.
     std::vector<const SoundHandle*> tracks;
     if (context.resourceManager)
-        for (const char* name : kMusicTracks)
+        for (const char* name : kMusicTracks) {
             tracks.push_back(context.resourceManager->getMusic(name));
+            repaintIfAsked();
+        }
     music.start(context.soundSystem, tracks);
     applySoundSettings(profileStore.soundSettings());
     // The menu screens are built here, in this order: profiles, new profile, delete
     // profile, player, settings, best achievements, creators, help, winner.
     ScreenTable& t = context.screens;
     t.profilesScreen = new ProfilesScreen(&context, renderer);
+    repaintIfAsked();
     t.newProfileScreen = new NewProfileScreen(&context, renderer);
+    repaintIfAsked();
     t.deleteProfileScreen = new DeleteProfileScreen(&context, renderer);
+    repaintIfAsked();
     t.playerScreen = new PlayerScreen(&context, renderer);
+    repaintIfAsked();
     t.settingsScreen = new SettingsScreen(&context, renderer);
+    repaintIfAsked();
     t.bestAchievementsScreen = new BestAchievementsScreen(&context, renderer);
+    repaintIfAsked();
     t.creatorsScreen = new CreatorsScreen(&context, renderer);
+    repaintIfAsked();
     t.helpScreen = new HelpScreen(&context, renderer);
+    repaintIfAsked();
     t.winnerScreen = new WinnerScreen(&context, renderer);
     t.twoPlayerScreen = new TwoPlayerScreen(&context, renderer);
+    repaintIfAsked();
     // Set on the loading screen, the notice goes with it to the main menu.
     if (soundMissing_ && t.loadingScreen)
         t.loadingScreen->notice = kNoSoundNotice;

@@ -96,6 +96,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
     setTexture(playfield->material("top"), wood);
     // The field and the cabinet never move.
     playfield->still = true;
+    // The inside of the goal boxes: dark, with the net on its walls.
+    setTexture(playfield->material("goalbox"), texture("goalnet.png"));
 
     rim = new SceneObject(mesh("rim.krmt"));
     if (Material* m = rim->material("default")) {
@@ -104,6 +106,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
         m->receivesShadow = true;
     }
     rim->still = true;
+    // The border's corners are wood like the walls; grey stays for a missing picture.
+    setTexture(rim->material("default"), wood);
 
     ball = new SceneObject(mesh("ball.krmt"));
     if (Material* m = ball->material("sphere")) {
@@ -132,9 +136,16 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
             for (const char* part : {"cyltop", "cylinder", "cylbottom"})
                 setTexture(rod->material(part), wood);
         }
+        // The figures are painted: face, hair, the team's shirt and shorts, shoes. The
+        // team colour stays underneath for a missing picture.
+        static const char* const kPaints[kTeamPalettes][2] = {{"puppet_red.png", "puppet_blue.png"},
+                                                              {"puppet_ivory.png", "puppet_charcoal.png"}};
+        for (int p = 0; p < kTeamPalettes; ++p)
+            paints_[p][t] = texture(kPaints[p][t]);
         for (SceneObject*& figure : team.figures) {
             figure = new SceneObject(figureMesh);
             setTeamPlastic(figure->material("default"), t);
+            setTexture(figure->material("default"), paints_[0][t]);
         }
         for (SceneObject*& bumper : team.bumpers) {
             bumper = new SceneObject(bumperMesh);
@@ -224,7 +235,10 @@ void FoosballDisplayer::setTeamPalette(int palette) {
     if (palette < 0 || palette >= kTeamPalettes) palette = 0;
     for (int t = 0; t < 2; ++t) {
         for (SceneObject* figure : teams[t].figures)
-            if (figure) setColour(figure->material("default"), kTeamColours[palette][t]);
+            if (figure) {
+                setColour(figure->material("default"), kTeamColours[palette][t]);
+                setTexture(figure->material("default"), paints_[palette][t]);
+            }
         for (SceneObject* bumper : teams[t].bumpers)
             if (bumper)
                 for (const char* part : {"cyltop", "cylbottom", "cylinder"})

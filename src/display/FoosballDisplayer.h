@@ -11,6 +11,7 @@
 class AssistedControl;
 class Renderer;
 class SceneObject;
+struct TextureRecord;
 class Simulation;
 struct Material;
 
@@ -89,4 +90,6 @@ private:
     void placeTeam(int team, const DrawnFrame& frame);
     void placeBearings();
     bool rimInRenderer_ = false;
+    // The figures' paint for each palette and team; null for a picture that did not load.
+    TextureRecord* paints_[kTeamPalettes][2] = {};
 };

@@ -20,6 +20,13 @@ constexpr int kPanelHeight = 22;
 constexpr int kTextInsetX = 5;
 constexpr int kTextInsetY = 6;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
+// Under the pause and the quit question the table dims, so the box is what the eye finds.
+constexpr std::uint32_t kPauseDim = 0x8C000000u;
+// The opponent's portrait as the icon of his panel: the face, from the middle of the picture.
+constexpr int kPortraitFaceX = 22;
+constexpr int kPortraitFaceY = 14;
+constexpr int kPortraitFaceSize = 84;
+constexpr int kPortraitIconSize = 18;
 const char* const kControlHelp =
     "CONTROL:[MOUSE],[C],[V],[SPACE],[1],[2],[3],[4],[X],[D] PAUSE:[P] QUIT:[ESC]";
 
@@ -37,7 +44,8 @@ void MatchScreen::drawPanel(int x, int y, int width, int height)
     GUIStyle* style = context ? context->guiStyle : nullptr;
     if (!style)
         return;
-    style->drawSolid(x, y, width, height, style->colours[0]);
+    // The menus' look: dark lacquer inside the brass frame.
+    style->drawLacquer(x, y, width, height);
     style->drawFrame(x, y, width, height);
 }
 
@@ -68,15 +76,20 @@ void MatchScreen::drawNamePanels()
         renderer->drawText(small, shownPlayerName_.fit(*small, playerName(), 160 + 250 - kTextInsetX - 200), 200, 13,
                            kWhite);
 
+    if (!practice && opponentPicture)
+        renderer->drawTexture(opponentPicture, 891, 7);
     drawPanel(614, 7, 250, kPanelHeight);
     if (practice) {
         renderer->drawText(small, "FREE PRACTICE", 619, 13, kWhite);
     } else {
-        // The same figure as the player's: both panels name a person.
-        renderer->drawTextureRect(guiTexture, icon.x, icon.y, icon.width, icon.height, 626, iconY);
-        renderer->drawText(small, opponentName(), 654, 13, kWhite);
+        // The opponent's own face in his panel; the figure of a person when he has none.
         if (opponentPicture)
-            renderer->drawTexture(opponentPicture, 891, 7);
+            renderer->drawTextureRectScaled(opponentPicture, kPortraitFaceX, kPortraitFaceY, 626,
+                                            7 + (kPanelHeight - kPortraitIconSize) / 2, kPortraitIconSize,
+                                            kPortraitIconSize, kPortraitFaceSize, kPortraitFaceSize, kWhite);
+        else
+            renderer->drawTextureRect(guiTexture, icon.x, icon.y, icon.width, icon.height, 626, iconY);
+        renderer->drawText(small, opponentName(), 654, 13, kWhite);
     }
 }
 
@@ -144,6 +157,10 @@ void MatchScreen::drawHud()
 
 void MatchScreen::draw(int pass)
 {
+    // The table dims under the pause and the quit question; the head-up display, the spin
+    // meter among it, stays bright over it.
+    if (pass == 2 && paused && context && context->guiStyle)
+        context->guiStyle->drawSolid(0, 0, 1024, 768, kPauseDim);
     PBScreen::draw(pass);
     if (pass == 2 && renderer)
         drawHud();

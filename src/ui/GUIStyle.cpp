@@ -27,6 +27,12 @@ void GUIStyle::stretched(int sx, int sy, int sw, int sh, int dx, int dy, int dw,
         renderer->drawTextureRectScaled(texture, sx, sy, dx, dy, dw, dh, sw, sh, 0xFFFFFFFFu);
 }
 
+void GUIStyle::drawLacquer(int x, int y, int width, int height)
+{
+    // The lacquer rows of the button's middle strip, between its brass edges.
+    stretched(72, 4, 2, 31, x, y, width, height);
+}
+
 void GUIStyle::drawBar(int x, int y, int width)
 {
     piece(62, 0, 10, 40, x - 2, y - 2);

@@ -21,12 +21,21 @@ public:
         0xFF000000u,
         0xFF9D8B73u,
     };
+    // The lists' rows. Colours 1 and 8 are too light for white names (2.6:1 and 3.3:1), so
+    // the rows take two darker stripes of the same brown on which white reads at 9:1 and
+    // the orange of a hovered name at 4.7:1 or better; the name on the orange bar of the
+    // selected row is dark (8:1).
+    std::uint32_t listRows[2] = {0xFF504737u, 0xFF453D30u};
+    std::uint32_t selectedRowText = 0xFF2A1E0Cu;
 
     // Loads "gui.png" through the renderer's resource manager (when it has one).
     explicit GUIStyle(Renderer* renderer);
 
     // A solid rectangle: the white 2x2 block at (1, 1) of the atlas stretched and tinted.
     void drawSolid(int x, int y, int width, int height, std::uint32_t colour);
+    // The dark lacquer face of the buttons stretched over a rectangle: the face of the
+    // match's panels, which a drawFrame then rims in brass.
+    void drawLacquer(int x, int y, int width, int height);
     // A 40-pixel bar with rounded caps behind a widget of the given width at (x, y).
     void drawBar(int x, int y, int width);
     // A bevelled frame around the rectangle.

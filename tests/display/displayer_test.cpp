@@ -33,7 +33,7 @@ public:
     std::unique_ptr<Mesh> loadMesh(const std::string& path) override {
         static const std::map<std::string, std::vector<std::string>> parts = {
             {"ball.krmt", {"sphere"}},
-            {"playfield.krmt", {"playfield", "innerwalls", "top"}},
+            {"playfield.krmt", {"goalbox", "playfield", "innerwalls", "top"}},
             {"rim.krmt", {"default"}},
             {"bearing.krmt", {"cyltop", "cylinder"}},
             {"puppet.krmt", {"default"}},
@@ -240,6 +240,19 @@ TEST(FoosballDisplayer, HeldRodsOfThePlayerTurnGold) {
     EXPECT_EQ(display.teams[0].figures[0]->material("default")->meshColor[0], 1.0f);
     EXPECT_EQ(display.teams[1].figures[0]->material("default")->meshColor[2], 1.0f);
     display.endMatch();
+}
+
+TEST(FoosballDisplayer, FiguresWearTheirTeamsPaintGoalsTheirNetsAndTheRimIsWood) {
+    Table t;
+    FoosballDisplayer display(&t.renderer, &t.simulation, &t.control);
+    const Material* red = display.teams[0].figures[0]->material("default");
+    const Material* blue = display.teams[1].figures[10]->material("default");
+    ASSERT_TRUE(red->texture && blue->texture);
+    EXPECT_NE(red->texture, blue->texture);
+    EXPECT_EQ(red->texture, display.teams[0].figures[10]->material("default")->texture);
+    EXPECT_EQ(red->lightingModel, 2);  // the highlight on the plastic stays
+    EXPECT_NE(display.playfield->material("goalbox")->texture, nullptr);
+    EXPECT_NE(display.rim->material("default")->texture, nullptr);
 }
 
 TEST(FoosballDisplayer, MissingModelsLeaveTheirPartsUndrawn) {

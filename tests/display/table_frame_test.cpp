@@ -62,12 +62,23 @@ TEST(TableFrame, FiguresRodsAndBallAppearWhereTheSimulationHasThem) {
             EXPECT_TRUE(foundNear(frame, w, h, x, y, test)) << what << " at " << x << "," << y
                                                              << (shadows ? " with shadows" : "");
         };
-        // The head of team 0's middle midfield figure and of team 1's.
-        auto headOf = [&](int team, int figure) {
-            return transformCoord({0.0f, 3.4f, 0.0f}, scene.display->teams[team].figures[figure]->world);
+        // The shirt of team 0's middle midfield figure and of team 1's, at the shoulder on
+        // the camera's side of the head (the figure's x runs across the table).
+        auto shirtSeen = [&](int team, auto test) {
+            for (float side : {-1.0f, 1.0f}) {
+                int x = 0, y = 0;
+                Vector3 shoulder = transformCoord({side, 1.0f, 0.0f}, scene.display->teams[team].figures[5]->world);
+                if (scene.project(shoulder, x, y) && foundNear(frame, w, h, x, y, test)) return true;
+            }
+            return false;
         };
-        check(headOf(0, 5), "red figure", [](Pixel p) { return p.r > p.g + 60 && p.r > p.b + 60; });
-        check(headOf(1, 5), "blue figure", [](Pixel p) { return p.b > p.r + 60 && p.b > p.g + 60; });
+        EXPECT_TRUE(shirtSeen(0, [](Pixel p) { return p.r > p.g + 60 && p.r > p.b + 60; })) << "red shirt";
+        EXPECT_TRUE(shirtSeen(1, [](Pixel p) { return p.b > p.r + 60 && p.b > p.g + 60; })) << "blue shirt";
+        // Its head: skin or hair, no longer plastic of the team's colour.
+        auto headOf = [&](int team, int figure) {
+            return transformCoord({0.0f, 4.2f, 0.0f}, scene.display->teams[team].figures[figure]->world);
+        };
+        check(headOf(0, 5), "painted head", [](Pixel p) { return p.r >= p.g && p.g >= p.b && p.g > p.b + 8; });
         // The held midfield rod's metal between two figures.
         Vector3 rodPoint = transformCoord({0.0f, 5.5f, 0.0f}, scene.display->teams[0].rods[2]->world);
         check(rodPoint, "gold rod", [](Pixel p) { return p.r > p.b + 40 && p.g > p.b + 25 && p.r > 90; });

@@ -80,7 +80,7 @@ bool wallCovers(const TestSubMesh& s, float x, float y, float z) {
 TEST(TableModels, EveryModelHasItsSubMeshesWithSoundTrianglesAndNormals) {
     const std::map<std::string, std::set<std::string>> expected = {
         {"ball.krmt", {"sphere"}},
-        {"playfield.krmt", {"playfield", "innerwalls", "top"}},
+        {"playfield.krmt", {"goalbox", "playfield", "innerwalls", "top"}},
         {"rim.krmt", {"default"}},
         {"bearing.krmt", {"cyltop", "cylinder"}},
         {"puppet.krmt", {"default"}},
@@ -243,8 +243,6 @@ TEST(TableModels, FieldWallsAndGoalMouthsLieWhereTheBallIsStopped) {
         EXPECT_TRUE(wallCovers(walls, x, 2.0f, -30.0f));
         EXPECT_TRUE(wallCovers(walls, x, 8.5f, 0.0f));
     }
-    // The goal box is deep enough to hide the scored ball parked at -50.
-    EXPECT_LT(bounds(walls).lo[1], -52.0f);
 }
 
 TEST(TableModels, RimSurfaceIsTheHeightTheSimulationGivesTheBall) {
@@ -366,22 +364,29 @@ TEST(TableModels, TheMatchCameraSeesTableAndRoomEverywhereWithinItsDepthRange) {
 
 TEST(TableModels, GoalBoxesAndTheFloorAwayFromTheTableGetNoDirectLight) {
     // The lamp hangs at (0, 51, 0). Normals facing away from it leave a face its ambient
-    // share only: the goal boxes read as dark holes, the room as a dim floor.
+    // share only: the goal boxes read as dark holes, the room as a dim floor. The mouths'
+    // edges, though, are lit as the wall round them is.
     TestModel m = load("playfield.krmt");
     auto lit = [](const float* p) {
         float l[3] = {0.0f - p[0], 51.0f - p[1], 0.0f - p[2]};
         return p[3] * l[0] + p[4] * l[1] + p[5] * l[2] > 0.0f;
     };
-    const TestSubMesh& walls = m.subMeshes["innerwalls"];
-    int boxVertices = 0;
-    for (int v = 0; v < walls.vertexCount(); ++v) {
-        const float* p = walls.vertex(v);
-        bool insideBox = std::fabs(p[0]) > 60.5f + 1e-3f || p[1] < -1e-3f;
-        if (!insideBox) continue;
-        ++boxVertices;
+    const TestSubMesh& box = m.subMeshes["goalbox"];
+    for (int v = 0; v < box.vertexCount(); ++v) {
+        const float* p = box.vertex(v);
         EXPECT_FALSE(lit(p)) << "goal box vertex at " << p[0] << ", " << p[1] << ", " << p[2];
     }
-    EXPECT_GE(boxVertices, 16);
+    EXPECT_GE(box.vertexCount(), 40);
+    EXPECT_LT(bounds(box).lo[1], -52.0f);  // deep enough to hide the scored ball parked at -50
+    const TestSubMesh& walls = m.subMeshes["innerwalls"];
+    int edgeVertices = 0;
+    for (int v = 0; v < walls.vertexCount(); ++v) {
+        const float* p = walls.vertex(v);
+        if (std::fabs(p[0]) <= 60.5f + 1e-3f) continue;
+        ++edgeVertices;
+        EXPECT_TRUE(lit(p)) << "mouth edge vertex at " << p[0] << ", " << p[1] << ", " << p[2];
+    }
+    EXPECT_GE(edgeVertices, 12);
 
     const TestSubMesh& top = m.subMeshes["top"];
     Bounds all = bounds(top);
@@ -394,7 +399,7 @@ TEST(TableModels, GoalBoxesAndTheFloorAwayFromTheTableGetNoDirectLight) {
     }
     EXPECT_GT(floorVertices, 20);
     // The floor lies below the goal boxes and far enough down for legs.
-    EXPECT_LT(all.lo[1], bounds(walls).lo[1]);
+    EXPECT_LT(all.lo[1], bounds(box).lo[1]);
 }
 
 TEST(TableTextures, WoodShowsGrowthRingsAndRepeatsWithoutASeam) {
@@ -438,4 +443,48 @@ TEST(TableTextures, WoodShowsGrowthRingsAndRepeatsWithoutASeam) {
     }
     EXPECT_LT(edgeStep, 2.0f * insideStep + 4.0f * w);
     stbi_image_free(wood);
+}
+
+TEST(TableTextures, FiguresArePaintedWithFaceHairKitAndShoes) {
+    // Each part of the figure reads its paint through its own texture coordinates: the
+    // face is skin, the crown hair, the chest the team's shirt (the plain red or blue of
+    // old), the shorts a darker shade of it, the feet dark shoes.
+    TestModel puppet = load("puppet.krmt");
+    const TestSubMesh& figure = puppet.subMeshes["default"];
+    for (int team = 0; team < 2; ++team) {
+        const std::string file = team == 0 ? "puppet_red.png" : "puppet_blue.png";
+        int w = 0, h = 0, n = 0;
+        unsigned char* paint = stbi_load((resourcesDir() + "/textures/" + file).c_str(), &w, &h, &n, 4);
+        ASSERT_NE(paint, nullptr) << file;
+        const int kit = team == 0 ? 0 : 2, other = team == 0 ? 2 : 0;
+        std::map<std::string, int> seen;
+        for (int v = 0; v < figure.vertexCount(); ++v) {
+            const float* p = figure.vertex(v);
+            const int tx = std::clamp(int(p[6] * w), 0, w - 1), ty = std::clamp(int(p[7] * h), 0, h - 1);
+            const unsigned char* c = paint + (size_t(ty) * w + tx) * 4;
+            const float x = p[0], y = p[1], z = p[2];
+            std::string where;
+            if (y > 3.0f && y < 3.5f && z < -0.75f && std::fabs(x) < 0.25f) {
+                where = "face";
+                EXPECT_TRUE(c[0] > 180 && c[0] > c[1] && c[1] > c[2] && c[2] > 80) << file << " face";
+            } else if (y > 4.3f) {
+                where = "hair";
+                EXPECT_LT(std::max({c[0], c[1], c[2]}), 120) << file << " hair";
+                EXPECT_GE(c[0], c[2]) << file << " hair";
+            } else if (y > 0.2f && y < 1.4f && z < -0.5f && std::fabs(x) < 0.6f) {
+                where = "shirt";
+                EXPECT_TRUE(c[kit] >= 230 && c[other] < 40 && c[1] < 40) << file << " shirt";
+            } else if (y > -2.32f && y < -1.45f && z < -0.4f && std::fabs(x) < 0.5f) {
+                where = "shorts";
+                EXPECT_TRUE(c[kit] > 100 && c[kit] < 200 && c[other] < 40 && c[1] < 40) << file << " shorts";
+            } else if (y < -5.0f && y > -6.2f) {
+                where = "shoes";
+                EXPECT_LT(std::max({c[0], c[1], c[2]}), 80) << file << " shoes";
+            }
+            if (!where.empty()) ++seen[where];
+        }
+        for (const char* part : {"face", "hair", "shirt", "shorts", "shoes"})
+            EXPECT_GT(seen[part], 0) << file << ": no " << part << " vertices";
+        stbi_image_free(paint);
+    }
 }

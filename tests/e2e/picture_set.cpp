@@ -9,6 +9,7 @@
 //   view_low.png     the low view from the side, after TAB
 //   view_goal.png    the view from behind the player's goal, after TAB again
 //   replay.png       the replay of a goal, from low behind the goal that was hit
+//   paused.png       the quit question over the paused match
 //   winner.png       the congratulation after the last opponent
 // Run from a folder that holds the game's resources/ (the game's own layout); it writes
 // its save and error files there. Needs a DISPLAY.
@@ -158,6 +159,11 @@ int main(int argc, char** argv) {
     }
     pictures.run(20, 1.0f / 60.0f);
     ok &= pictures.keep("goal.png");
+    // ESC: the quit question over the paused match.
+    match->paused = match->quitPrompt = true;
+    pictures.run(1, 1.0f / 60.0f);
+    ok &= pictures.keep("paused.png");
+    match->paused = match->quitPrompt = false;
 
     // TAB steps through the views; the low one glides after the ball.
     auto tab = [&] {

@@ -69,7 +69,8 @@ int shadowedPixels(const Image& shadowed, const Image& plain) {
     return n;
 }
 
-bool red(int r, int g, int b) { return r > 120 && g < 70 && b < 70; }
+// The figures' red, clear of the dark rings of the wooden walls and rim corners.
+bool red(int r, int g, int b) { return r > 120 && g < 45 && b < 45; }
 bool blue(int r, int g, int b) { return b > 120 && r < 70 && g < 90; }
 bool fieldGreen(int r, int g, int b) { return g > 70 && g > r + 30 && g > b + 30; }
 

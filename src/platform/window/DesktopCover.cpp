@@ -49,9 +49,44 @@ bool x11HasWindowManager(Display* display)
     SDL_UnloadObject(library);
     return present;
 }
+
+using GetGeometryFn = int (*)(Display*, Drawable, Window*, int*, int*, unsigned int*, unsigned int*,
+                              unsigned int*, unsigned int*);
+
+// The window's size as the X server has it now (a round trip, so every event about the
+// window sent before has arrived by the time it returns).
+bool x11WindowSize(Display* display, Window window, int& width, int& height)
+{
+    void* library = SDL_LoadObject("libX11.so.6");
+    if (!library)
+        return false;
+    auto getGeometry = reinterpret_cast<GetGeometryFn>(SDL_LoadFunction(library, "XGetGeometry"));
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned int w = 0, h = 0, border = 0, depth = 0;
+    const bool known = getGeometry && getGeometry(display, window, &root, &x, &y, &w, &h, &border, &depth) != 0;
+    SDL_UnloadObject(library);
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return known;
+}
 #endif
 
 } // namespace
+
+bool windowSystemSize(SDL_Window* window, int& width, int& height)
+{
+    if (!window)
+        return false;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+        return x11WindowSize(info.info.x11.display, info.info.x11.window, width, height);
+#endif
+    SDL_GetWindowSize(window, &width, &height);
+    return true;
+}
 
 bool windowManagerGrantsFullscreen(SDL_Window* window)
 {

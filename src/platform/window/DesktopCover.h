@@ -15,3 +15,7 @@ bool coverDesktop(SDL_Window* window);
 
 // Undoes coverDesktop: the bordered window at the given place and size.
 void uncoverDesktop(SDL_Window* window, int left, int top, int width, int height);
+
+// The window's size as the window system has it now; SDL's own idea of it follows only as
+// it handles the system's events, and the first frame must wait for both.
+bool windowSystemSize(SDL_Window* window, int& width, int& height);

@@ -163,6 +163,59 @@ void GameWindow::show()
     if (windowed_.fullscreen)
         enterFullscreen();
     SDL_RaiseWindow(window_);
+    // The window system resizes a little later, and a GL context learns its window's new
+    // size only at a buffer swap. A first frame drawn before both was cut to the corner of
+    // the small window and stayed so while the menus loaded (nothing is drawn meanwhile).
+    // So wait for the size, then swap once: the window is still black, and the first frame
+    // fills it whole.
+    SDL_Rect bounds;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    if (isFullscreen() && SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0)
+        waitForSize(bounds.w, bounds.h, 1000);
+    else if (!isFullscreen())
+        waitForSize(windowed_.width, windowed_.height, 1000);
+    if (SDL_GL_GetCurrentWindow() == window_)
+        SDL_GL_SwapWindow(window_);
+}
+
+bool GameWindow::waitForSize(int width, int height, int timeoutMs)
+{
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        // The window system first: once it has the size, the events about it are queued,
+        // and pumping them brings SDL's size (the one frames are drawn for) up to date.
+        int systemWidth = 0, systemHeight = 0;
+        const bool known = windowSystemSize(window_, systemWidth, systemHeight);
+        SDL_PumpEvents();
+        int w = 0, h = 0;
+        SDL_GL_GetDrawableSize(window_, &w, &h);
+        if (known && systemWidth == width && systemHeight == height && w == width && h == height)
+            return true;
+        if (SDL_GetTicks() - start >= static_cast<Uint32>(timeoutMs))
+            return false;
+        SDL_Delay(5);
+    }
+}
+
+namespace {
+int takeExposeEvent(void* found, SDL_Event* event)
+{
+    if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_EXPOSED) {
+        *static_cast<bool*>(found) = true;
+        return 0;
+    }
+    return 1;
+}
+} // namespace
+
+bool GameWindow::takeRepaintRequests()
+{
+    if (!window_)
+        return false;
+    SDL_PumpEvents();
+    bool found = false;
+    SDL_FilterEvents(takeExposeEvent, &found);
+    return found;
 }
 
 void GameWindow::enterFullscreen()

@@ -66,11 +66,17 @@ public:
     void place(const WindowPlacement& placement);
     // Shows the window, then makes it full screen on the desktop's own resolution (unless
     // placed as a window): through the window manager where there is one, otherwise as a
-    // borderless window covering the desktop.
+    // borderless window covering the desktop. Returns once the window has its size (or
+    // after a second at most), so that the first frame is drawn for the size it is shown at.
     void show();
     // Full screen or not, and the window's place and size (the last ones it had as a
     // window while it is full screen), to keep for the next run.
     WindowPlacement placement() const;
+    // Takes the window system's requests to repaint (expose events) out of the queue, the
+    // other events staying queued in order; true when there was one. Slow work between two
+    // frames (the loading of the menus) asks this and redraws, so that its picture stays
+    // whole.
+    bool takeRepaintRequests();
     // Alt+Enter: between the window and full screen.
     void toggleFullscreen();
     bool isFullscreen() const;
@@ -100,6 +106,9 @@ public:
 
 private:
     void enterFullscreen();
+    // Pumps the window system's events (they stay queued) until the window system and SDL
+    // both have the window at width x height, or timeoutMs have passed; true when they do.
+    bool waitForSize(int width, int height, int timeoutMs);
     void leaveFullscreen();
 
     // The usable area of the screen the rectangle's middle is on (the first screen when

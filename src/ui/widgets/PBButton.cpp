@@ -17,7 +17,23 @@ PBButton::PBButton(KRScreen* screen, const std::string& buttonId, const std::str
 
 void PBButton::setLabel(const std::string& text) {
     label = text;
-    labelOffset = (width - (font ? TextLayout::textWidth(*font, label) : 0)) / 2;
+    int labelWidth = font ? TextLayout::textWidth(*font, label) : 0;
+    closedUpLabel = font && !label.empty() && labelWidth > width - 2 * LabelMargin;
+    if (closedUpLabel) labelWidth -= font->spacing * static_cast<int>(label.size() - 1);
+    labelOffset = (width - labelWidth) / 2;
+}
+
+void PBButton::drawLabel(std::uint32_t colour) {
+    Renderer* r = style->renderer;
+    if (!closedUpLabel) {
+        r->drawText(font, label, x + labelOffset, y + 11, colour);
+        return;
+    }
+    int pen = x + labelOffset;
+    for (char c : label) {
+        r->drawText(font, std::string(1, c), pen, y + 11, colour);
+        pen += font->advance(font->glyphFor(c)) - font->spacing;
+    }
 }
 
 void PBButton::draw() {
@@ -27,7 +43,7 @@ void PBButton::draw() {
     if (icon) r->drawImage(*icon, x + 6, y + 8, 0xFFFFFFFFu);
     const bool lit = hovered || (owner && owner->menuFocusOn(this));
     int colour = !enabled ? WidgetColour::Disabled : lit ? WidgetColour::Highlight : WidgetColour::Text;
-    r->drawText(font, label, x + labelOffset, y + 11, styleColour(style, colour));
+    drawLabel(styleColour(style, colour));
 }
 
 void PBButton::onMouseMove(int, int) {

@@ -5,6 +5,7 @@
 #include "ui/PBGUIComponent.h"
 #include "ui/widgets/WidgetServices.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,9 @@ class KRScreen;
 class PBButton : public PBGUIComponent {
 public:
     static constexpr int Height = 32;
+    // A label keeps this far from either end of the button: the brass rim and six clear
+    // pixels inside it.
+    static constexpr int LabelMargin = 8;
 
     bool enabled = true;
     std::string id;
@@ -21,6 +25,9 @@ public:
     bool hovered = false;
     KRFont* font = nullptr;
     int labelOffset = 0;  // label centred in the width
+    // A label too long for the margins is set closed up, without the font's spacing
+    // between its letters, and centred at that width.
+    bool closedUpLabel = false;
     std::optional<AtlasImage> icon;
 
     PBButton(KRScreen* owner, const std::string& id, const std::string& label, KRFont* font, int width,
@@ -36,6 +43,9 @@ public:
     bool onMenuKey(MenuKey key) override;
     FocusRect menuFocusRect() const override;
 
-    // Replaces the label and centres it again.
+    // Replaces the label and centres it again (closed up when it needs to be).
     void setLabel(const std::string& text);
+
+private:
+    void drawLabel(std::uint32_t colour);
 };

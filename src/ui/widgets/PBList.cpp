@@ -30,8 +30,7 @@ void PBList::draw() {
     style->drawSolid(x, y + TitleHeight, width, FirstRowTop - TitleHeight, styleColour(style, WidgetColour::Strip));
     r->drawText(font, title, x + 6, y + 6, styleColour(style, WidgetColour::Text));
     for (int row = 0; row < rowCount; ++row) {
-        int colour = row % 2 == 0 ? WidgetColour::RowEven : WidgetColour::RowOdd;
-        style->drawSolid(x, y + FirstRowTop + RowHeight * row, width, RowHeight, styleColour(style, colour));
+        style->drawSolid(x, y + FirstRowTop + RowHeight * row, width, RowHeight, style->listRows[row % 2]);
     }
     if (selectedRow >= 0 && selectedRow < rowCount)
         style->drawSolid(x, y + FirstRowTop + RowHeight * selectedRow, width, RowHeight,
@@ -47,13 +46,16 @@ void PBList::draw() {
             textX = x + 24;
         }
         bool highlighted = row == hoveredRow && row != selectedRow;
+        std::uint32_t textColour = row == selectedRow ? style->selectedRowText
+                                   : highlighted      ? styleColour(style, WidgetColour::Highlight)
+                                                      : styleColour(style, WidgetColour::Text);
         const bool second = showSecondSprite && item.secondSprite.texture;
         // A profile name from the save file may be of any length; it ends where the row
         // (or the sprite at its end) does.
         const int textEnd = second ? x + width - 8 - item.secondSprite.width : x + width - 4;
         if (font && row < kMaxShownRows)
             r->drawText(font, shownTexts_[row].fit(*font, item.text, textEnd - textX), textX, y + 34 + RowHeight * row,
-                        styleColour(style, highlighted ? WidgetColour::Highlight : WidgetColour::Text));
+                        textColour);
         if (second)
             r->drawImage(item.secondSprite, x + width - 4 - item.secondSprite.width, rowTop + 3, 0xFFFFFFFFu);
     }

@@ -23,7 +23,7 @@ int PBSignedMeter::barLength() const {
 
 void PBSignedMeter::draw() {
     if (!style) return;
-    style->drawSolid(x, y, width, height, styleColour(style, WidgetColour::Disabled));
+    style->drawLacquer(x, y, width, height);
     style->drawFrame(x, y, width, height);
     const int centre = x + width / 2;
     style->drawSolid(centre - 1, y + 4, 2, 16, 0xFFFFFFFFu);

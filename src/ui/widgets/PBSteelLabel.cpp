@@ -19,7 +19,7 @@ void PBSteelLabel::setText(const std::string& newText) {
 
 void PBSteelLabel::draw() {
     if (!style || !style->renderer) return;
-    style->drawSolid(x, y, width, height, styleColour(style, WidgetColour::Disabled));
+    style->drawLacquer(x, y, width, height);
     style->drawFrame(x, y, width, height);
     style->renderer->drawText(font, text, x + 5, y + 6, 0xFFFFFFFFu);
 }

@@ -64,6 +64,13 @@ TEST_F(MatchHud, AMatchShowsScoresNamesPictureAndTheRodChoice)
     EXPECT_FLOAT_EQ(891.0f, pic->dstX);
     EXPECT_FLOAT_EQ(7.0f, pic->dstY);
     EXPECT_FLOAT_EQ(128.0f, pic->dstW);
+    // His face again, small, as the icon of his panel (the player's panel keeps the
+    // profile's figure).
+    auto icon = std::find_if(std::next(pic), sink.draws.end(), [&](const SpriteDraw& d) { return d.texture == &picture; });
+    ASSERT_NE(sink.draws.end(), icon);
+    EXPECT_FLOAT_EQ(626.0f, icon->dstX);
+    EXPECT_TRUE(icon->dstY >= 7.0f && icon->dstY + icon->dstH <= 29.0f);
+    EXPECT_LE(icon->dstX + icon->dstW, 654.0f);
     // "ROD:" "ALL" in the panel at (5, 7), "ASSIST:" "OFF" below it, the frame rate and the
     // keys in the footer.
     EXPECT_EQ(letters("ROD:ALL"), glyphsIn(sink, &smallGlyphs, 5, 7, 133, 29));
@@ -117,15 +124,25 @@ TEST_F(MatchHud, AGoalIsAnnouncedUnderTheBannerAndThePauseInTheMiddle)
     const int width = game.renderer->textWidth(game.context.fontBig, "ANN SCORES");
     EXPECT_NEAR(512.0f - width / 2, left, 1.0f);
 
-    // Paused: the message panel at y 370 across the middle.
+    // Paused: the table dims under the message panel at y 370 across the middle.
+    auto dimmed = [&] {
+        return std::any_of(sink.draws.begin(), sink.draws.end(), [](const SpriteDraw& d) {
+            const std::uint32_t alpha = d.colour >> 24;
+            return d.dstX <= 0.0f && d.dstY <= 0.0f && d.dstW >= 1024.0f && d.dstH >= 768.0f &&
+                   (d.colour & 0x00FFFFFFu) == 0 && alpha >= 0x60 && alpha < 0xFF;
+        });
+    };
+    EXPECT_FALSE(dimmed());
     press(Key::P);
     sink.clear();
     match->draw(2);
     EXPECT_GT(glyphsIn(sink, &smallGlyphs, 0, 376, 1024, 377), 0);
+    EXPECT_TRUE(dimmed());
     press(Key::P);
     sink.clear();
     match->draw(2);
     EXPECT_EQ(0, glyphsIn(sink, &smallGlyphs, 0, 376, 1024, 377));
+    EXPECT_FALSE(dimmed());
 }
 
 TEST_F(MatchHud, ALongNameEndsInItsPanelAndItsAnnouncementStaysOnTheScreen)

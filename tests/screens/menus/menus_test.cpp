@@ -524,3 +524,41 @@ TEST_F(MainMenu, ANameFromTheSaveFileEndsAtItsBoxOnEveryMenu)
     // The question still ends as it should, after the cut name.
     EXPECT_EQ("ARE YOU SURE YOU WANT TO DELETE THE PROFILE [" + longName + "]?", remove->question());
 }
+
+namespace {
+
+using EveryMenu = DevicelessGameFixture;
+
+TEST_F(EveryMenu, ButtonLabelsKeepSixClearPixelsInsideTheirRims)
+{
+    // The brass rim takes the first two pixels of either end of a button; a label closer
+    // than six pixels to it looks as if it touched the frame ("QUIT TO MAIN MENU" did).
+    game.createMenus();
+    const ScreenTable& t = game.context.screens;
+    int buttons = 0;
+    for (PBScreen* screen : {t.profilesScreen, t.newProfileScreen, t.deleteProfileScreen, t.playerScreen,
+                             t.settingsScreen, t.bestAchievementsScreen, t.creatorsScreen, t.helpScreen,
+                             t.winnerScreen}) {
+        ASSERT_NE(screen, nullptr);
+        for (GUIComponent* c : screen->components) {
+            auto* b = dynamic_cast<PBButton*>(c);
+            if (!b)
+                continue;
+            ++buttons;
+            sink.clear();
+            b->draw();
+            int glyphs = 0;
+            for (const SpriteDraw& d : sink.draws) {
+                if (d.texture != &smallGlyphs)
+                    continue;
+                ++glyphs;
+                EXPECT_GE(d.dstX, b->x + 2 + 6) << b->label;
+                EXPECT_LE(d.dstX + d.dstW, b->x + b->width - 2 - 6) << b->label;
+            }
+            EXPECT_GT(glyphs, 0) << b->label;
+        }
+    }
+    EXPECT_GE(buttons, 20);
+}
+
+} // namespace

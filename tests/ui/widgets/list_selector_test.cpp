@@ -2,6 +2,9 @@
 #include "ui/widgets/PBSelector.h"
 #include "WidgetFixture.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using ListTest = WidgetFixture;
@@ -61,8 +64,8 @@ TEST_F(ListTest, DrawsStripesSelectionAndItemsOnTheirRows) {
     EXPECT_EQ(blocks[0].colour, style.colours[0]);
     EXPECT_FLOAT_EQ(blocks[1].dstY, 72);
     EXPECT_FLOAT_EQ(blocks[1].dstH, 5);
-    EXPECT_EQ(blocks[2].colour, style.colours[1]);
-    EXPECT_EQ(blocks[3].colour, style.colours[8]);
+    EXPECT_EQ(blocks[2].colour, style.listRows[0]);
+    EXPECT_EQ(blocks[3].colour, style.listRows[1]);
     EXPECT_FLOAT_EQ(blocks[12].dstY, 50 + 27 + 22 * 10);
     EXPECT_EQ(blocks[13].colour, style.colours[3]);
     EXPECT_FLOAT_EQ(blocks[13].dstY, 77);
@@ -70,7 +73,7 @@ TEST_F(ListTest, DrawsStripesSelectionAndItemsOnTheirRows) {
     ASSERT_EQ(text.size(), 3u);  // title P, then A and B
     EXPECT_FLOAT_EQ(text[0].dstY, 56);
     EXPECT_FLOAT_EQ(text[1].dstY, 50 + 34);
-    EXPECT_EQ(text[1].colour, style.colours[2]);  // selected row stays white
+    EXPECT_EQ(text[1].colour, style.selectedRowText);  // dark on the orange bar
     EXPECT_FLOAT_EQ(text[2].dstY, 50 + 34 + 22);
     EXPECT_EQ(text[2].colour, style.colours[3]);  // hovered row
     int iconDraws = 0;
@@ -80,6 +83,43 @@ TEST_F(ListTest, DrawsStripesSelectionAndItemsOnTheirRows) {
             ++iconDraws;
         }
     EXPECT_EQ(iconDraws, 2);
+}
+
+// Contrast of two colours as the web's accessibility guidelines measure it (1 to 21).
+double contrast(std::uint32_t a, std::uint32_t b) {
+    auto luminance = [](std::uint32_t c) {
+        auto channel = [](std::uint32_t v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel((c >> 16) & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel(c & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(ListTest, NamesReadAtFourAndAHalfToOneOnEveryRowSelectedOrHovered) {
+    PBList list(&screen, "opponentslist", "OPPONENTS", &font, false, &style);
+    for (int i = 0; i < 11; ++i) list.addItem({"NAME", {}, {}});
+    list.onMouseDown(0, PBList::FirstRowTop + 3 * PBList::RowHeight + 5);  // selects row 3
+    list.onMouseMove(0, PBList::FirstRowTop + 6 * PBList::RowHeight + 5);  // hovers row 6
+    list.draw();
+    int checked = 0;
+    for (size_t i = 0; i < sink.draws.size(); ++i) {
+        const SpriteDraw& g = sink.draws[i];
+        if (g.texture != &fontTexture) continue;
+        // The last solid rectangle drawn under the glyph before it is its background.
+        std::uint32_t background = 0;
+        for (size_t j = 0; j < i; ++j) {
+            const SpriteDraw& d = sink.draws[j];
+            if (d.texture == &atlas && d.srcX == 1 && d.srcY == 1 && g.dstX >= d.dstX && g.dstX < d.dstX + d.dstW &&
+                g.dstY >= d.dstY && g.dstY < d.dstY + d.dstH)
+                background = d.colour;
+        }
+        EXPECT_GE(contrast(g.colour, background), 4.5) << "glyph at " << g.dstX << ", " << g.dstY;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 9 + 11 * 4);  // the title and every name
 }
 
 TEST_F(ListTest, ItemsBeyondElevenRowsAreNotDrawnNorSelectable) {

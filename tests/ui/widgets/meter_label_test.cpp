@@ -14,27 +14,33 @@ TEST_F(MeterTest, BarsGrowFromTheCentreMark) {
     meter.y = 100;
     meter.value = 0.5f;
     meter.draw();
+    // The panel: the buttons' dark lacquer over the whole meter.
+    ASSERT_FALSE(sink.draws.empty());
+    EXPECT_EQ(sink.draws[0].srcX, 72);
+    EXPECT_FLOAT_EQ(sink.draws[0].dstX, 200);
+    EXPECT_FLOAT_EQ(sink.draws[0].dstW, 113);
+    EXPECT_FLOAT_EQ(sink.draws[0].dstH, 24);
     auto blocks = solids();
-    ASSERT_EQ(blocks.size(), 3u);  // panel, centre mark, bar
-    EXPECT_FLOAT_EQ(blocks[1].dstX, 200 + 56 - 1);
-    EXPECT_FLOAT_EQ(blocks[1].dstW, 2);
-    EXPECT_FLOAT_EQ(blocks[1].dstH, 16);
-    EXPECT_FLOAT_EQ(blocks[2].dstX, 257);
-    EXPECT_FLOAT_EQ(blocks[2].dstW, 25);
-    EXPECT_FLOAT_EQ(blocks[2].dstY, 104);
+    ASSERT_EQ(blocks.size(), 2u);  // centre mark, bar
+    EXPECT_FLOAT_EQ(blocks[0].dstX, 200 + 56 - 1);
+    EXPECT_FLOAT_EQ(blocks[0].dstW, 2);
+    EXPECT_FLOAT_EQ(blocks[0].dstH, 16);
+    EXPECT_FLOAT_EQ(blocks[1].dstX, 257);
+    EXPECT_FLOAT_EQ(blocks[1].dstW, 25);
+    EXPECT_FLOAT_EQ(blocks[1].dstY, 104);
 
     sink.clear();
     meter.value = -1.0f;
     meter.draw();
     blocks = solids();
-    ASSERT_EQ(blocks.size(), 3u);
-    EXPECT_FLOAT_EQ(blocks[2].dstX, 200 + 56 - 50 - 2);
-    EXPECT_FLOAT_EQ(blocks[2].dstW, 51);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_FLOAT_EQ(blocks[1].dstX, 200 + 56 - 50 - 2);
+    EXPECT_FLOAT_EQ(blocks[1].dstW, 51);
 
     sink.clear();
     meter.value = 0.0f;
     meter.draw();
-    EXPECT_EQ(solids().size(), 2u);
+    EXPECT_EQ(solids().size(), 1u);
 }
 
 TEST_F(MeterTest, ValuesOutsideTheRangeStayOnThePanel) {

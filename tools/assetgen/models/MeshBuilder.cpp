@@ -33,6 +33,11 @@ int MeshBuilder::addVertex(const ModelVertex& v) {
     return static_cast<int>(vertices_.size()) - 1;
 }
 
+void MeshBuilder::setTextureCoordinates(int index, float u, float v) {
+    vertices_[static_cast<size_t>(index)].u = u;
+    vertices_[static_cast<size_t>(index)].v = v;
+}
+
 void MeshBuilder::addTriangle(int a, int b, int c) {
     const ModelVertex& va = vertices_[a];
     const ModelVertex& vb = vertices_[b];

@@ -54,6 +54,8 @@ public:
     int triangleCount() const { return static_cast<int>(indices_.size() / 3); }
 
     int addVertex(const ModelVertex& v);
+    // Gives vertex `index` other texture coordinates (a painted model maps its parts anew).
+    void setTextureCoordinates(int index, float u, float v);
     void addTriangle(int a, int b, int c);
     // A flat four-cornered face a, b, c, d (in order round its edge) with one normal and
     // texture coordinates given per corner.

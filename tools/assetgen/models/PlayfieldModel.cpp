@@ -2,8 +2,10 @@
 // goal boxes behind them, and the rest of the table and the room it stands in.
 //   playfield  — the green field at y = 0 out to the wall faces, mapped once onto
 //                playfield.png (u along the table from team 0's end, v from the far side).
-//   innerwalls — the wall faces the ball bounces off, the goal mouths' lintels and the
-//                inside of the closed goal boxes the ball drops into.
+//   goalbox    — the inside of the closed goal boxes the ball drops into, dark, with the
+//                net (goalnet.png) on its walls.
+//   innerwalls — the wall faces the ball bounces off, the goal mouths' lintels and their
+//                lit edges.
 //   top        — the cabinet: its top rails with bevelled edges, the outer walls, the
 //                legs that run up its corners; and the floor of the room under it.
 //
@@ -24,6 +26,8 @@ using namespace table;
 
 constexpr float kWoodScale = 1.0f / 24.0f;  // wood.png repeats every 24 units
 constexpr float kFloorScale = 1.0f / 40.0f; // the floor's boards are broader
+constexpr float kNetScale = 1.0f / 8.0f;    // goalnet.png: four meshes of the net every 8 units
+constexpr float kMouthEdgeDepth = 1.2f;     // how far the lit edge of a goal mouth reaches back
 constexpr float kOuterZ = kWallZ + kWallThickness;       // 40: the cabinet's long sides
 constexpr float kBoxFar = kWallX + kGoalBoxDepth;        // back of the goal box
 constexpr float kOuterX = kBoxFar + 2.0f;                // the cabinet's end faces
@@ -62,6 +66,15 @@ void addUnlitQuad(MeshBuilder& mesh, ModelVec3 a, ModelVec3 b, ModelVec3 c, Mode
     mesh.addTriangle(index[0], index[2], index[3]);
 }
 
+// A flat face a-b-c-d lit with its own normal but wood-mapped as the plane it lies in.
+void addLeaningQuad(MeshBuilder& mesh, ModelVec3 a, ModelVec3 b, ModelVec3 c, ModelVec3 d,
+                    ModelVec3 facing, ModelVec3 normal) {
+    float u[4], v[4];
+    ModelVec3 corners[4] = {a, b, c, d};
+    for (int i = 0; i < 4; ++i) planarUv(corners[i], facing, kWoodScale, u[i], v[i]);
+    mesh.addQuad(a, b, c, d, normal, u[0], v[0], u[1], v[1], u[2], v[2], u[3], v[3]);
+}
+
 void addField(MeshBuilder& field) {
     auto u = [](float x) { return (x + kWallX) / (2.0f * kWallX); };
     auto v = [](float z) { return (kWallZ - z) / (2.0f * kWallZ); };
@@ -71,7 +84,9 @@ void addField(MeshBuilder& field) {
 }
 
 // The faces of one end (sign -1: team 0's end, +1: team 1's) that the ball can see, and
-// the dark box behind the mouth.
+// the lit edge of the goal mouth: its sides and lintel run kMouthEdgeDepth back into the
+// wall, with normals that lean out of the mouth like the wall's own, so the opening has a
+// wooden frame lit as the wall round it is.
 void addEndWalls(MeshBuilder& walls, float sign) {
     float x = sign * kWallX;
     ModelVec3 inward{-sign, 0, 0};
@@ -85,26 +100,44 @@ void addEndWalls(MeshBuilder& walls, float sign) {
     walls.addPlanarQuad({x, kGoalMouthHeight, -kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
                         {x, kInnerTop, kGoalHalfWidth}, {x, kInnerTop, -kGoalHalfWidth}, inward,
                         kWoodScale);
-    // The goal box: closed above, deep enough to swallow the ball, and dark inside, so the
-    // mouth reads as a hole in the end wall.
-    float far = sign * kBoxFar;
-    addUnlitQuad(walls, {x, kGoalMouthHeight, -kGoalHalfWidth}, {far, kGoalMouthHeight, -kGoalHalfWidth},
-                 {far, kGoalMouthHeight, kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
-                 {0, -1, 0}, kWoodScale);
+    // The mouth's edge.
+    float edge = sign * (kWallX + kMouthEdgeDepth);
     for (float side : {-1.0f, 1.0f}) {
         float z = side * kGoalHalfWidth;
-        addUnlitQuad(walls, {x, kGoalBoxFloor, z}, {far, kGoalBoxFloor, z},
-                     {far, kGoalMouthHeight, z}, {x, kGoalMouthHeight, z}, {0, 0, -side}, kWoodScale);
+        ModelVec3 facing{0, 0, -side};
+        addLeaningQuad(walls, {x, 0, z}, {edge, 0, z}, {edge, kGoalMouthHeight, z}, {x, kGoalMouthHeight, z},
+                       facing, inward + facing * 0.5f);
     }
-    addUnlitQuad(walls, {far, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, kGoalHalfWidth},
+    addLeaningQuad(walls, {x, kGoalMouthHeight, -kGoalHalfWidth}, {edge, kGoalMouthHeight, -kGoalHalfWidth},
+                   {edge, kGoalMouthHeight, kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
+                   {0, -1, 0}, inward + ModelVec3{0, -0.3f, 0});
+}
+
+// The goal box behind one mouth: closed above, deep enough to swallow the ball, and
+// unlit, so the mouth reads as a dark hole in the end wall with the net hanging in it.
+// Texture coordinates are planar at the net's scale (goalnet.png).
+void addGoalBox(MeshBuilder& box, float sign) {
+    float x = sign * (kWallX + kMouthEdgeDepth);
+    float far = sign * kBoxFar;
+    ModelVec3 inward{-sign, 0, 0};
+    addUnlitQuad(box, {x, kGoalMouthHeight, -kGoalHalfWidth}, {far, kGoalMouthHeight, -kGoalHalfWidth},
+                 {far, kGoalMouthHeight, kGoalHalfWidth}, {x, kGoalMouthHeight, kGoalHalfWidth},
+                 {0, -1, 0}, kNetScale);
+    for (float side : {-1.0f, 1.0f}) {
+        float z = side * kGoalHalfWidth;
+        addUnlitQuad(box, {x, kGoalBoxFloor, z}, {far, kGoalBoxFloor, z},
+                     {far, kGoalMouthHeight, z}, {x, kGoalMouthHeight, z}, {0, 0, -side}, kNetScale);
+    }
+    addUnlitQuad(box, {far, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, kGoalHalfWidth},
                  {far, kGoalMouthHeight, kGoalHalfWidth}, {far, kGoalMouthHeight, -kGoalHalfWidth},
-                 inward, kWoodScale);
-    addUnlitQuad(walls, {x, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, -kGoalHalfWidth},
+                 inward, kNetScale);
+    addUnlitQuad(box, {x, kGoalBoxFloor, -kGoalHalfWidth}, {far, kGoalBoxFloor, -kGoalHalfWidth},
                  {far, kGoalBoxFloor, kGoalHalfWidth}, {x, kGoalBoxFloor, kGoalHalfWidth},
-                 {0, 1, 0}, kWoodScale);
+                 {0, 1, 0}, kNetScale);
     // Under the field's edge in the mouth: the front of the drop.
-    addUnlitQuad(walls, {x, kGoalBoxFloor, -kGoalHalfWidth}, {x, 0, -kGoalHalfWidth},
-                 {x, 0, kGoalHalfWidth}, {x, kGoalBoxFloor, kGoalHalfWidth}, {sign, 0, 0}, kWoodScale);
+    float lip = sign * kWallX;
+    addUnlitQuad(box, {lip, kGoalBoxFloor, -kGoalHalfWidth}, {lip, 0, -kGoalHalfWidth},
+                 {lip, 0, kGoalHalfWidth}, {lip, kGoalBoxFloor, kGoalHalfWidth}, {sign, 0, 0}, kNetScale);
 }
 
 void addInnerWalls(MeshBuilder& walls) {
@@ -219,11 +252,14 @@ bool generatePlayfieldModel(const std::string& resourcesDir) {
     addField(field);
     MeshBuilder walls("innerwalls");
     addInnerWalls(walls);
+    MeshBuilder box("goalbox");
+    addGoalBox(box, -1.0f);
+    addGoalBox(box, 1.0f);
     MeshBuilder top("top");
     addCabinet(top);
     addLegs(top);
     addFloor(top);
-    return writeKrmtModel(resourcesDir, "playfield.krmt", {field, walls, top});
+    return writeKrmtModel(resourcesDir, "playfield.krmt", {box, field, walls, top});
 }
 
 }  // namespace

@@ -8,9 +8,16 @@
 // The body is lofted through rounded cross-sections like a moulded figure: head, neck,
 // broad shoulders, a chest that tapers to the waist, shorts, two legs, and one foot block
 // that leans forward into a striking face and stands on a flat sole.
+//
+// Every part reads its own column of the painted texture (models/PuppetPaint.h): the head
+// its face and hair, the torso shirt and shorts, the arms sleeves and hands, the legs
+// knees and socks, the foot block the shoes.
 #include "Generator.h"
 #include "models/KrmtWriter.h"
+#include "models/PuppetPaint.h"
 #include "models/TableGeometry.h"
+
+#include <functional>
 
 namespace {
 
@@ -85,13 +92,26 @@ void addFoot(MeshBuilder& figure) {
                    kBodySegments, true, true);
 }
 
+// Builds one part and maps its vertices onto the part's column of the texture.
+void addPainted(MeshBuilder& figure, puppet::Part part, const std::function<void(MeshBuilder&)>& build) {
+    const int first = static_cast<int>(figure.vertices().size());
+    build(figure);
+    const int end = static_cast<int>(figure.vertices().size());
+    for (int i = first; i < end; ++i) {
+        const ModelVertex& vertex = figure.vertices()[static_cast<size_t>(i)];
+        float u = 0.0f, v = 0.0f;
+        puppet::textureCoordinates(part, vertex.u, vertex.position.y, u, v);
+        figure.setTextureCoordinates(i, u, v);
+    }
+}
+
 bool generatePuppetModel(const std::string& resourcesDir) {
     MeshBuilder figure("default");
-    addHead(figure);
-    addTorso(figure);
-    addArms(figure);
-    addLegs(figure);
-    addFoot(figure);
+    addPainted(figure, puppet::Part::Head, addHead);
+    addPainted(figure, puppet::Part::Torso, addTorso);
+    addPainted(figure, puppet::Part::Arm, addArms);
+    addPainted(figure, puppet::Part::Leg, addLegs);
+    addPainted(figure, puppet::Part::Foot, addFoot);
     return writeKrmtModel(resourcesDir, "puppet.krmt", {figure});
 }
 

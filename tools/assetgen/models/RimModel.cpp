@@ -4,6 +4,8 @@
 // slopes from 1.4 at the wall down to the field. The surface is the height the simulation
 // lifts the ball centre by, so the ball visibly rolls on it. The corner triangle and the
 // strip share the edge from the corner to (21, 4) and agree on it, so there is no crack.
+// The border is wood like the walls it leans on: the texture coordinates map wood.png as
+// the cabinet's top is mapped.
 #include "Generator.h"
 #include "models/KrmtWriter.h"
 #include "models/TableGeometry.h"
@@ -14,6 +16,7 @@ namespace {
 
 // Lifted a touch above the field so the two surfaces do not fight where the slope ends.
 constexpr float kLift = 0.05f;
+constexpr float kWoodScale = 1.0f / 24.0f;  // wood.png repeats every 24 units
 
 struct QuarterPoint {
     float along, across;
@@ -42,7 +45,9 @@ void addQuarter(MeshBuilder& mesh, float signX, float signZ) {
                            signZ * (p.across - table::kWallZ)};
         ModelVec3 normal = normalised({signX * quarterNormal.x, quarterNormal.y,
                                        signZ * quarterNormal.z});
-        return mesh.addVertex({position, normal, 0.0f, 0.0f});
+        ModelVertex vertex{position, normal, 0.0f, 0.0f};
+        planarUv(position, {0.0f, 1.0f, 0.0f}, kWoodScale, vertex.u, vertex.v);
+        return mesh.addVertex(vertex);
     };
 
     // Corner triangle: height falls along n, so the surface normal leans along n.
