@@ -89,3 +89,27 @@ TEST(TableFrame, FiguresRodsAndBallAppearWhereTheSimulationHasThem) {
         check({-30.0f, 0.0f, 20.0f}, "field", [](Pixel p) { return p.g > p.r + 30 && p.g > p.b + 30; });
     }
 }
+
+TEST(TableFrame, TheContrastColoursPaintOneTeamLightAndTheOtherDark) {
+    TableScene scene;
+    ASSERT_TRUE(scene.start(false)) << "no GL device (is DISPLAY set?)";
+    scene.poseMatch();
+    scene.setShadows(false);
+    scene.display->setTeamPalette(1);
+    scene.renderer.renderFrame();
+    const int w = scene.renderer.device->backBufferWidth(), h = scene.renderer.device->backBufferHeight();
+    std::vector<std::uint8_t> frame = scene.renderer.device->readBackBuffer();
+    stbi_write_png("table_contrast.png", w, h, 4, frame.data(), w * 4);
+    auto shirtSeen = [&](int team, auto test) {
+        for (float side : {-1.0f, 1.0f}) {
+            int x = 0, y = 0;
+            Vector3 shoulder = transformCoord({side, 1.0f, 0.0f}, scene.display->teams[team].figures[5]->world);
+            if (scene.project(shoulder, x, y) && foundNear(frame, w, h, x, y, test)) return true;
+        }
+        return false;
+    };
+    // Lightness tells them apart whatever colours an eye confuses; neither is gold.
+    EXPECT_TRUE(shirtSeen(0, [](Pixel p) { return p.r > 170 && p.g > 165 && p.b > 140 && p.r - p.b < 45; })) << "ivory shirt";
+    EXPECT_TRUE(shirtSeen(1, [](Pixel p) { return p.r < 80 && p.g < 80 && p.b < 90; })) << "charcoal shirt";
+    EXPECT_FALSE(shirtSeen(0, [](Pixel p) { return p.r > p.b + 100; })) << "no red left";
+}
