@@ -17,6 +17,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// AddressSanitizer reserves terabytes of address space for its shadow: no memory limit
+// then. gcc says so with __SANITIZE_ADDRESS__, clang with __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define PITCHBAR_UNDER_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PITCHBAR_UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef PITCHBAR_UNDER_ADDRESS_SANITIZER
+#define PITCHBAR_UNDER_ADDRESS_SANITIZER 0
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -50,7 +63,7 @@ protected:
         const pid_t child = fork();
         if (child == 0) {
             alarm(10);
-#if !defined(__SANITIZE_ADDRESS__)
+#if !PITCHBAR_UNDER_ADDRESS_SANITIZER
             const rlimit memory{1u << 30, 1u << 30};
             setrlimit(RLIMIT_AS, &memory);
 #endif
