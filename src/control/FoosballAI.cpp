@@ -31,6 +31,10 @@ constexpr float kFeetOverBall = 0.8f;
 constexpr float kFeetOverTheTop = 2.5f;
 // Turning backwards, the feet sweep a ball up to about this far behind the rod.
 constexpr float kFeetReachBehind = 7.0f;
+// Turned back this far the feet pass above a ball on the flat (foot 6.8 - 5 cos 1.25 = 5.2
+// high, more than ball and foot radii above the ball's centre).
+constexpr float kFeetClearAngle = 1.25f;
+constexpr float kOwnClearanceFactor = 2.0f;
 // The table's rolling friction (speed lost per second: 0.26 of the speed plus 1.5), and
 // about how much faster than the foot a resting ball leaves a low, glancing foot.
 constexpr float kRollDrag = 0.26f;
@@ -124,9 +128,10 @@ void FoosballAI::decide()
     for (int i = 1; i < 4; ++i) {
         bool lifted = states[i] && states[i]->typeId() == kAStateType;
         // Lifting turns the feet backwards: not while they would come down on a ball lying
-        // or rolling back just behind the rod, which they would knock hard at the own goal.
+        // or rolling back just behind the rod, which they would knock hard at the own goal,
+        // nor while a ball coming out from behind reaches them before they are up.
         float behind = rods[i].position - ballX;
-        bool underFeet = behind < kFeetReachBehind && ballVx <= 0.0f;
+        bool underFeet = (behind < kFeetReachBehind && ballVx <= 0.0f) || reachesFeetDuringLift(i);
         if (behind >= liftDistance && !lifted && !underFeet && i != pendingRod)
             installState(i, new AState(&rods[i], this, -kHalfPi, rotationSpeed));
     }
@@ -176,6 +181,22 @@ bool FoosballAI::liesJustBehind(int i) const
 {
     float behind = rods[i].position - ballX;
     return ballSpeed() <= kSlowBallSpeed && behind >= kSlowReachBehind && behind < kBackPassReach;
+}
+
+bool FoosballAI::reachesFeetDuringLift(int i) const
+{
+    if (ballVx <= 0.0f) return false;
+    float behind = rods[i].position - ballX;
+    if (behind <= 0.0f) return false;
+    // A ball much faster than the feet sweep back is the side's own clearance: it bounces
+    // off standing figures as hard as off lifting ones, and the lift lets it through.
+    if (ballVx >= kOwnClearanceFactor * kFootArm * rotationSpeed) return false;
+    // The feet sweep the ball until they are turned back this far; the lift gets there
+    // from the rod's present angle at the rod's turning speed.
+    float toClear = std::max(0.0f, kFeetClearAngle + std::remainder(rods[i].angle, kTwoPi));
+    float liftTime = rotationSpeed > 0.0f ? toClear / rotationSpeed : 0.0f;
+    float arrival = std::max(0.0f, behind - kFeetReachBehind) / ballVx;
+    return arrival < liftTime;
 }
 
 bool FoosballAI::feetHangBehind(int i) const

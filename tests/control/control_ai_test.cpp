@@ -216,6 +216,11 @@ TEST_F(OpponentTest, GoalkeeperTracksOnlyNearTheCentreLine)
     EXPECT_NEAR(keeper->targetShift, -5.0f, 1e-4f);
     EXPECT_FALSE(static_cast<FState*>(ai->states[1])->tracking);
 
+    // A ball behind the goalkeeper, in its goal mouth: following it would push it in.
+    ballOwn(4.0f, 33.2f + 2.0f, -3.0f, 0.0f);
+    keeper->update(0.001f);
+    EXPECT_NEAR(keeper->targetShift, -5.0f, 1e-4f);
+
     play(kBob);
     ballOwn(60.0f, 33.2f + 3.0f);
     ai->states[0]->update(0.001f);
@@ -297,6 +302,26 @@ TEST_F(OpponentTest, RodsLiftInFrontOfTheBallAndComeDownBehindIt)
     ai->decide();
     EXPECT_EQ(type(2), kFStateType);
     EXPECT_EQ(type(3), kFStateType);
+}
+
+TEST_F(OpponentTest, NoLiftIntoABallComingOutFromBehind)
+{
+    // BOB's defence (21) with a ball 9 behind it rolling forward at 5 units/s: the ball
+    // reaches the feet in 0.4 s, the lift needs 0.57 s to clear it, so the defence stays
+    // upright instead of sweeping the ball back into its goal. The midfield, far ahead,
+    // lifts as ever.
+    play(kBob);
+    ballOwn(12.0f, 30.0f, 5.0f, 0.0f);
+    ai->decide();
+    EXPECT_EQ(type(1), kFStateType);
+    EXPECT_EQ(type(2), kAStateType);
+    // The same ball lying still, or shot out hard by the own goalkeeper: the defence lifts.
+    for (float vx : {0.0f, 60.0f}) {
+        play(kBob);
+        ballOwn(12.0f, 30.0f, vx, 0.0f);
+        ai->decide();
+        EXPECT_EQ(type(1), kAStateType) << vx;
+    }
 }
 
 TEST_F(OpponentTest, ReportsAStuckBallOnlyItCanReach)

@@ -88,8 +88,8 @@ TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
     const Case cases[] = {
         {2, 5, 1, false,
          "{\"home\": \"DAVID\", \"away\": \"LISA\", \"seed\": 1, \"score\": [0, 5], \"winner\": \"LISA\", "
-         "\"gameSeconds\": 185.367, \"subSteps\": 189074, \"deadBalls\": {\"normal\": 6, \"reported\": 1}, "
-         "\"goalTimes\": [55.583, 76.267, 129.367, 155.917, 185.367], \"wallMs\": "},
+         "\"gameSeconds\": 396.983, \"subSteps\": 404923, \"deadBalls\": {\"normal\": 4, \"reported\": 3}, "
+         "\"goalTimes\": [68.633, 96.400, 277.683, 389.783, 396.983], \"wallMs\": "},
         {7, 0, 42, true,
          "{\"home\": \"JOHN THE KING\", \"away\": \"BOB\", \"seed\": 42, \"score\": [5, 0], \"winner\": "
          "\"JOHN THE KING\", \"gameSeconds\": 91.117, \"subSteps\": 92939, \"deadBalls\": {\"normal\": 0, "
