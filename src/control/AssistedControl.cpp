@@ -12,8 +12,8 @@ namespace {
 // rods many times a minute, and every handover drops the click shot being wound up.
 constexpr float kHandOverMargin = 3.0f;
 // A ball rolling back and forth near the split still hands over at each turn of its speed:
-// the rod just left gets the ball back no sooner than this many selection passes (0.5 s).
-constexpr int32_t kHandBackPasses = 50;
+// the rod just left gets the ball back no sooner than this.
+constexpr float kHandBackTime = 0.5f;
 }  // namespace
 
 void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalSetting)
@@ -26,7 +26,7 @@ void AssistedControl::initStates()
 {
     chosenRod = -1;
     rodBeforeHandOver = -1;
-    passesSinceHandOver = 0;
+    sinceHandOver = 0.0f;
     for (int i = 0; i < 4; ++i)
         installState(i, makeState(i, i == 2 ? kUserControlledStateType : kNonControlledStateType));
     // The display hears of the new match's states at once: the first selection pass may
@@ -37,6 +37,7 @@ void AssistedControl::initStates()
 
 void AssistedControl::update(float dt)
 {
+    sinceHandOver += dt;
     if (updateCounter == 0) selectionPass();
     updateCounter = (updateCounter + 1) % 10;
     FoosballControl::update(dt);
@@ -93,9 +94,7 @@ void AssistedControl::assignStates()
     int s = keepHeldRod(pickRod());
     if (chosenRod >= 0 && s != chosenRod) {
         rodBeforeHandOver = chosenRod;
-        passesSinceHandOver = 0;
-    } else if (passesSinceHandOver < kHandBackPasses) {
-        ++passesSinceHandOver;
+        sinceHandOver = 0.0f;
     }
     chosenRod = s;
     int behind = assisted ? kFStateType : kNonControlledStateType;
@@ -118,7 +117,7 @@ int AssistedControl::keepHeldRod(int picked) const
     bool shotUnderWay = held && held->typeId() == kUserControlledStateType &&
                         static_cast<const UserControlledState*>(held)->clickPhase != kClickFree;
     if (command.shoot || shotUnderWay) return chosenRod;
-    if (picked == rodBeforeHandOver && passesSinceHandOver < kHandBackPasses) return chosenRod;
+    if (picked == rodBeforeHandOver && sinceHandOver < kHandBackTime) return chosenRod;
     return picked;
 }
 

@@ -30,10 +30,10 @@ public:
     // The rod the last selection pass chose, -1 before the first pass of a match. The
     // automatic choice keeps the ball with it until the ball is clearly nearer another rod.
     int32_t chosenRod = -1;
-    // The rod the automatic choice left at its last hand-over, and the selection passes
-    // since then: the ball is not handed straight back within a short hold time.
+    // The rod the automatic choice left at its last hand-over, and the seconds since then:
+    // the ball is not handed straight back within a short hold time.
     int32_t rodBeforeHandOver = -1;
-    int32_t passesSinceHandOver = 0;
+    float sinceHandOver = 0.0f;
 
     // Sensitivity settings 1..15 of the profile in mouse counts per radian / table unit.
     void setMouseSensitivities(int horizontalSetting, int verticalSetting);

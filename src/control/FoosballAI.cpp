@@ -34,7 +34,6 @@ constexpr float kFeetReachBehind = 7.0f;
 // Turned back this far the feet pass above a ball on the flat (foot 6.8 - 5 cos 1.25 = 5.2
 // high, more than ball and foot radii above the ball's centre).
 constexpr float kFeetClearAngle = 1.25f;
-constexpr float kOwnClearanceFactor = 2.0f;
 // The table's rolling friction (speed lost per second: 0.26 of the speed plus 1.5), and
 // about how much faster than the foot a resting ball leaves a low, glancing foot.
 constexpr float kRollDrag = 0.26f;
@@ -129,11 +128,18 @@ void FoosballAI::decide()
         bool lifted = states[i] && states[i]->typeId() == kAStateType;
         // Lifting turns the feet backwards: not while they would come down on a ball lying
         // or rolling back just behind the rod, which they would knock hard at the own goal,
-        // nor while a ball coming out from behind reaches them before they are up.
+        // nor, for the defence, while a ball coming out from behind reaches them before
+        // they are up.
         float behind = rods[i].position - ballX;
         bool underFeet = (behind < kFeetReachBehind && ballVx <= 0.0f) || reachesFeetDuringLift(i);
         if (behind >= liftDistance && !lifted && !underFeet && i != pendingRod)
             installState(i, new AState(&rods[i], this, -kHalfPi, rotationSpeed));
+        // A ball coming back out of the goal area meets a defence still lifting: it stands
+        // up again rather than sweep its feet into the ball.
+        else if (lifted && reachesFeetDuringLift(i) &&
+                 static_cast<const AState*>(states[i])->targetAngle == -kHalfPi &&
+                 std::remainder(rods[i].angle, kTwoPi) > -kFeetClearAngle)
+            putOnGuard(i);
     }
 
     if (pendingRod < 0 && ballVx < actSpeed) chooseAction();
@@ -185,12 +191,12 @@ bool FoosballAI::liesJustBehind(int i) const
 
 bool FoosballAI::reachesFeetDuringLift(int i) const
 {
-    if (ballVx <= 0.0f) return false;
+    // The defence, the last rod before the goalkeeper: a ball knocked back from there goes
+    // into the own goal. Standing, its feet bounce such a ball back no harder than the ball
+    // came; sweeping back they add their own speed.
+    if (i != 1 || ballVx <= 0.0f) return false;
     float behind = rods[i].position - ballX;
     if (behind <= 0.0f) return false;
-    // A ball much faster than the feet sweep back is the side's own clearance: it bounces
-    // off standing figures as hard as off lifting ones, and the lift lets it through.
-    if (ballVx >= kOwnClearanceFactor * kFootArm * rotationSpeed) return false;
     // The feet sweep the ball until they are turned back this far; the lift gets there
     // from the rod's present angle at the rod's turning speed.
     float toClear = std::max(0.0f, kFeetClearAngle + std::remainder(rods[i].angle, kTwoPi));

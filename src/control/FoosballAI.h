@@ -51,7 +51,8 @@ public:
     void shoot(int i);
     // A slow ball lying between one and 6.5 units behind rod i (i >= 1): the feet reach it.
     bool liesJustBehind(int i) const;
-    // A ball behind rod i coming forward reaches its feet before a lift would clear it.
+    // Rod i is the defence and a ball behind it coming forward reaches its feet before a
+    // lift would clear it.
     bool reachesFeetDuringLift(int i) const;
     // Whether rod i's feet are turned back far enough to hang over a ball behind it.
     bool feetHangBehind(int i) const;
