@@ -1,6 +1,7 @@
 #include "MatchJson.h"
 
 #include "control/Opponent.h"
+#include "match/ScriptedPlayer.h"
 
 #include <cctype>
 #include <cstdio>
@@ -28,10 +29,35 @@ int parseOpponent(const std::string& text)
     return findOpponent(upper(text));
 }
 
+bool parseSide(const std::string& text, int& opponent, int& player)
+{
+    const std::string prefix = "player:";
+    if (text.compare(0, prefix.size(), prefix) == 0) {
+        const std::string level = text.substr(prefix.size());
+        for (int i = 0; i < kScriptedPlayerLevels; ++i) {
+            if (level == scriptedPlayerLevel(i).name) {
+                player = i;
+                opponent = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+    opponent = parseOpponent(text);
+    player = -1;
+    return opponent >= 0;
+}
+
+std::string sideName(int opponent, int player)
+{
+    if (player >= 0) return std::string("player:") + scriptedPlayerLevel(player).name;
+    return opponentEntry(opponent).name;
+}
+
 std::string matchResultJson(const HeadlessMatchSettings& settings, const HeadlessMatchResult& result)
 {
-    std::string homeName = opponentEntry(settings.home).name;
-    std::string awayName = opponentEntry(settings.away).name;
+    std::string homeName = sideName(settings.home, settings.homePlayer);
+    std::string awayName = sideName(settings.away, settings.awayPlayer);
     std::string winner = result.winner == 0 ? homeName : result.winner == 1 ? awayName : "draw";
     std::string out = "{\"home\": \"" + homeName + "\", \"away\": \"" + awayName + "\", \"seed\": " +
                       std::to_string(settings.seed) + ", \"score\": [" + std::to_string(result.score[0]) +
@@ -40,12 +66,30 @@ std::string matchResultJson(const HeadlessMatchSettings& settings, const Headles
     appendNumber(out, result.gameSeconds);
     out += ", \"subSteps\": " + std::to_string(result.subSteps) +
            ", \"deadBalls\": {\"normal\": " + std::to_string(result.deadBallsNormal) +
-           ", \"reported\": " + std::to_string(result.deadBallsReported) + "}, \"goalTimes\": [";
+           ", \"reported\": " + std::to_string(result.deadBallsReported) +
+           (settings.homePlayer >= 0 || settings.awayPlayer >= 0
+                ? ", \"claimed\": " + std::to_string(result.deadBallsClaimed)
+                : std::string()) +
+           "}, \"goalTimes\": [";
     for (std::size_t i = 0; i < result.goalTimes.size(); ++i) {
         if (i) out += ", ";
         appendNumber(out, result.goalTimes[i]);
     }
-    out += "], \"wallMs\": ";
+    out += "]";
+    if (settings.difficulty != Difficulty::Normal)
+        out += std::string(", \"difficulty\": \"") + difficultyName(settings.difficulty) + "\"";
+    if (settings.homePlayer >= 0 || settings.awayPlayer >= 0) {
+        const MatchFaultCounts& f = result.faults;
+        out += ", \"faults\": {\"freezes\": " + std::to_string(f.freezes) +
+               ", \"ownGoalsKeeper\": " + std::to_string(f.ownGoalsKeeper) +
+               ", \"ownGoalsDefence\": " + std::to_string(f.ownGoalsDefence) +
+               ", \"ownGoalsOther\": " + std::to_string(f.ownGoalsOther) +
+               ", \"ownGoalsRebound\": " + std::to_string(f.ownGoalsRebound) +
+               ", \"handOvers\": " + std::to_string(f.handOvers) +
+               ", \"flipBacks\": " + std::to_string(f.flipBacks) +
+               ", \"clicksDropped\": " + std::to_string(f.clicksDropped) + "}";
+    }
+    out += ", \"wallMs\": ";
     appendNumber(out, result.wallMs);
     out += "}";
     return out;
