@@ -1,6 +1,8 @@
 #pragma once
-// The difficulty a player chooses: NORMAL is the opponent table exactly as designed; EASY
-// and HARD scale each opponent's numbers so that every rung stays above the one below it.
+// The difficulty a player chooses: NORMAL is the opponent table exactly as designed. EASY
+// gives each opponent the reaction, action, block and strike values of a point further
+// down the designed ladder, spread evenly, so that the ladder climbs without a wall; HARD
+// makes every opponent react sooner, act on faster balls and turn and strike faster.
 #include "control/OpponentParameters.h"
 
 enum class Difficulty : int {
@@ -11,8 +13,9 @@ enum class Difficulty : int {
 
 constexpr int kDifficultyCount = 3;
 
-// The opponent's numbers at a difficulty; NORMAL returns them unchanged.
-OpponentParameters parametersAt(const OpponentParameters& designed, Difficulty difficulty);
+// The numbers of opponent `index` (0..7, the table's order) at a difficulty; NORMAL gives
+// the table's row unchanged.
+OpponentParameters parametersAt(int index, Difficulty difficulty);
 
 // "EASY", "NORMAL", "HARD".
 const char* difficultyName(Difficulty difficulty);

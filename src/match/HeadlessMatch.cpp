@@ -42,7 +42,7 @@ HeadlessMatchResult playHeadlessMatch(const HeadlessMatchSettings& settings)
     for (int side = 0; side < 2; ++side) {
         if (players[side] < 0) {
             controls[side] = std::make_unique<FoosballAI>(
-                parametersAt(opponentEntry(opponents[side]).parameters, settings.difficulty));
+                parametersAt(opponents[side], settings.difficulty));
             match.setSide(side, controls[side].get(), nullptr);
             continue;
         }

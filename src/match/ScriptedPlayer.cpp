@@ -12,15 +12,14 @@ namespace {
 // name, reaction, look-ahead, crossing, hand speed, turn speed, aim error, release jitter,
 // volley speed
 const ScriptedPlayerLevel kLevels[kScriptedPlayerLevels] = {
-    {"weak", 0.30f, 0.0f, false, 45.0f, 8.0f, 4.0f, 0.06f, 25.0f},
-    {"average", 0.20f, 0.5f, true, 80.0f, 12.0f, 2.5f, 0.035f, 60.0f},
-    {"good", 0.14f, 1.0f, true, 140.0f, 18.0f, 1.2f, 0.015f, 150.0f},
+    {"weak", 0.30f, 0.0f, false, 60.0f, 8.0f, 14.0f, 0.12f, 15.0f},
+    {"average", 0.20f, 0.5f, true, 100.0f, 12.0f, 10.0f, 0.08f, 20.0f},
+    {"good", 0.14f, 1.0f, true, 160.0f, 18.0f, 5.0f, 0.03f, 90.0f},
 };
 
 constexpr std::size_t kHistory = 1200;       // sub-steps: more than the slowest reaction
 constexpr float kHalfWidth = kTableWidth * 0.5f;
 constexpr float kSlowBall = 4.0f;
-constexpr float kNewAimEvery = 0.5f;         // s: a fresh line-up error this often
 // The click shot: the feet wind back to -0.5 rad in 10 ms at click speed 8 and strike
 // through +0.5 in 20 ms. The button is held at least this long before it comes up.
 constexpr float kShortestHold = 0.025f;
@@ -31,10 +30,17 @@ constexpr float kStrikeNear = 1.0f;
 constexpr float kStrikeFar = 5.5f;
 constexpr float kStrikeLine = 3.5f;
 constexpr float kStrikeLead = 0.06f;         // s: an oncoming ball is met this early
-constexpr float kAligned = 2.2f;             // |figure z - ball z| for a shot
+constexpr float kLinedUp = 0.6f;             // units: the rod this near its line-up shoots
 // A ball lying still where the held rod cannot shoot it (just behind the attack, say) is
 // claimed dead after this long, as a player presses D.
-constexpr float kClaimDeadBallAfter = 4.0f;
+constexpr float kClaimDeadBallAfter = 2.0f;
+// The back tap: a ball lying still this far behind the held rod, for this long, is tapped
+// back by feet swung up over the front (kTapLift) and down through it (kTapThrough).
+constexpr float kTapNear = 1.5f;
+constexpr float kTapFar = 6.5f;
+constexpr float kTapAfter = 0.5f;
+constexpr float kTapLift = 1.3f;
+constexpr float kTapThrough = -0.8f;
 // A turn the ball holds up this long is tried the other way round.
 constexpr float kStuckTurn = 0.3f;
 
@@ -136,11 +142,11 @@ RodCommand ScriptedPlayer::next(float s)
 
     RodCommand command;
     int rod = control_.chosenRod >= 0 ? control_.chosenRod : 2;
-    aimAge_ += s;
-    if (rod != heldRod_ || aimAge_ > kNewAimEvery) {
+    // A fresh line-up error for every new rod and after every shot.
+    if (rod != heldRod_ || newAim_) {
         aim_ = (uniform() - 0.5f) * level_.aimError;
-        aimAge_ = 0.0f;
         heldRod_ = rod;
+        newAim_ = false;
     }
 
     const Seen ball = perceivedBall();
@@ -156,10 +162,13 @@ RodCommand ScriptedPlayer::next(float s)
     float step = std::clamp(wanted - held.shift, -level_.handSpeed * s, level_.handSpeed * s);
     command.shift = -step / control_.shiftSensitivity;
 
-    // The figure the hand lines up, where it stands now, against where the ball is seen.
-    float figureZ = kHalfWidth + held.shift + offset;
-    updateShot(ball, rod, figureZ - aimOffset, command);
-    if (shot_ == Shot::Idle) {
+    // Lined up as well as this hand can tell: the rod has got where the hand sent it.
+    const bool linedUp = std::fabs(wanted - held.shift) < kLinedUp;
+    updateShot(ball, rod, linedUp, command);
+    if (shot_ == Shot::Idle) startBackTap(ball, rod, linedUp);
+    if (shot_ == Shot::TapLift || shot_ == Shot::TapSwing) {
+        command.turn = backTapTurn(held, s);
+    } else if (shot_ == Shot::Idle) {
         // Between shots the hand brings the figures upright. Feet that will not come down
         // (a ball under them) are turned on the other way round, over the top.
         float angle = std::remainder(held.angle, 6.2831853f);
@@ -178,6 +187,38 @@ RodCommand ScriptedPlayer::next(float s)
     return command;
 }
 
+void ScriptedPlayer::startBackTap(const Seen& ball, int rod, bool linedUp)
+{
+    // A ball lying still just behind the held rod, out of the reach of the rod behind: the
+    // feet go up over the front and come down behind, tapping it back gently.
+    const float behind = control_.rods[rod].position - ball.x;
+    const bool still = ball.vx * ball.vx + ball.vz * ball.vz < 4.0f && stillFor_ > kTapAfter;
+    if (rod < 1 || !still || !linedUp || behind < kTapNear || behind > kTapFar) return;
+    if (ball.x - control_.rods[rod - 1].position < kStrikeFar) return;
+    // Slow enough to stop about four units in front of the rod behind.
+    float distance = ball.x - (control_.rods[rod - 1].position + 4.0f);
+    float speed = 1.0f;
+    while (speed < 14.0f && speed / 0.26f - 1.5f / (0.26f * 0.26f) * std::log(1.0f + 0.26f * speed / 1.5f) < distance)
+        speed += 0.25f;
+    tapSpeed_ = std::clamp(speed / (1.3f * kFootArm), 0.6f, level_.turnSpeed);
+    shot_ = Shot::TapLift;
+    shotTime_ = 0.0f;
+}
+
+float ScriptedPlayer::backTapTurn(const Rod& held, float s)
+{
+    const float angle = std::remainder(held.angle, 6.2831853f);
+    float target = shot_ == Shot::TapLift ? kTapLift : kTapThrough;
+    float speed = shot_ == Shot::TapLift ? level_.turnSpeed : tapSpeed_;
+    float turn = std::clamp(target - angle, -speed * s, speed * s);
+    if (std::fabs(target - angle) < 0.02f || shotTime_ > 1.5f) {
+        shot_ = shot_ == Shot::TapLift ? Shot::TapSwing : Shot::Recovering;
+        shotTime_ = 0.0f;
+        newAim_ = true;
+    }
+    return -turn / control_.rotationSensitivity;
+}
+
 bool ScriptedPlayer::wantsDeadBall()
 {
     if (stillFor_ < kClaimDeadBallAfter) return false;
@@ -185,11 +226,10 @@ bool ScriptedPlayer::wantsDeadBall()
     return true;
 }
 
-void ScriptedPlayer::updateShot(const Seen& ball, int rod, float figureZ, RodCommand& command)
+void ScriptedPlayer::updateShot(const Seen& ball, int rod, bool linedUp, RodCommand& command)
 {
     const float rodX = control_.rods[rod].position;
     const float ahead = ball.x - rodX;
-    const bool aligned = std::fabs(figureZ - ball.z) < kAligned;
     const float oncoming = -ball.vx;
     shotTime_ += subStep_;
     switch (shot_) {
@@ -197,7 +237,7 @@ void ScriptedPlayer::updateShot(const Seen& ball, int rod, float figureZ, RodCom
         // An oncoming ball is met a little before it reaches the strike line.
         float reach = kStrikeFar + std::max(0.0f, oncoming) * kStrikeLead;
         bool inFront = ahead > kStrikeNear && ahead < reach && ball.vx < 30.0f;
-        if (inFront && aligned && oncoming < level_.volleySpeed) {
+        if (inFront && linedUp && oncoming < level_.volleySpeed) {
             shot_ = Shot::Holding;
             shotTime_ = 0.0f;
             releaseDelay_ = uniform() * level_.releaseJitter;
@@ -214,11 +254,15 @@ void ScriptedPlayer::updateShot(const Seen& ball, int rod, float figureZ, RodCom
             command.shoot = false;
             shot_ = Shot::Recovering;
             shotTime_ = 0.0f;
+            newAim_ = true;
         }
         return;
     }
     case Shot::Recovering:
         if (shotTime_ > kRecovery) shot_ = Shot::Idle;
+        return;
+    case Shot::TapLift:
+    case Shot::TapSwing:
         return;
     }
 }

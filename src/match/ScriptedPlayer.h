@@ -47,14 +47,17 @@ private:
     struct Seen {
         float x, z, vx, vz;
     };
-    enum class Shot { Idle, Holding, Recovering };
+    enum class Shot { Idle, Holding, Recovering, TapLift, TapSwing };
 
     Seen perceivedBall() const;
     float targetZ(const Seen& ball, float rodX) const;
     // The shift that brings the nearest able figure to z; offset tells which figure.
     float shiftFor(int rod, float z, float& offset) const;
     float uniform();  // 0..1, the player's own generator (the opponents' stays untouched)
-    void updateShot(const Seen& ball, int rod, float figureZ, RodCommand& command);
+    void updateShot(const Seen& ball, int rod, bool linedUp, RodCommand& command);
+    void startBackTap(const Seen& ball, int rod, bool linedUp);
+    // The hand's turn for this sub-step of a back tap (mouse counts).
+    float backTapTurn(const Rod& held, float s);
 
     const ScriptedPlayerLevel& level_;
     const AssistedControl& control_;
@@ -65,7 +68,8 @@ private:
     float subStep_ = 0.001f;
     int heldRod_ = -1;
     float aim_ = 0.0f;         // the present line-up error
-    float aimAge_ = 0.0f;      // s since it was drawn
+    bool newAim_ = false;      // draw a fresh one: a shot has been played
+    float tapSpeed_ = 0.0f;    // rad/s of the back tap's swing
     Shot shot_ = Shot::Idle;
     float shotTime_ = 0.0f;    // s in the present shot phase
     float releaseDelay_ = 0.0f;
