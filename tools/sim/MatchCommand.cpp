@@ -58,4 +58,4 @@ int runMatch(const std::vector<std::string>& args)
 
 } // namespace
 
-PITCHBAR_SIM_COMMAND("match", kMatchUsage, runMatch);
+PITCHBAR_SIM_COMMAND_WITH_DETAILS("match", kMatchUsage, runMatch, playersAndDifficultiesHelp);

@@ -94,3 +94,29 @@ std::string matchResultJson(const HeadlessMatchSettings& settings, const Headles
     out += "}";
     return out;
 }
+
+std::string playersAndDifficultiesHelp()
+{
+    std::string out =
+        "\nScripted players play through the player's own controller with a new profile's settings\n"
+        "(assisted, AUTO, sensitivities 8/8, click speed 8). They see the ball one reaction time late,\n"
+        "make up the look-ahead share of that delay along the ball's path, line up with the ball's\n"
+        "crossing of the rod's line if they predict it, move and turn the held rod no faster than\n"
+        "their hands, line up off by a uniform error of the given width, release the click shot late\n"
+        "by up to the jitter, and shoot no oncoming ball faster than the volley speed.\n\n"
+        "  level    reaction s  look-ahead  crossing  hand u/s  turn rad/s  aim error  jitter s  volley u/s\n";
+    char line[160];
+    for (int i = 0; i < kScriptedPlayerLevels; ++i) {
+        const ScriptedPlayerLevel& l = scriptedPlayerLevel(i);
+        std::snprintf(line, sizeof line, "  %-8s %10.2f  %10.1f  %8s  %8.0f  %10.0f  %9.0f  %8.2f  %10.0f\n", l.name,
+                      static_cast<double>(l.reactionTime), static_cast<double>(l.lookAhead),
+                      l.predictsCrossing ? "yes" : "no", static_cast<double>(l.handSpeed),
+                      static_cast<double>(l.turnSpeed), static_cast<double>(l.aimError),
+                      static_cast<double>(l.releaseJitter), static_cast<double>(l.volleySpeed));
+        out += line;
+    }
+    out += "\nDifficulty: NORMAL is the designed opponent table; EASY gives opponent i (0..7) the reaction,\n"
+           "action, block and strike values found at 3.1 (i/7)^1.35 along the designed ladder; HARD\n"
+           "multiplies reaction times by 0.25 and action, block, turning, moving and strike speeds by 3.5.\n";
+    return out;
+}

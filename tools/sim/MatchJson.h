@@ -16,3 +16,6 @@ std::string sideName(int opponent, int player);
 
 // The result as one JSON object (names, seed, score, winner, times, counts).
 std::string matchResultJson(const HeadlessMatchSettings& settings, const HeadlessMatchResult& result);
+
+// The scripted players' numbers and the difficulties, for --help.
+std::string playersAndDifficultiesHelp();

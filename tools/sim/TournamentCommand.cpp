@@ -202,4 +202,4 @@ int runTournament(const std::vector<std::string>& args)
 
 } // namespace
 
-PITCHBAR_SIM_COMMAND("tournament", kTournamentUsage, runTournament);
+PITCHBAR_SIM_COMMAND_WITH_DETAILS("tournament", kTournamentUsage, runTournament, playersAndDifficultiesHelp);
