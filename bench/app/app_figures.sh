@@ -5,9 +5,13 @@
 #     the loading picture and both fades), each launch in a fresh folder; median of N;
 #   - resident memory (VmRSS now, VmHWM peak, from /proc) at the main menu and after a few
 #     seconds of a match against the first opponent, reached through the real menus;
-#   - frames per second the window presents at the main menu and during that match
-#     (the match screen's own frame cost without the window is bench/screens).
-# Usage, after building (cmake --build build --target pitchbar assets app_probe):
+#   - frames per second the window presents at the main menu and during that match, and
+#     the game's processor time per presented frame in that match (all its threads, the
+#     software renderer's included; the match screen's own frame cost without the window
+#     is bench/screens);
+#   - the same screen's floor: an empty SDL window with a GL 3.3 context and an OpenAL
+#     context (empty_window_probe), and the game's own part of its peak at the match.
+# Usage, after building (cmake --build build --target pitchbar assets app_probe empty_window_probe):
 #   bash bench/app/app_figures.sh [build folder, default build] [launches, default 5]
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -15,7 +19,8 @@ build=$(cd "${1:-$root/build}" && pwd)
 launches=${2:-5}
 game="$build/game/pitchbar"
 probe="$build/bench/app/app_probe"
-for f in "$game" "$probe"; do
+empty="$build/bench/app/empty_window_probe"
+for f in "$game" "$probe" "$empty"; do
   [ -x "$f" ] || { echo "app_figures: $f is not built" >&2; exit 1; }
 done
 
@@ -79,6 +84,8 @@ e2e_button 359 340 116              # PLAY
 sleep 2.5
 e2e_button 370 440 357              # PLAY! against the first opponent
 sleep 2.5
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
+cpu_before=$(cpu_ticks)
 "$probe" frames 8 >"$scratch/match_fps" &
 probe_pid=$!
 for _ in 1 2 3 4 5 6; do
@@ -86,7 +93,18 @@ for _ in 1 2 3 4 5 6; do
   e2e_point 512 384; xdotool click 1; sleep 0.3
 done
 wait "$probe_pid"
-echo "match: $(memory)$(cat "$scratch/match_fps")"
+cpu_after=$(cpu_ticks)
+match_fps=$(awk '$1 == "fps" { print $2 }' "$scratch/match_fps")
+cpu_ms=$(awk -v t=$((cpu_after - cpu_before)) -v hz="$(getconf CLK_TCK)" -v fps="$match_fps" \
+  'BEGIN { if (fps > 0) printf "%.1f", t * 1000 / hz / (fps * 8); else print "?" }')
+match_peak_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status")
+echo "match: $(memory)fps $match_fps  cpu per frame $cpu_ms ms"
 e2e_shot "$scratch/match.png"
 [ -z "${PITCHBAR_FIGURES_SHOT:-}" ] || cp "$scratch/match.png" "$PITCHBAR_FIGURES_SHOT"
 stop_game
+
+# The floor on the same screen and renderer, and the game's own part above it.
+empty_out=$("$empty" 2) || { echo "app_figures: the empty window did not start" >&2; exit 1; }
+empty_peak_kb=$(awk '$1 == "VmHWM" { print $2 }' <<<"$empty_out")
+echo "empty GL 3.3 window with OpenAL: VmHWM $((empty_peak_kb / 1024)) MB"
+echo "game's own part of the match peak: $(( (match_peak_kb - empty_peak_kb) / 1024 )) MB"

@@ -18,6 +18,7 @@
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
+#include "render/StillTableLayer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -161,8 +162,10 @@ void BM_ReferenceFramePlain(benchmark::State& state) { playMatch(state, false, D
 
 // The parts of one frame apart, on a match standing still, each finished (glFinish inside
 // readPixel) before the clock stops: the shadow map, the lit table with and without
-// sampling it, and present (scaling into the window and swapping).
-enum class Part { ShadowMap, SceneShadowed, ScenePlain, Present };
+// sampling it (drawn whole), present (scaling into the window and swapping), and with the
+// still-table layer: its copy alone, the copy with the received shadows, and the moving
+// objects over it.
+enum class Part { ShadowMap, SceneShadowed, ScenePlain, Present, StillCopy, StillShadowed, Moving };
 
 void framePart(benchmark::State& state, Part part) {
     MatchOnDevice* m = match();
@@ -170,11 +173,18 @@ void framePart(benchmark::State& state, Part part) {
         state.SkipWithError("no GL device");
         return;
     }
-    m->game.profileStore.currentProfile->shadows = part != Part::ScenePlain;
+    m->game.profileStore.currentProfile->shadows = part != Part::ScenePlain && part != Part::StillCopy;
     m->enter(0);
     for (int i = 0; i < 3; ++i) m->frame(1.0f / 30.0f);
     Renderer& r = *m->game.renderer;
     GraphicsDevice& device = *r.device;
+    const bool layered = part == Part::StillCopy || part == Part::StillShadowed || part == Part::Moving;
+    if (layered && !(r.stillCamera && r.stillTable->prepare())) {
+        state.SkipWithError("the still-table layer is not used on this device");
+        m->match->onLeave();
+        r.screen = nullptr;
+        return;
+    }
     finishDrawing();
     const double cpuStart = processCpuSeconds();
     for (auto _ : state) {
@@ -193,10 +203,21 @@ void framePart(benchmark::State& state, Part part) {
             for (SceneObject* object : r.objects) r.sceneEffect->drawObject(*object);
             break;
         case Part::Present: device.present(); break;
+        case Part::StillCopy:
+        case Part::StillShadowed: r.stillTable->drawInto(); break;
+        case Part::Moving:
+            r.sceneEffect->setFrameParameters();
+            for (SceneObject* object : r.objects)
+                if (!object->still) r.sceneEffect->drawObject(*object);
+            break;
         }
         finishDrawing();
     }
     reportCpuPerFrame(state, cpuStart);
+    if (part == Part::StillShadowed) {
+        state.counters["rectangles"] = r.stillTable->shadowRectangles();
+        state.counters["pixels"] = r.stillTable->shadowPixels();
+    }
     m->match->onLeave();
     r.screen = nullptr;
 }
@@ -205,6 +226,9 @@ void BM_PartShadowMap(benchmark::State& state) { framePart(state, Part::ShadowMa
 void BM_PartSceneShadowed(benchmark::State& state) { framePart(state, Part::SceneShadowed); }
 void BM_PartScenePlain(benchmark::State& state) { framePart(state, Part::ScenePlain); }
 void BM_PartPresent(benchmark::State& state) { framePart(state, Part::Present); }
+void BM_PartStillCopy(benchmark::State& state) { framePart(state, Part::StillCopy); }
+void BM_PartStillShadowed(benchmark::State& state) { framePart(state, Part::StillShadowed); }
+void BM_PartMoving(benchmark::State& state) { framePart(state, Part::Moving); }
 
 }  // namespace
 
@@ -214,6 +238,9 @@ BENCHMARK(BM_PartShadowMap)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTi
 BENCHMARK(BM_PartSceneShadowed)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PartScenePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PartPresent)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartStillCopy)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartStillShadowed)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PartMoving)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_MatchFrameShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
 BENCHMARK(BM_MatchFramePlain)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(5.0);
 BENCHMARK(BM_GameVsReferenceShadows)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(10.0);

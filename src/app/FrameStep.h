@@ -14,6 +14,10 @@ inline float advanceFrameClock(std::uint32_t& lastFrameTime, std::uint32_t now)
     return static_cast<float>(elapsed / 1000.0);
 }
 
+// The screen every menu and the pointer are laid out on.
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
 // The cursor moved by this frame's mouse counts, kept on the 1024x768 screen (both ends
 // allowed), so moving back from beyond an edge starts at the edge at once.
 inline void moveCursor(float& x, float& y, float dx, float dy)

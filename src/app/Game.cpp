@@ -2,6 +2,7 @@
 
 #include "app/FrameStep.h"
 #include "app/MusicLevel.h"
+#include "app/WindowSettings.h"
 #include "core/ErrorLog.h"
 #include "audio/MatchSoundPlayer.h"
 #include "control/Opponent.h"
@@ -11,6 +12,7 @@
 #include "core/GameRandom.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
+#include "platform/gfx/PictureFit.h"
 #include "render/fonts/GlyphTables.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -24,6 +26,7 @@
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
 #include "screens/SettingsScreen.h"
+#include "screens/TwoPlayerScreen.h"
 #include "screens/WinnerScreen.h"
 #include "ui/GUIStyle.h"
 #include "screens/PBScreen.h"
@@ -49,6 +52,7 @@ Game::Game()
     context.inputSystem = new InputSystem();
     opponents = createOpponents();
     context.profileStore = &profileStore;
+    context.settings = &settings;
     context.opponents = &opponents;
     context.actions = this;
 }
@@ -84,7 +88,8 @@ Game::~Game()
     ScreenTable& t = context.screens;
     PBScreen** screens[] = {&t.profilesScreen, &t.newProfileScreen, &t.matchScreen, &t.playerScreen,
                             &t.settingsScreen, &t.bestAchievementsScreen, &t.creatorsScreen,
-                            &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.loadingScreen};
+                            &t.helpScreen, &t.winnerScreen, &t.deleteProfileScreen, &t.twoPlayerScreen,
+                            &t.loadingScreen};
     for (PBScreen** screen : screens)
         release(*screen);
     release(context.fontSmall);
@@ -129,8 +134,11 @@ bool Game::init(GameWindow* gameWindow)
         if (!picture || !picture->texture)
             return false;
 
-    if (!context.inputSystem->init(new SdlInputDevices(gameWindow)))
+    auto* devices = new SdlInputDevices(gameWindow);
+    if (!context.inputSystem->init(devices))
         return false;
+    // Pads are welcome, never needed: without them the game plays with mouse and keys.
+    devices->startPads(resourceDirectory + "gamecontrollerdb.txt");
     context.inputSystem->poll();
 
     MatchScreen* match = new MatchScreen(&context, renderer);
@@ -176,6 +184,7 @@ void Game::createMenus()
     t.creatorsScreen = new CreatorsScreen(&context, renderer);
     t.helpScreen = new HelpScreen(&context, renderer);
     t.winnerScreen = new WinnerScreen(&context, renderer);
+    t.twoPlayerScreen = new TwoPlayerScreen(&context, renderer);
     // Set on the loading screen, the notice goes with it to the main menu.
     if (soundMissing_ && t.loadingScreen)
         t.loadingScreen->notice = kNoSoundNotice;
@@ -219,11 +228,10 @@ void Game::fadeMusic(bool quiet, float dt)
 void Game::runFrame()
 {
     const float dt = advanceFrameClock(lastFrameTime, timeGetTime());
-    context.inputSystem->poll();
-    moveCursor(mouseX, mouseY, context.inputSystem->mouseMoveX, context.inputSystem->mouseMoveY);
+    KRScreen* current = currentScreen(*renderer);
+    movePointer(current);
     renderer->mouseX = mouseX;
     renderer->mouseY = mouseY;
-    KRScreen* current = currentScreen(*renderer);
     const bool focused = !window || window->hasInputFocus();
     if (focused != hadFocus_) {
         hadFocus_ = focused;
@@ -234,10 +242,60 @@ void Game::runFrame()
         current->update(dt);
     fadeMusic(!focused || (current && current->playPaused()), dt);
     renderer->renderFrame();
+    keepSettings(dt);
+}
+
+void Game::movePointer(const KRScreen* current)
+{
+    // In full screen the game's window is all there is: the pointer stays held, as always.
+    const bool free = window && !window->isFullscreen() && !(current && current->holdsPointer());
+    context.inputSystem->setPointerFree(free);
+    context.inputSystem->poll();
+    const MouseState& mouse = context.inputSystem->mouseState;
+    if (!mouse.free) {
+        moveCursor(mouseX, mouseY, context.inputSystem->mouseMoveX, context.inputSystem->mouseMoveY);
+        return;
+    }
+    float x = 0.0f, y = 0.0f;
+    if (mouse.overWindow && pictureFromWindow(mouse.windowU, mouse.windowV, window->width(), window->height(),
+                                              kScreenWidth, kScreenHeight, x, y)) {
+        mouseX = x;
+        mouseY = y;
+        moveCursor(mouseX, mouseY, 0.0f, 0.0f);  // onto the picture's last pixel
+    }
+}
+
+void Game::keepSettings(float dt)
+{
+    if (window)
+        keepWindowPlacement(settings, window->placement());
+    if (!settings.hasUnsavedChanges()) {
+        settingsUnsavedFor_ = 0.0f;
+        return;
+    }
+    settingsUnsavedFor_ += dt;
+    if (settingsUnsavedFor_ >= 0.5f)
+        saveSettings();
+}
+
+void Game::saveSettings()
+{
+    if (window)
+        keepWindowPlacement(settings, window->placement());
+    settings.save();
+    settingsUnsavedFor_ = 0.0f;
+}
+
+void Game::keepEditsOfEnding()
+{
+    if (KRScreen* current = renderer ? currentScreen(*renderer) : nullptr)
+        current->onGameEnding();
 }
 
 bool Game::saveBeforeLeaving()
 {
+    keepEditsOfEnding();
+    saveSettings();
     // A save failing for the first time keeps the game open, so that the player reads why
     // on the screen; asked again, it tries once more and leaves whatever happens.
     if (profileStore.save())

@@ -5,6 +5,7 @@
 // into WidgetServices; only the entry point uses the process-wide pointer gGame.
 #include "app/MenuWidgetSounds.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/SettingsFile.h"
 #include "profiles/SoundSettings.h"
 #include "screens/GameActions.h"
 #include "screens/ScreenContext.h"
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class KRScreen;
 class Renderer;
 class GameWindow;
 struct Voice;
@@ -30,6 +32,8 @@ public:
     float mouseX = 512.0f;
     float mouseY = 384.0f;
     ProfileStore profileStore;
+    // Read by the entry point before the window shows (it keeps the window's placement).
+    SettingsFile settings;
     OpponentTable opponents;
     Voice* musicSource = nullptr;
     std::uint32_t lastFrameTime = 0;  // 0: no frame has run yet
@@ -65,6 +69,11 @@ public:
     // time, or saving is held back and this is the first request to leave, so the game
     // stays open for the player to read why.
     bool saveBeforeLeaving();
+    // Writes the settings now if any changed, the window's placement among them; the game
+    // does it by itself a moment after a change.
+    void saveSettings();
+    // The current screen keeps what the player changed on it (the game is ending there).
+    void keepEditsOfEnding();
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving
     // keeps the game open.
     void quit() override;
@@ -87,6 +96,13 @@ private:
     // The music voice at the settings' gain times the pause and absence level.
     void setMusicGain();
     bool toldNothingSavedAtLeaving_ = false;
+    // Seconds since a setting last changed, while one waits to be written: a window
+    // dragged or resized is written once it rests.
+    float settingsUnsavedFor_ = 0.0f;
+    void keepSettings(float dt);
+    // The game's pointer: moved by the mouse's counts while the pointer is held, put where
+    // the system pointer is while it is free (a windowed game away from the rods).
+    void movePointer(const KRScreen* current);
 };
 
 extern Game* gGame;

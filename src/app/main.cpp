@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/StartFailure.h"
+#include "app/WindowSettings.h"
 #include "core/ErrorLog.h"
 #include "platform/system/ApplicationId.h"
 #include "platform/system/DataFolders.h"
@@ -41,10 +42,22 @@ public:
     }
     bool onClose() override { return !gGame || gGame->saveBeforeLeaving(); }
     int frameRateLimit() const override { return gGame ? gGame->frameRateLimit() : 0; }
+    void onDisplayLost() override
+    {
+        if (!gGame)
+            return;
+        logError("The connection to the display was lost; the game saved and ended.");
+        gGame->keepEditsOfEnding();
+        gGame->settings.save();
+        gGame->profileStore.save();
+    }
     void onTerminate() override
     {
-        if (gGame)
+        if (gGame) {
+            gGame->keepEditsOfEnding();
+            gGame->saveSettings();
             gGame->profileStore.save();
+        }
     }
 };
 } // namespace
@@ -91,6 +104,8 @@ int main(int argc, char** argv)
         gGame = new Game();
         gGame->resourceDirectory = folders.resources;
         gGame->profileStore.filePath = folders.saveFile;
+        gGame->settings.filePath = folders.settingsFile;
+        gGame->settings.load();
         // Start-up leaves no high-water heap behind: freed decoded images and music go
         // straight back to the system until the first frame.
         returnLargeBlocksAtOnce();
@@ -104,6 +119,7 @@ int main(int argc, char** argv)
             exitCode = 1;
         } else {
             keepLargeBlocksBetweenFrames();
+            window.place(readWindowPlacement(gGame->settings));
             window.show();
             GameLoopClient client;
             window.runMessageLoop(client);

@@ -15,6 +15,11 @@ struct SubMesh {
     int vertexCount = 0;
     int triangleCount = 0;
     std::unique_ptr<GpuBuffer> indexBuffer;   // 32-bit indices
+    // The box around its positions in the model's own frame (bounded: it has some), so the
+    // renderer can tell where a part's shadow may fall without reading the buffers back.
+    bool bounded = false;
+    float boundsMin[3] = {0.0f, 0.0f, 0.0f};
+    float boundsMax[3] = {0.0f, 0.0f, 0.0f};
 };
 
 class Mesh {

@@ -3,6 +3,7 @@
 #include "core/ErrorLog.h"
 #include "platform/gfx/GraphicsDevice.h"
 
+#include <algorithm>
 #include <fstream>
 #include <locale>
 #include <sstream>
@@ -166,6 +167,19 @@ void upload(GraphicsDevice* device, const MeshData& data, Mesh& mesh) {
         s.stride = d.floatsPerVertex * 4;
         s.vertexCount = d.floatsPerVertex > 0 ? static_cast<int>(d.floats.size()) / d.floatsPerVertex : 0;
         s.triangleCount = static_cast<int>(d.indices.size()) / 3;
+        s.bounded = false;
+        for (const VertexElement& e : d.declaration.elements) {
+            if (e.usage != VertexUsage::Position || e.floats < 3) continue;
+            for (int v = 0; v < s.vertexCount; ++v) {
+                const float* p = &d.floats[static_cast<std::size_t>(v) * d.floatsPerVertex + e.offset / 4];
+                for (int axis = 0; axis < 3; ++axis) {
+                    s.boundsMin[axis] = s.bounded ? std::min(s.boundsMin[axis], p[axis]) : p[axis];
+                    s.boundsMax[axis] = s.bounded ? std::max(s.boundsMax[axis], p[axis]) : p[axis];
+                }
+                s.bounded = true;
+            }
+            break;
+        }
         s.vertexBuffer.reset();
         s.indexBuffer.reset();
         if (device) {

@@ -41,7 +41,15 @@ void MouseRodCommands::beginFrame(float dt)
 RodCommand MouseRodCommands::next(float s)
 {
     RodCommand command = held_;
-    command.turn = s / frameSeconds_ * moveX_;
-    command.shift = s / frameSeconds_ * moveY_;
+    const float share = s / frameSeconds_;
+    if (axes == MouseAxes::AlongTable) {
+        // Up the screen is towards the other goal, where sideways was; right is the way
+        // the rods shift when the hand comes back in the view across the table.
+        command.turn = -share * moveY_;
+        command.shift = share * moveX_;
+    } else {
+        command.turn = share * moveX_;
+        command.shift = share * moveY_;
+    }
     return command;
 }

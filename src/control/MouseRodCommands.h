@@ -6,10 +6,17 @@
 
 class InputSystem;
 
+// How the mouse's two directions reach the rods, so that the hand moved towards a part of
+// the screen moves the rods that way: across the table (the table's long side faces the
+// player: sideways turns, forward and back shifts, as the game has always played) or along
+// it (a view from behind the own goal: forward and back turns, sideways shifts).
+enum class MouseAxes { AcrossTable, AlongTable };
+
 class MouseRodCommands : public RodCommandSource {
 public:
     // The input snapshot of the game; null gives empty commands.
     const InputSystem* input = nullptr;
+    MouseAxes axes = MouseAxes::AcrossTable;
 
     void beginFrame(float dt) override;
     RodCommand next(float s) override;

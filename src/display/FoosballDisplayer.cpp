@@ -3,7 +3,9 @@
 #include "assets/ResourceManager.h"
 #include "control/AssistedControl.h"
 #include "control/ControlState.h"
+#include "display/TableCamera.h"
 #include "core/math/Matrix4.h"
+#include "render/Camera.h"
 #include "render/Renderer.h"
 #include "render/effects/SceneObject.h"
 #include "simulation/Simulation.h"
@@ -22,7 +24,13 @@ constexpr float kSinkAcceleration = 200.0f;
 constexpr float kHiddenBallHeight = -50.0f;
 constexpr float kBumperInset = 1.5f;
 
-const float kTeamColours[2][4] = {{1.0f, 0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, 1.0f, 1.0f}};
+// By palette: red and blue as the game has always had them, and a pair that stays apart
+// under every common colour-vision deficiency and from the held rod's gold: ivory and
+// charcoal differ in lightness, which every eye sees.
+const float kTeamColours[kTeamPalettes][2][4] = {
+    {{1.0f, 0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, 1.0f, 1.0f}},
+    {{0.93f, 0.92f, 0.86f, 1.0f}, {0.11f, 0.11f, 0.13f, 1.0f}},
+};
 const float kRodMetal[4] = {0.6f, 0.6f, 0.6f, 1.0f};
 const float kRodGold[4] = {0.8f, 0.7f, 0.3f, 1.0f};
 
@@ -57,7 +65,7 @@ void setMetal(Material* m, bool castsShadow, bool receivesShadow) {
 // Painted plastic of figures and bumpers.
 void setTeamPlastic(Material* m, int team) {
     if (!m) return;
-    setColour(m, kTeamColours[team]);
+    setColour(m, kTeamColours[0][team]);
     setShiny(m, 12.0f, 1.0f);
     m->castsShadow = true;
 }
@@ -86,6 +94,8 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
     setTexture(playfield->material("innerwalls"), wood);
     if (Material* m = playfield->material("innerwalls")) m->receivesShadow = true;
     setTexture(playfield->material("top"), wood);
+    // The field and the cabinet never move.
+    playfield->still = true;
 
     rim = new SceneObject(mesh("rim.krmt"));
     if (Material* m = rim->material("default")) {
@@ -93,6 +103,7 @@ FoosballDisplayer::FoosballDisplayer(Renderer* renderer_, Simulation* simulation
         setColour(m, grey);
         m->receivesShadow = true;
     }
+    rim->still = true;
 
     ball = new SceneObject(mesh("ball.krmt"));
     if (Material* m = ball->material("sphere")) {
@@ -209,6 +220,18 @@ void FoosballDisplayer::onControlStatesChanged() {
     }
 }
 
+void FoosballDisplayer::setTeamPalette(int palette) {
+    if (palette < 0 || palette >= kTeamPalettes) palette = 0;
+    for (int t = 0; t < 2; ++t) {
+        for (SceneObject* figure : teams[t].figures)
+            if (figure) setColour(figure->material("default"), kTeamColours[palette][t]);
+        for (SceneObject* bumper : teams[t].bumpers)
+            if (bumper)
+                for (const char* part : {"cyltop", "cylbottom", "cylinder"})
+                    setColour(bumper->material(part), kTeamColours[palette][t]);
+    }
+}
+
 void FoosballDisplayer::resetBallDisplay() {
     ballOrientation = quaternionIdentity();
     if (!simulation) return;
@@ -216,14 +239,33 @@ void FoosballDisplayer::resetBallDisplay() {
     lastSpinAngle = simulation->spinAngle;
 }
 
-void FoosballDisplayer::update() {
-    if (!simulation) return;
-    placeBall();
-    placeTeam(0);
-    placeTeam(1);
+bool FoosballDisplayer::cameraIsStill() const {
+    return renderer && renderer->camera && isTableCamera(*renderer->camera);
 }
 
-void FoosballDisplayer::placeBall() {
+void FoosballDisplayer::update() {
+    if (!simulation) return;
+    DrawnFrame frame;
+    frame.time = lastFrame.time;
+    captureBall(frame);
+    for (int t = 0; t < 2; ++t)
+        for (int k = 0; k < kRodsPerTeam; ++k) {
+            frame.rodAngle[t * kRodsPerTeam + k] = simulation->teams[t].rods[k].angle;
+            frame.rodShift[t * kRodsPerTeam + k] = simulation->teams[t].rods[k].shift;
+        }
+    lastFrame = frame;
+    showFrame(frame);
+}
+
+void FoosballDisplayer::showFrame(const DrawnFrame& frame) {
+    if (renderer) renderer->stillCamera = cameraIsStill();
+    if (!simulation) return;
+    placeBall(frame);
+    placeTeam(0, frame);
+    placeTeam(1, frame);
+}
+
+void FoosballDisplayer::captureBall(DrawnFrame& frame) {
     const Simulation& sim = *simulation;
     const Vector3 p = sim.ballPosition;
     const Vector3 d = p - lastBallPosition;
@@ -248,36 +290,45 @@ void FoosballDisplayer::placeBall() {
         // while the winner is announced.
         y = kHiddenBallHeight;
     }
-    if (ball)
-        ball->world = matrixRotationQuaternion(ballOrientation) *
-                      matrixTranslation(p.x - sim.length * 0.5f, y, p.z - sim.width * 0.5f);
+    frame.ballPosition = Vector3(p.x, y, p.z);
+    frame.ballOrientation = ballOrientation;
 }
 
-void FoosballDisplayer::placeTeam(int t) {
+void FoosballDisplayer::placeBall(const DrawnFrame& frame) {
+    const Simulation& sim = *simulation;
+    const Vector3& p = frame.ballPosition;
+    if (ball)
+        ball->world = matrixRotationQuaternion(frame.ballOrientation) *
+                      matrixTranslation(p.x - sim.length * 0.5f, p.y, p.z - sim.width * 0.5f);
+}
+
+void FoosballDisplayer::placeTeam(int t, const DrawnFrame& frame) {
     const Simulation& sim = *simulation;
     const Team& team = sim.teams[t];
     TeamObjects& objects = teams[t];
     const float s = t == 0 ? 1.0f : -1.0f;
     for (int k = 0; k < kRodsPerTeam; ++k) {
         const Rod& rod = team.rods[k];
+        const float angle = frame.rodAngle[t * kRodsPerTeam + k];
+        const float shift = frame.rodShift[t * kRodsPerTeam + k];
         const float x = rodDisplayX(sim, t, rod);
         // The rod model lies along its own y axis: turn it by the rod angle about that axis,
         // then lay it across the table.
-        const Matrix4 turned = matrixRotationY(rod.angle) * matrixRotationX(s * kHalfPiF);
+        const Matrix4 turned = matrixRotationY(angle) * matrixRotationX(s * kHalfPiF);
         if (objects.rods[k])
-            objects.rods[k]->world = turned * matrixTranslation(x, kRodAxisHeight, s * rod.shift);
+            objects.rods[k]->world = turned * matrixTranslation(x, kRodAxisHeight, s * shift);
         const float bumperOffset = rod.endMargin - kBumperInset;
         if (SceneObject* b = objects.bumpers[2 * k])
-            b->world = turned * matrixTranslation(x, kRodAxisHeight, s * (rod.shift + bumperOffset));
+            b->world = turned * matrixTranslation(x, kRodAxisHeight, s * (shift + bumperOffset));
         if (SceneObject* b = objects.bumpers[2 * k + 1])
-            b->world = turned * matrixTranslation(x, kRodAxisHeight, s * (rod.shift - bumperOffset));
+            b->world = turned * matrixTranslation(x, kRodAxisHeight, s * (shift - bumperOffset));
 
         // Figures face the opponent's goal and swing with the rod.
-        const Matrix4 swung = matrixRotationY(-s * kHalfPiF) * matrixRotationZ(s * rod.angle);
+        const Matrix4 swung = matrixRotationY(-s * kHalfPiF) * matrixRotationZ(s * angle);
         for (int i = 0; i < rod.figureCount; ++i) {
             const int f = rod.firstFigure + i;
             if (f < 0 || f >= kFiguresPerTeam || !objects.figures[f]) continue;
-            const float z = rod.shift + team.figureOffsets[f];
+            const float z = shift + team.figureOffsets[f];
             objects.figures[f]->world = swung * matrixTranslation(x, kRodAxisHeight, s * z);
         }
     }

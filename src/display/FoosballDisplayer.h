@@ -4,6 +4,7 @@
 // start hands them to the renderer and a match end takes them back. The displayer also
 // listens to the player's controller and paints the rods the mouse holds gold.
 #include "control/ControlStatesChangedListener.h"
+#include "display/DrawnFrame.h"
 #include "core/math/Quaternion.h"
 #include "core/math/Vector3.h"
 
@@ -12,6 +13,9 @@ class Renderer;
 class SceneObject;
 class Simulation;
 struct Material;
+
+// The teams' colours: 0 red and blue, 1 a pair for colour-vision deficiencies.
+constexpr int kTeamPalettes = 2;
 
 // What forEachObject does to each object.
 enum DisplayObjectMode : int {
@@ -50,6 +54,8 @@ public:
 
     // Recolours team 0's rods: gold for the rods the mouse holds.
     void onControlStatesChanged() override;
+    // Paints both teams' figures and bumpers in one of the palettes.
+    void setTeamPalette(int palette);
     // The ball starts unturned at its current place.
     virtual void resetBallDisplay();
 
@@ -58,8 +64,18 @@ public:
     void forEachObject(int mode);
     // The match screen has prepared the simulation and becomes active.
     void startMatch();
-    // Writes the ball's and every rod's, figure's and bumper's world matrix.
+    // Writes the ball's and every rod's, figure's and bumper's world matrix from the
+    // simulation, and keeps what it drew in lastFrame (its time left to the caller).
     void update();
+    // Places the moving parts as a kept frame has them (the goal replay); the ball's turn
+    // and the simulation are left as they were. Both tell the renderer whether its camera
+    // is the still one: place the camera first.
+    void showFrame(const DrawnFrame& frame);
+    DrawnFrame lastFrame;
+    // The renderer's camera stands at the table's designed view: the playfield (floor,
+    // cabinet, field, goals) and the rim may then come from the still-table layer. Any
+    // other camera, moving or not, draws everything every frame.
+    bool cameraIsStill() const;
     // The match screen becomes inactive.
     void endMatch();
 
@@ -67,8 +83,10 @@ private:
     template <typename Visit>
     void visitAllButRim(Visit visit);
     void applyTo(SceneObject* object, int mode);
-    void placeBall();
-    void placeTeam(int team);
+    // The ball's drawn place and turn, advanced from the simulation.
+    void captureBall(DrawnFrame& frame);
+    void placeBall(const DrawnFrame& frame);
+    void placeTeam(int team, const DrawnFrame& frame);
     void placeBearings();
     bool rimInRenderer_ = false;
 };

@@ -9,3 +9,6 @@ constexpr float kTableCameraZ = -32.0f;
 constexpr float kTableCameraPitch = 1.28f;
 
 void setTableCamera(Camera& camera);
+// Whether the camera stands exactly where setTableCamera puts it: the view in which the
+// table's still parts never change on screen.
+bool isTableCamera(const Camera& camera);

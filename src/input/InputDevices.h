@@ -3,6 +3,7 @@
 // on SDL; tests hand in a fake. A device is "lost" when the window loses the focus: reads
 // fail until it is acquired again.
 #include "input/InputSystem.h"
+#include "input/PadState.h"
 
 #include <cstdint>
 #include <vector>
@@ -28,4 +29,11 @@ public:
     // as the keyboard layout types them (Unicode code points), and kTypedBackspace for each
     // press of BACKSPACE. A key held down types once, however often the system repeats it.
     virtual void takeTyped(std::vector<std::uint32_t>& typed) = 0;
+    // Held: the mouse moves the game's own pointer by raw counts and the system pointer
+    // cannot leave the window (rods under the mouse). Free: the system pointer comes and
+    // goes as over any window, and reads say where it is.
+    virtual void setPointerFree(bool free) { (void)free; }
+    // The gamepads connected now, in the order they were connected, each with this frame's
+    // sticks and buttons (replacing what `pads` held). A platform without pads has none.
+    virtual void readPads(std::vector<PadState>& pads) { pads.clear(); }
 };

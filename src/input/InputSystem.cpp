@@ -67,4 +67,20 @@ void InputSystem::poll()
     }
     mouseMoveX = static_cast<float>(mouseState.x);
     mouseMoveY = static_cast<float>(mouseState.y);
+    pollPads();
+}
+
+void InputSystem::pollPads()
+{
+    previousPads.swap(pads);
+    if (devices)
+        devices->readPads(pads);
+    else
+        pads.clear();
+}
+
+void InputSystem::setPointerFree(bool free)
+{
+    if (devices)
+        devices->setPointerFree(free);
 }

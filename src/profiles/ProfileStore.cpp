@@ -3,25 +3,8 @@
 #include "core/ErrorLog.h"
 #include "platform/files/FileRead.h"
 #include "platform/files/FileReplace.h"
+#include "profiles/DamagedFileName.h"
 #include "profiles/GameStateFile.h"
-
-namespace {
-
-// The name a damaged save file is kept under: the first free one of <file>.bad,
-// <file>.bad.1, ...; when all are taken the last is given to the newest damaged file, so
-// the first few and the latest stay.
-std::string nameForDamagedFile(const std::string& file)
-{
-    std::string name;
-    for (int i = 0; i < kKeptDamagedFiles; ++i) {
-        name = file + ".bad" + (i == 0 ? "" : "." + std::to_string(i));
-        if (!pathExists(name))
-            break;
-    }
-    return name;
-}
-
-} // namespace
 
 bool ProfileStore::load(bool shadowsSupported)
 {

@@ -2,6 +2,7 @@
 // Every profile, the ten best results and the sound settings last in use, plus the profile
 // and opponent the menus have chosen. Loaded once at start-up, written whole at each save.
 #include "profiles/BestAchievement.h"
+#include "profiles/DamagedFileName.h"
 #include "profiles/Profile.h"
 #include "profiles/SoundSettings.h"
 
@@ -11,8 +12,6 @@
 #include <vector>
 
 constexpr int kBestAchievementRows = 10;
-// Damaged save files kept beside the save file: <file>.bad, <file>.bad.1, ...
-constexpr int kKeptDamagedFiles = 5;
 
 class ProfileStore {
 public:

@@ -15,6 +15,7 @@
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
 #include "render/ScreenLayer.h"
+#include "render/StillTableLayer.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ Renderer::Renderer() = default;
 
 Renderer::~Renderer() {
     // Device objects go before the context that owns them.
+    stillTable.reset();
     shadowMap.reset();
     sprite.reset();
     sceneEffect.reset();
@@ -121,6 +123,7 @@ bool Renderer::initDevice(GameWindow* window) {
         return false;
     }
     shadowCapable = caps.vertexShaderMajor >= 3 && caps.pixelShaderMajor >= 3;
+    stillTable = std::make_unique<StillTableLayer>(this);
     savedRenderTarget = nullptr;
     savedDepthSurface = nullptr;
     device->setDepthTest(true);
@@ -151,6 +154,18 @@ void Renderer::renderFrame() {
     }
     if (!device) return;
 
+    const bool scene = !objects.empty() && camera && sceneEffect;
+    if (scene) {
+        sceneEffect->view = camera->computeView();
+        sceneEffect->cameraPosition[0] = camera->x;
+        sceneEffect->cameraPosition[1] = camera->y;
+        sceneEffect->cameraPosition[2] = camera->z;
+        sceneEffect->cameraPosition[3] = 1.0f;
+    }
+    // The still table's pictures are drawn (when out of date) before the shadow pass, as
+    // drawing them clears the shadow map.
+    const bool layered = scene && stillCamera && stillTable && stillTable->prepare();
+
     // Shadow pass: the casters seen from the light into the shadow map.
     if (!objects.empty() && shadowsEnabled != 0 && shadowMap) {
         savedRenderTarget = device->renderTarget();
@@ -163,16 +178,19 @@ void Renderer::renderFrame() {
         savedDepthSurface = nullptr;
     }
 
-    device->clear(nullptr, 0xFF000000u, 1.0f);
-
-    if (!objects.empty() && camera && sceneEffect) {
-        sceneEffect->view = camera->computeView();
-        sceneEffect->cameraPosition[0] = camera->x;
-        sceneEffect->cameraPosition[1] = camera->y;
-        sceneEffect->cameraPosition[2] = camera->z;
-        sceneEffect->cameraPosition[3] = 1.0f;
+    if (layered) {
+        // The copy of the still table (cleared to black and 1.0 where it shows nothing)
+        // stands for the clear and the still objects.
+        stillTable->drawInto();
         sceneEffect->setFrameParameters();
-        for (SceneObject* object : objects) sceneEffect->drawObject(*object);
+        for (SceneObject* object : objects)
+            if (!object->still) sceneEffect->drawObject(*object);
+    } else {
+        device->clear(nullptr, 0xFF000000u, 1.0f);
+        if (scene) {
+            sceneEffect->setFrameParameters();
+            for (SceneObject* object : objects) sceneEffect->drawObject(*object);
+        }
     }
 
     fps = frameCounter.tick(timeGetTime());
@@ -202,6 +220,7 @@ void Renderer::resetDevice() {
         resources->effectsLost();
     }
     if (shadowMap) shadowMap->releaseSurfaces();
+    if (stillTable) stillTable->release();
     savedRenderTarget = nullptr;
     savedDepthSurface = nullptr;
     device->reset(presentParameters(device->capabilities()));

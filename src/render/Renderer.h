@@ -24,6 +24,7 @@ class SceneObject;
 class ScreenLayer;
 class ShadowMap;
 class SpriteBatcher;
+class StillTableLayer;
 class RenderSurface;
 class DepthSurface;
 class WindowMetrics;
@@ -35,6 +36,11 @@ public:
     GraphicsDevice* device = nullptr;        // created by initDevice, owned
     ResourceManager* resources = nullptr;    // set by the game after initDevice
     Camera* camera = nullptr;                // required whenever objects is not empty
+    // The camera stands at the table's designed view and does not move (the table display
+    // says so every frame; whoever moves the camera clears it). Only then may the objects
+    // marked still be drawn from the still-table layer instead of being shaded again.
+    bool stillCamera = false;
+    std::unique_ptr<StillTableLayer> stillTable;  // made with the device
     std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
     float mouseX = 0.0f;
     float mouseY = 0.0f;

@@ -2,6 +2,7 @@
 
 #include "screens/ScreenContext.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/SettingsFile.h"
 #include "render/Renderer.h"
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
@@ -48,6 +49,10 @@ void DeleteProfileScreen::onCommand(const std::string& id)
             if (profiles[i]->name == profileName) {
                 store.removeProfile(static_cast<int>(i));
                 store.save();
+                // Its difficulty and two-player record go with it: a new profile of the
+                // same name starts afresh.
+                if (context->settings)
+                    context->settings->forgetProfile(profileName);
                 break;
             }
         }

@@ -20,6 +20,7 @@ HelpScreen::HelpScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
     previousButton = addButton("previous", "PREVIOUS PAGE", 30, 630, 150);
     addButton("back", "EXIT FROM HELP", 437, 630, 150);
     nextButton = addButton("next", "NEXT PAGE", 844, 630, 150);
+    addPadPageButton();
     refreshButtons();
 }
 
@@ -31,8 +32,9 @@ int HelpScreen::pageCount() const
 void HelpScreen::refreshButtons()
 {
     page = std::clamp(page, 0, std::max(0, pageCount() - 1));
-    previousButton->enabled = page > 0;
-    nextButton->enabled = page + 1 < pageCount();
+    previousButton->enabled = page > 0 || showingPadPage;
+    nextButton->enabled = page + 1 < pageCount() && !showingPadPage;
+    padPageButton->enabled = !showingPadPage;
 }
 
 void HelpScreen::onEnter()
@@ -42,6 +44,8 @@ void HelpScreen::onEnter()
 
 void HelpScreen::onCommand(const std::string& id)
 {
+    if (onPadPageCommand(id))
+        return;
     if (id == "previous" && page > 0) {
         --page;
         refreshButtons();
@@ -49,6 +53,7 @@ void HelpScreen::onCommand(const std::string& id)
         ++page;
         refreshButtons();
     } else if (id == "back") {
+        showingPadPage = false;
         PBScreen* target = returnScreen ? returnScreen : (context ? context->screens.profilesScreen : nullptr);
         goToScreen(this, target, "main menu");
     }
@@ -66,6 +71,27 @@ void HelpScreen::draw(int pass)
     // The wrapping counts a space one pixel short, so a long line of short words ends a
     // little beyond its limit: the limit leaves room for that inside the text column.
     static const std::vector<int> widths(40, kTextWidth - 30);
-    renderer->drawWrappedText(context->fontSmall, highlightWordByWord(helpPages()[static_cast<std::size_t>(page)]),
+    const std::string& text = showingPadPage ? padHelpPage() : helpPages()[static_cast<std::size_t>(page)];
+    renderer->drawWrappedText(context->fontSmall, highlightWordByWord(text),
                               kTextX, kTextY, normal, highlight, widths);
+}
+
+void HelpScreen::addPadPageButton()
+{
+    padPageButton = addButton("pads", "PADS AND 2 PLAYERS", 615, 630, 200);
+}
+
+bool HelpScreen::onPadPageCommand(const std::string& id)
+{
+    if (id == "pads" && !showingPadPage) {
+        showingPadPage = true;
+    } else if (id == "previous" && showingPadPage) {
+        showingPadPage = false;
+    } else if (id == "next" && showingPadPage) {
+        // The pad page is the last one.
+    } else {
+        return false;
+    }
+    refreshButtons();
+    return true;
 }

@@ -17,6 +17,10 @@ public:
     int page = 0;
     PBButton* previousButton = nullptr;
     PBButton* nextButton = nullptr;
+    // The page on pads, the second player's keys and two-player matches, opened by its own
+    // button beside the four; PREVIOUS PAGE leads back to the page it was opened from.
+    bool showingPadPage = false;
+    PBButton* padPageButton = nullptr;
 
     HelpScreen(ScreenContext* context, Renderer* renderer);
 
@@ -29,4 +33,6 @@ public:
 private:
     // previous only with a page before, next only with a page after.
     void refreshButtons();
+    void addPadPageButton();
+    bool onPadPageCommand(const std::string& id);
 };

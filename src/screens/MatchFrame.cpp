@@ -12,6 +12,7 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/TextLayout.h"
 #include "core/math/Matrix4.h"
+#include "screens/MatchViewSettings.h"
 #include "simulation/TableSounds.h"
 #include "ui/widgets/PBSignedMeter.h"
 
@@ -67,9 +68,14 @@ void MatchScreen::onGoal(const GoalReport& goal)
     const std::size_t shown =
         big ? TextLayout::fittingLength(*big, name, kAnnouncementWidth - TextLayout::textWidth(*big, verb)) : name.size();
     ticker.queue(name.substr(0, shown) + verb, &goalBanner);
+    // The deciding goal is not replayed: the winner is announced as always.
+    replayPending_ = replaysOn_ && !goal.decisive;
+    replayGoalAtPositiveX_ = goal.byTeam0;
     if (goal.decisive) {
         addTimer("applause", kApplauseDelay);
-        if (match.winner() == 0 && context) {
+        if (twoPlayers) {
+            recordTwoPlayerResult();
+        } else if (match.winner() == 0 && context) {
             context->profileStore->recordWin(simulation.score[1]);
             // Saved at once: a win is the one thing a player must never lose.
             context->profileStore->save();
@@ -98,6 +104,7 @@ void MatchScreen::moveSoundListener()
 void MatchScreen::update(float dt)
 {
     PBScreen::update(dt);
+    watchPads();
 
     if (quitPrompt && !leaving)
         answerQuitPrompt();
@@ -111,6 +118,15 @@ void MatchScreen::update(float dt)
     }
     if (paused)
         return;
+    if (replay.running()) {
+        ticker.update(dt);
+        if (display && replay.advance(dt, input, *display, camera, tableSounds.get())) {
+            moveSoundListener();
+            return;
+        }
+        endReplay();
+        return;
+    }
     if (keyPressed(Key::Escape)) {
         paused = true;
         quitPrompt = true;
@@ -119,6 +135,8 @@ void MatchScreen::update(float dt)
     }
     if (keyPressed(Key::D))
         match.claimDeadBall(0);
+    if (keyPressed(Key::Tab))
+        switchView();
     // The goal of the last frame, the dead-ball rule, the ticker and the listener
     // (beforeSubSteps), then the table in steps of at most 1 ms.
     match.frame(dt, this);
@@ -127,6 +145,41 @@ void MatchScreen::update(float dt)
         spinMeter->value = simulation.state == InPlay
                                ? std::clamp(simulation.spinRate / kFullSpinRate, -1.0f, 1.0f)
                                : 0.0f;
-    if (display)
+    placeView(dt, false);
+    if (display) {
         display->update();
+        display->lastFrame.time = match.playedSeconds;
+        replay.record(display->lastFrame);
+    }
+    if (replayPending_)
+        startReplay();
+}
+
+void MatchScreen::placeView(float dt, bool jump)
+{
+    view.place(camera, simulation.ballPosition.x - simulation.length * 0.5f, dt, jump);
+}
+
+void MatchScreen::switchView()
+{
+    view.view = nextTableView(view.view);
+    playerHands.axes = mouseAxesOf(view.view);
+    placeView(0.0f, true);
+    keepMatchView(context, view.view);
+}
+
+void MatchScreen::startReplay()
+{
+    replayPending_ = false;
+    if (display && replay.start(match.playedSeconds, replayGoalAtPositiveX_, input))
+        quietenRollingBall();
+}
+
+void MatchScreen::endReplay()
+{
+    replay.stop();
+    placeView(0.0f, true);
+    if (display)
+        display->showFrame(display->lastFrame);
+    moveSoundListener();
 }

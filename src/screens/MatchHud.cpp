@@ -115,14 +115,31 @@ void MatchScreen::drawTicker()
     renderer->drawText(big, text, x, 400, withAlpha(kWhite, alpha));
 }
 
+void MatchScreen::drawReplayMark()
+{
+    KRFont* big = context ? context->fontBig : nullptr;
+    if (!big)
+        return;
+    const std::uint32_t gold = context->guiStyle ? context->guiStyle->colours[3] : 0xFFFBAB18u;
+    const std::uint32_t dark = context->guiStyle ? context->guiStyle->colours[7] : 0xFF000000u;
+    const char* const text = "REPLAY";
+    const int x = 512 - renderer->textWidth(big, text) / 2;
+    renderer->drawText(big, text, x + 2, 82, dark);
+    renderer->drawText(big, text, x, 80, gold);
+}
+
 void MatchScreen::drawHud()
 {
     drawScoreBox();
     drawNamePanels();
     drawControlPanels();
+    if (twoPlayers)
+        drawSecondPlayerPanels();
     drawTicker();
+    if (replay.running())
+        drawReplayMark();
     if (paused)
-        drawMessageBox(quitPrompt ? "ARE YOU SURE YOU WANT TO QUIT? ([Y]/[N])" : "PAUSED");
+        drawMessageBox(pauseMessage());
 }
 
 void MatchScreen::draw(int pass)

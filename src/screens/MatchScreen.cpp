@@ -11,12 +11,14 @@
 #include "control/Opponent.h"
 #include "control/ReleaseControl.h"
 #include "display/FoosballDisplayer.h"
+#include "display/ReplaySoundRecorder.h"
 #include "display/TableCamera.h"
 #include "platform/time/GameClock.h"
 #include "render/Renderer.h"
 #include "render/effects/ShadowMap.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MatchSettings.h"
+#include "screens/MatchViewSettings.h"
 #include "ui/widgets/GuiAtlas.h"
 #include "ui/widgets/PBSignedMeter.h"
 #include "ui/widgets/PBSteelLabel.h"
@@ -42,7 +44,8 @@ bool MatchScreen::load()
         return false;
     }
     tableSounds = std::make_unique<OpenALTableSounds>(context->soundSystem, context->resourceManager);
-    simulation.tableSounds = tableSounds.get();
+    replaySounds_ = std::make_unique<ReplaySoundRecorder>(*tableSounds, replay.ring, match.playedSeconds);
+    simulation.tableSounds = replaySounds_.get();
 
     setTableCamera(camera);
     renderer->camera = &camera;
@@ -75,6 +78,8 @@ std::string MatchScreen::playerName() const
 
 std::string MatchScreen::opponentName() const
 {
+    if (twoPlayers)
+        return players.secondName;
     if (!context || opponentIndex < 0 || opponentIndex >= static_cast<int>(context->opponents->size()))
         return std::string();
     return (*context->opponents)[opponentIndex]->name;
@@ -115,6 +120,8 @@ void MatchScreen::onEnter()
     leaving = false;
     pausedByDeviceLoss = false;
     pausedByAbsence = false;
+    pausedByPadLoss = false;
+    padLostSide = -1;
     // Timers of a match that was left before they ran out must not end this one.
     timers.clear();
 
@@ -125,20 +132,29 @@ void MatchScreen::onEnter()
         renderer->shadowsEnabled = settings.shadows ? 1 : 0;
 
     applyProfileToControl(settings, playerControl);
-    playerHands.input = input;
-    match.setSide(0, &playerControl, &playerHands);
+    readMatchView(context, profile, replaysOn_, view.view);
+    playerHands.axes = mouseAxesOf(view.view);
+    replay.clear();
+    replayPending_ = false;
+    setUpHands();
 
-    chooseOpponentController();
+    if (twoPlayers)
+        setUpSecondPlayer();
+    else
+        chooseOpponentController();
     opponentPicture = context ? pictureOfOpponent(*context, opponentIndex) : nullptr;
 
-    practice = opponentIndex == -1;
+    practice = !twoPlayers && opponentIndex == -1;
     MatchSetup setup;
     setup.practice = practice;
     setup.rim = settings.rim;
     match.start(setup);
 
-    if (display)
+    placeView(0.0f, true);  // before the display, which tells the renderer whether it stands still
+    if (display) {
+        display->setTeamPalette(readTeamPalette(context, profile));
         display->startMatch();
+    }
 
     timeBeginPeriod(1);
 }

@@ -5,14 +5,20 @@
 // announces its goals and winner, handles pause and quit, draws the head-up display over
 // the 3D table and hands over to the next screen when the match is over.
 #include "control/AssistedControl.h"
+#include "control/KeyboardRodCommands.h"
+#include "control/MixedRodCommands.h"
 #include "control/MouseRodCommands.h"
+#include "control/PadRodCommands.h"
+#include "display/TableViews.h"
 #include "match/Match.h"
 #include "render/AtlasImage.h"
 #include "render/Camera.h"
 #include "render/fonts/FittedText.h"
+#include "screens/GoalReplay.h"
 #include "screens/MessageTicker.h"
 #include "simulation/DeadBallListener.h"
 #include "screens/PBScreen.h"
+#include "screens/TwoPlayerSetup.h"
 
 #include <memory>
 #include <string>
@@ -20,6 +26,7 @@
 class FoosballControl;
 class FoosballDisplayer;
 class PBSignedMeter;
+struct Profile;
 class PBSteelLabel;
 class ReleaseControl;
 class TableSounds;
@@ -38,11 +45,29 @@ public:
     AssistedControl playerControl;
     // The player's hands: the mouse and the keys that choose rods.
     MouseRodCommands playerHands;
+    // Player 1's other hands: a pad (beside the mouse when he plays alone) and the keys.
+    PadRodCommands playerPad;
+    KeyboardRodCommands playerKeys;
+    MixedRodCommands playerMouseAndPad;
+    // Two players at one table (MatchTwoPlayers.cpp): player 2's controller on team 1 and
+    // his hands, the one he chose.
+    bool twoPlayers = false;
+    TwoPlayerSetup players;
+    AssistedControl secondControl;
+    MouseRodCommands secondMouse;
+    KeyboardRodCommands secondKeys;
+    PadRodCommands secondPad;
+    // The side whose pad is missing while the match waits for one, -1 for none.
+    bool pausedByPadLoss = false;
+    int padLostSide = -1;
     // The opponent's FoosballAI (owned by its Opponent record) or the practice controller.
     FoosballControl* opponentControl = nullptr;
     // The table sounds of the running game; the simulation plays through it. A test may
     // put a recorder in its place (and into simulation.tableSounds).
     std::unique_ptr<TableSounds> tableSounds;
+    // The goal replay and the view the player watches through (TAB changes it).
+    GoalReplay replay;
+    TableViewCamera view;
     std::unique_ptr<FoosballDisplayer> display;
     Camera camera;
     PBSignedMeter* spinMeter = nullptr;  // owned by the components
@@ -79,6 +104,7 @@ public:
     void onFocusLost() override;
     void onFocusGained() override;
     bool playPaused() const override { return paused; }
+    bool holdsPointer() const override { return !paused && !quitPrompt && !leaving; }
     void onTimer(const ScreenTimer& timer) override;
     // A paused match stands still (the pointer is hidden): a few frames a second keep the
     // window painted and the music fed.
@@ -93,6 +119,10 @@ public:
     // The names the HUD and the announcements use.
     std::string playerName() const;
     std::string opponentName() const;
+    // The name of the player of a side: player 1's, or the opponent's or player 2's.
+    std::string sideName(int side) const { return side == 0 ? playerName() : opponentName(); }
+    // What the pause box says.
+    std::string pauseMessage() const;
 
 private:
     void chooseOpponentController();
@@ -112,6 +142,35 @@ private:
     void drawControlPanels();
     void drawTicker();
     void drawPanel(int x, int y, int width, int height);
+    void drawReplayMark();
+
+    // The view after the current one, kept for the player; the mouse's axes follow it.
+    void switchView();
+    void placeView(float dt, bool jump);
+    // A goal replay starts after the frame that told the goal; at its end the live table
+    // and the player's view return.
+    void startReplay();
+    void endReplay();
+    // The match's sounds pass through here on their way to tableSounds, kept for the replay.
+    std::unique_ptr<TableSounds> replaySounds_;
+    bool replaysOn_ = false;
+    bool replayPending_ = false;
+    bool replayGoalAtPositiveX_ = false;
+
+    // Two players and pads (MatchTwoPlayers.cpp).
+    void setUpHands();
+    void setUpSecondPlayer();
+    void assignPadAtStart(int side, const HandsChoice& choice);
+    PadRodCommands& padOf(int side) { return side == 0 ? playerPad : secondPad; }
+    // Pads connected and pulled out: a side's pad gone pauses the match, a pad connected
+    // for a side without one is taken and play goes on.
+    void watchPads();
+    // Plugged in since the last frame, or one of its buttons went down.
+    bool padJustReached(const PadState& pad) const;
+    void recordTwoPlayerResult();
+    void drawSecondPlayerPanels();
+    bool padUsed_[2] = {false, false};    // the side's hands include a pad
+    bool padWanted_[2] = {false, false};  // the side waits for a pad
 
     std::unique_ptr<ReleaseControl> practiceControl_;
     bool loaded_ = false;

@@ -64,6 +64,22 @@ const std::vector<std::string>& helpPages()
     return pages;
 }
 
+const std::string& padHelpPage()
+{
+    static const std::string text = joinLines({
+        "[PADS AND TWO PLAYERS]",
+        "|",
+        "A [PAD] holds your rods as the mouse does. The [LEFT STICK] shifts them (up pushes them away from you), the [RIGHT STICK] turns them (towards the other goal swings the feet forward). The [RIGHT TRIGGER] or [A] plays the click shot, the [LEFT TRIGGER] or [B] tilts the figures to trap the ball.",
+        "The [SHOULDER BUTTONS] step to the rod behind or in front, the [D-PAD] picks a rod (left goalkeeper, down defence, up midfield, right attack), [Y] holds all rods, [BACK] gives the automatic choice and [X] switches assisted mode. When you play alone, a connected pad plays beside the mouse.",
+        "|",
+        "Keys of the second player: [UP] and [DOWN] shift the rods, [LEFT] and [RIGHT] turn them, [RIGHT CTRL] shoots, [RIGHT SHIFT] tilts, [,] and [.] step to the rod behind or in front, [/] holds all rods, [L] gives the automatic choice and [M] switches assisted mode.",
+        "|",
+        "[TWO PLAYERS] on the player menu starts a match for two at one table. Player 2 picks another profile or plays as [GUEST], and each player picks the mouse, the keys or a pad. Player 2 plays the other team with his controls mirrored, so that forward always means towards the other goal. The first side to score [5] goals wins. The result counts in each profile's two-player record, never in the best achievements.",
+        "A pad pulled out during a match pauses it until a pad is connected again, and [P] plays on without it. The pads' dead zone, sensitivity, direction and way of control (the stick sets the rod's position or its speed) are set on the two-player screen.",
+    });
+    return text;
+}
+
 const std::string& creditsText()
 {
     static const std::string text = joinLines({

@@ -7,6 +7,8 @@
 
 const std::vector<std::string>& helpPages();
 const std::string& creditsText();
+// The page on pads, the second player's keys and two-player matches, beside the four.
+const std::string& padHelpPage();
 constexpr const char* kGameVersion = "1.0";
 
 // "NONE YET" before the first win, then the number of opponents beaten and the next one.

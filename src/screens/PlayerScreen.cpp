@@ -2,6 +2,8 @@
 
 #include "screens/ScreenContext.h"
 #include "profiles/ProfileStore.h"
+#include "profiles/SettingsFile.h"
+#include "screens/TwoPlayerSetup.h"
 #include "control/Opponent.h"
 #include "render/Renderer.h"
 #include "render/fonts/GlyphTables.h"
@@ -16,6 +18,7 @@
 #include "ui/widgets/PBList.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -39,6 +42,7 @@ PlayerScreen::PlayerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
     addButton("help", "HELP", 370, 670, 170);
     addButton("settings", "PLAYER SETTINGS", 557, 670, 170);
     addButton("quit", "QUIT TO MAIN MENU", 744, 670, 170);
+    addTwoPlayerButton();
     fillList();
     refreshPlayButton();
 }
@@ -147,6 +151,8 @@ void PlayerScreen::onCommand(const std::string& id)
         goToScreen(this, context->screens.settingsScreen, "player settings");
     } else if (id == "quit") {
         goToScreen(this, context->screens.profilesScreen, "main menu");
+    } else if (id == kTwoPlayersId) {
+        goToScreen(this, context->screens.twoPlayerScreen, "two players");
     }
 }
 
@@ -180,6 +186,7 @@ void PlayerScreen::draw(int pass)
         renderer->drawText(font, values[i], kValueX, y, highlight);
     }
 
+    drawTwoPlayerRecord();
     renderer->drawText(font, "SELECTED OPPONENT:", kValueX, kPictureY, normal);
     if (selectedOpponent < 0 || selectedOpponent >= static_cast<int>(context->opponents->size()))
         return;
@@ -189,4 +196,32 @@ void PlayerScreen::draw(int pass)
                               descriptionLineWidths());
     if (TextureRecord* picture = pictureOfOpponent(*context, selectedOpponent))
         renderer->drawTexture(picture, kPictureX, kPictureY);
+}
+
+// Two players at one table: the way there, under FREE PRACTICE, and the profile's record
+// in two-player matches beside it.
+void PlayerScreen::addTwoPlayerButton()
+{
+    addButton(kTwoPlayersId, "TWO PLAYERS", 744, kTwoPlayerRowY, 170);
+}
+
+std::string PlayerScreen::twoPlayerRecordText() const
+{
+    const Profile* p = profile();
+    if (!p || !context || !context->settings)
+        return "";
+    const int wins = context->settings->number(SettingsFile::profileKey(p->name, kTwoPlayerWinsKey), 0, 0, INT_MAX);
+    const int losses = context->settings->number(SettingsFile::profileKey(p->name, kTwoPlayerLossesKey), 0, 0, INT_MAX);
+    return "TWO-PLAYER MATCHES: " + std::to_string(wins) + " WON, " + std::to_string(losses) + " LOST";
+}
+
+void PlayerScreen::drawTwoPlayerRecord()
+{
+    const std::string text = twoPlayerRecordText();
+    if (text.empty())
+        return;
+    KRFont* font = context->fontSmall;
+    drawMenuPanel(context, kValueX - 20, kTwoPlayerRowY, 727 - (kValueX - 20), 32);
+    const std::uint32_t normal = context->guiStyle ? context->guiStyle->colours[2] : 0xFFFFFFFFu;
+    renderer->drawText(font, text, kValueX, kTwoPlayerRowY + 11, normal);
 }

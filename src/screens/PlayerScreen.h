@@ -19,6 +19,9 @@ public:
     static constexpr int kPictureX = 786;
     static constexpr int kPictureY = 200;
     static constexpr int kDescriptionY = 240;
+    // The two-player row, under PLAY! and FREE PRACTICE.
+    static constexpr int kTwoPlayerRowY = 487;
+    static constexpr const char* kTwoPlayersId = "twoplayers";
 
     PBList* opponentsList = nullptr;
     PBButton* playButton = nullptr;
@@ -47,6 +50,14 @@ private:
     // "PLAY!" when the selected opponent is open, "NOT AVAILABLE YET" (disabled) when not.
     void refreshPlayButton();
     Profile* profile() const;
+    void addTwoPlayerButton();
+    void drawTwoPlayerRecord();
+
+public:
+    // "TWO-PLAYER MATCHES: <won> WON, <lost> LOST" of the current profile.
+    std::string twoPlayerRecordText() const;
+
+private:
 
     // The profile of the last visit by its serial (0: none): an address could belong to a
     // profile made after that one was deleted.

@@ -4,6 +4,8 @@
 // and the few things only the game itself can do. The Game owns all of it and fills one
 // ScreenContext that every screen points at, so a screen built before the menus sees them
 // once they exist.
+#include "screens/TwoPlayerSetup.h"
+
 #include <memory>
 #include <vector>
 
@@ -16,6 +18,7 @@ class PBFontBig;
 class PBFontSmall;
 class PBScreen;
 class ProfileStore;
+class SettingsFile;
 class ResourceManager;
 class SoundSystem;
 struct TextureRecord;
@@ -33,6 +36,7 @@ struct ScreenTable {
     PBScreen* helpScreen = nullptr;
     PBScreen* winnerScreen = nullptr;
     PBScreen* deleteProfileScreen = nullptr;
+    PBScreen* twoPlayerScreen = nullptr;
     // The loading screen: current after start-up, left behind after the first fade.
     PBScreen* loadingScreen = nullptr;
 };
@@ -46,6 +50,9 @@ struct ScreenContext {
     PBFontSmall* fontSmall = nullptr;
     PBFontBig* fontBig = nullptr;
     ProfileStore* profileStore = nullptr;
+    // The game's own settings beside the save file; a setting changed here is written
+    // within a second.
+    SettingsFile* settings = nullptr;
     ResourceManager* resourceManager = nullptr;
     const OpponentTable* opponents = nullptr;
     ScreenTable screens;
@@ -53,6 +60,8 @@ struct ScreenContext {
     MatchSoundPlayer* matchSoundPlayer = nullptr;
     InputSystem* inputSystem = nullptr;
     GameActions* actions = nullptr;
+    // The next match's two players, when the two-player screen starts one.
+    TwoPlayerSetup twoPlayers;
 };
 
 // The opponent the menus chose, null in free practice (or without a table).

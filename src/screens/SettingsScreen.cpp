@@ -11,6 +11,7 @@
 #include "screens/MenuNavigation.h"
 #include "screens/MenuPanel.h"
 #include "screens/SettingsRows.h"
+#include "screens/ExtraSettingRows.h"
 #include "ui/GUIStyle.h"
 #include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBSelector.h"
@@ -54,6 +55,13 @@ SettingsScreen::SettingsScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         addComponent(s);
         selectors.push_back(s);
     }
+    for (const ExtraSettingRow& row : extraSettingRows()) {
+        PBSelector* s = new PBSelector(this, row.id, row.values, small, row.width, style);
+        s->x = row.x;
+        s->y = row.y;
+        addComponent(s);
+        extraSelectors.push_back(s);
+    }
     quitButton = addButton("quit", "BACK TO PLAYER MENU", 320, 610, 200);
 }
 
@@ -70,6 +78,9 @@ Profile* SettingsScreen::currentProfile() const
 PBSelector* SettingsScreen::selector(const std::string& id) const
 {
     for (PBSelector* s : selectors)
+        if (s->id == id)
+            return s;
+    for (PBSelector* s : extraSelectors)
         if (s->id == id)
             return s;
     return nullptr;
@@ -89,6 +100,9 @@ void SettingsScreen::onEnter()
     }
     for (PBSelector* s : selectors)
         s->setIndex(settingIndexFromProfile(*profile, s->id, capable));
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i)
+        extraSelectors[i]->setIndex(extraSettingIndex(context ? context->settings : nullptr, profile->name, extra[i]));
 }
 
 void SettingsScreen::storeInto(Profile& profile) const
@@ -109,20 +123,36 @@ void SettingsScreen::applySoundFromSelectors()
     context->actions->applySoundSettings(shown.soundSettings());
 }
 
+bool SettingsScreen::keepShownSettings()
+{
+    Profile* profile = currentProfile();
+    if (!profile) {
+        logError("The settings could not be stored: no profile is selected.");
+        return false;
+    }
+    storeInto(*profile);
+    context->profileStore->setSoundSettings(profile->soundSettings());
+    context->actions->applySoundSettings(profile->soundSettings());
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i)
+        storeExtraSetting(context->settings, profile->name, extra[i], extraSelectors[i]->currentIndex);
+    return true;
+}
+
+void SettingsScreen::onGameEnding()
+{
+    if (context)
+        keepShownSettings();
+}
+
 void SettingsScreen::leaveToPlayerMenu()
 {
     if (!context)
         return;
-    if (Profile* profile = currentProfile()) {
-        storeInto(*profile);
-        context->profileStore->setSoundSettings(profile->soundSettings());
-        context->actions->applySoundSettings(profile->soundSettings());
-        // A failed save has written its error line and kept the old file; the settings
-        // stay in the profile and go out with the next save.
+    // A failed save has written its error line and kept the old file; the settings stay in
+    // the profile and go out with the next save.
+    if (keepShownSettings())
         context->profileStore->save();
-    } else {
-        logError("The settings could not be stored: no profile is selected.");
-    }
     goToScreen(this, context->screens.playerScreen, "player menu");
 }
 
@@ -151,6 +181,12 @@ void SettingsScreen::draw(int pass)
     for (std::size_t i = 0; i < rows.size() && i < selectors.size(); ++i) {
         const PBSelector* s = selectors[i];
         const std::string label = rows[i].label;
+        renderer->drawText(small, label, s->x - kLabelGap - renderer->textWidth(small, label), s->y + 9, white);
+    }
+    const std::vector<ExtraSettingRow>& extra = extraSettingRows();
+    for (std::size_t i = 0; i < extra.size() && i < extraSelectors.size(); ++i) {
+        const PBSelector* s = extraSelectors[i];
+        const std::string label = extra[i].label;
         renderer->drawText(small, label, s->x - kLabelGap - renderer->textWidth(small, label), s->y + 9, white);
     }
 }

@@ -52,6 +52,12 @@ public:
     virtual void onFocusGained() {}
     // Play stands still on this screen (a paused match): the music steps back meanwhile.
     virtual bool playPaused() const { return false; }
+    // The mouse steers something on this screen (rods in play), so in a window too the
+    // pointer stays with the game; elsewhere a windowed game lets it go.
+    virtual bool holdsPointer() const { return false; }
+    // The game ends while this screen is shown (the window closed, a signal): what the
+    // player changed here and would keep by leaving the screen is kept now, before the save.
+    virtual void onGameEnding() {}
     virtual void onCommand(const std::string& id) { (void)id; }
     virtual void onTimer(const ScreenTimer& timer) { (void)timer; }
 

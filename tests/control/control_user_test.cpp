@@ -86,6 +86,25 @@ TEST_F(UserControlTest, ClickShotWindsBackHoldsThenStrikes)
     EXPECT_LT(rod->angle, 1.2f) << "the mouse takes over from the tilt";
 }
 
+TEST_F(UserControlTest, AlongTheTableForwardTurnsAndSidewaysShifts)
+{
+    // Across the table: right turns the feet back and back shifts one way.
+    input.mouseMoveX = 10.0f;
+    input.mouseMoveY = 4.0f;
+    step();
+    const float turned = rod->angle, shifted = rod->shift;
+    rod->angle = 0.0f;
+    rod->shift = 0.0f;
+    // Along it, seen from behind the own goal: the same hand movement turned a quarter
+    // (right is where back was, forward where right was) moves the rod the same way.
+    hands.axes = MouseAxes::AlongTable;
+    input.mouseMoveX = 4.0f;
+    input.mouseMoveY = -10.0f;
+    step();
+    EXPECT_FLOAT_EQ(rod->angle, turned);
+    EXPECT_FLOAT_EQ(rod->shift, shifted);
+}
+
 TEST_F(UserControlTest, EarlyReleaseLeavesTheRodWhereItGot)
 {
     pressButton(input, 0, true);

@@ -35,6 +35,9 @@ for path in ./usr/games/pitchbar ./usr/games/pitchbar-sim ./usr/share/pitchbar/r
             ./usr/share/man/man6/pitchbar-sim.6.gz; do
   echo "$contents" | grep -qxF "$path" || e2e_fail "$path is not in the package"
 done
+# Under /usr the programs are on the PATH: the menu entry starts the game by name.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop" | grep -qx "Exec=pitchbar" ||
+  e2e_fail "the package's menu entry does not start pitchbar by name"
 if command -v lintian >/dev/null; then
   findings=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "running with root privileges" || true)
   [ -z "$findings" ] || e2e_fail "lintian: $findings"

@@ -6,6 +6,9 @@
 //   help.png         the first help page
 //   match.png        a match with the ball rolling
 //   goal.png         the ball dropping into the opponent's goal
+//   view_low.png     the low view from the side, after TAB
+//   view_goal.png    the view from behind the player's goal, after TAB again
+//   replay.png       the replay of a goal, from low behind the goal that was hit
 //   winner.png       the congratulation after the last opponent
 // Run from a folder that holds the game's resources/ (the game's own layout); it writes
 // its save and error files there. Needs a DISPLAY.
@@ -16,6 +19,8 @@
 #include "render/Renderer.h"
 #include "screens/HelpScreen.h"
 #include "screens/MatchScreen.h"
+#include "profiles/SettingsFile.h"
+#include "input/KeyCodes.h"
 #include "screens/PlayerScreen.h"
 #include "screens/ProfilesScreen.h"
 #include "ui/widgets/PBList.h"
@@ -153,6 +158,35 @@ int main(int argc, char** argv) {
     }
     pictures.run(20, 1.0f / 60.0f);
     ok &= pictures.keep("goal.png");
+
+    // TAB steps through the views; the low one glides after the ball.
+    auto tab = [&] {
+        input.keys[Key::Tab] = Key::DownBit;
+        pictures.run(1, 1.0f / 60.0f);
+        input.keys[Key::Tab] = 0;
+    };
+    tab();
+    pictures.run(15, 1.0f / 15.0f);
+    ok &= pictures.keep("view_low.png");
+    tab();
+    pictures.run(2, 1.0f / 60.0f);
+    ok &= pictures.keep("view_goal.png");
+    tab();
+
+    // With replays on, the next goal is shown again.
+    game.settings.setFlag(SettingsFile::profileKey("ANN", "replays"), true);
+    pictures.show(match, 1);
+    pictures.run(30, 1.0f / 10.0f);
+    sim.placeBall(100.0f, 26.0f);
+    sim.ballAtRest = false;
+    sim.ballVelocity = Vector3(400.0f, 0.0f, 0.0f);
+    for (int i = 0; i < 400 && !match->replay.running(); ++i) pictures.run(1, 1.0f / 100.0f);
+    if (!match->replay.running()) {
+        std::fprintf(stderr, "picture-set: no replay after the shot\n");
+        ok = false;
+    }
+    pictures.run(10, 0.3f);  // three seconds into it, the last before the slow one
+    ok &= pictures.keep("replay.png");
     match->onLeave();
     game.renderer->screen = nullptr;
 

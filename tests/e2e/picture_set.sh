@@ -13,7 +13,7 @@ maker=$2
 [ -x "$maker" ] || e2e_fail "no picture-set binary at $maker"
 e2e_shots_folder picture_set
 
-names="main_menu player_menu settings help match goal winner"
+names="main_menu player_menu settings help match goal view_low view_goal replay winner"
 (cd "$work" && "$maker" "$shots") >"$work/pictures.log" 2>&1 ||
   e2e_fail "picture-set failed: $(tail -5 "$work/pictures.log") $(cat "$work/error.txt" 2>/dev/null)"
 for name in $names; do

@@ -32,6 +32,7 @@ struct DevicelessGameFixture : ::testing::Test {
         folder = made;
         setErrorLogPath((folder / "error.txt").string());
         game.profileStore.filePath = savePath();
+        game.settings.filePath = (folder / "settings.txt").string();
         game.renderer->spriteSink = &sink;
         game.context.guiStyle = new GUIStyle(game.renderer);
         game.context.guiStyle->texture = &atlas;

@@ -1,5 +1,6 @@
 // The GL device: context, off-screen back buffer, present with black bars, device loss.
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/PictureFit.h"
 
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/GpuBuffer.h"
@@ -104,6 +105,9 @@ bool GraphicsDevice::create(const PresentParameters& parameters) {
     parameters_ = parameters;
     path_ = software_ && !fullQualityOnSoftware ? ShadingPath::Light : ShadingPath::Full;
     setShadingPath(path_);
+    const char* still = std::getenv("PITCHBAR_STILL_TABLE");
+    const bool stillAsked = still && *still && std::string(still) != "0";
+    stillTable_ = parameters.samples == 0 && (still && *still ? stillAsked : software_);
     const int samples = parameters.samples;
     glGenFramebuffers(1, &drawFramebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
@@ -186,15 +190,10 @@ bool GraphicsDevice::present() {
         glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     } else {
         // Keep the 4:3 picture whole and centred; the rest of the window is black.
-        int outW = w, outH = h;
-        if (static_cast<long>(w) * parameters_.height > static_cast<long>(h) * parameters_.width)
-            outW = h * parameters_.width / parameters_.height;
-        else
-            outH = w * parameters_.height / parameters_.width;
-        const int x0 = (w - outW) / 2, y0 = (h - outH) / 2;
+        const PictureRect r = fitPicture(w, h, parameters_.width, parameters_.height);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, x0, y0, x0 + outW, y0 + outH,
+        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, r.x, r.y, r.x + r.width, r.y + r.height,
                           GL_COLOR_BUFFER_BIT, GL_LINEAR);
     }
     SDL_GL_SwapWindow(window_);
@@ -278,6 +277,68 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int widt
         return nullptr;
     }
     return std::make_unique<GlTexture>(name, width, height);
+}
+
+std::unique_ptr<DeviceTexture> GraphicsDevice::createColourRenderTexture(int width, int height) {
+    if (!context_ || refuseRenderTargets) return nullptr;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return nullptr;
+    }
+    return std::make_unique<GlTexture>(name, width, height);
+}
+
+void GraphicsDevice::copyToBackBuffer(RenderSurface* colour, DepthSurface* depth) {
+    if (!context_ || !colour || !depth) return;
+    const int w = parameters_.width, h = parameters_.height;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, colour->framebuffer());
+    glFramebufferRenderbuffer(GL_READ_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                              depth->renderbuffer());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, drawFramebuffer_);
+    glDisable(GL_SCISSOR_TEST);
+    glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+}
+
+void GraphicsDevice::readSurfaceRows(RenderSurface* colour, int firstRow, int rows,
+                                     std::vector<std::uint8_t>& rgba) {
+    if (!context_ || !colour) return;
+    rgba.resize(static_cast<std::size_t>(colour->width()) * rows * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, colour->framebuffer());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, firstRow, colour->width(), rows, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+}
+
+void GraphicsDevice::readDepthRows(RenderSurface* colour, DepthSurface* depth, int firstRow, int rows,
+                                   std::vector<float>& values) {
+    if (!context_ || !colour || !depth) return;
+    values.resize(static_cast<std::size_t>(colour->width()) * rows);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, colour->framebuffer());
+    glFramebufferRenderbuffer(GL_READ_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                              depth->renderbuffer());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, firstRow, colour->width(), rows, GL_DEPTH_COMPONENT, GL_FLOAT, values.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+}
+
+void GraphicsDevice::setScissor(const ClearRect* rect) {
+    if (!rect) {
+        glDisable(GL_SCISSOR_TEST);
+        return;
+    }
+    const int targetHeight = currentColour_ ? currentColour_->height() : parameters_.height;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(rect->left, targetHeight - rect->bottom, rect->right - rect->left, rect->bottom - rect->top);
 }
 
 std::unique_ptr<RenderSurface> GraphicsDevice::createRenderSurface(DeviceTexture* texture) {

@@ -95,6 +95,19 @@ public:
     std::unique_ptr<DeviceTexture> createFloatRenderTexture(int width, int height);
     std::unique_ptr<RenderSurface> createRenderSurface(DeviceTexture* texture);
     std::unique_ptr<DepthSurface> createDepthSurface(int width, int height);
+    // One-level RGBA8 render-target texture, read texel by texel (no filtering).
+    std::unique_ptr<DeviceTexture> createColourRenderTexture(int width, int height);
+    // Copies a colour surface and a depth surface of the back buffer's size over the back
+    // buffer's colour and depth, pixel for pixel.
+    void copyToBackBuffer(RenderSurface* colour, DepthSurface* depth);
+    // Rows [firstRow, firstRow + rows) of a colour surface, counted from the bottom, as
+    // RGBA bytes; and of a depth surface (drawn with that colour surface) as 0..1 values.
+    void readSurfaceRows(RenderSurface* colour, int firstRow, int rows, std::vector<std::uint8_t>& rgba);
+    void readDepthRows(RenderSurface* colour, DepthSurface* depth, int firstRow, int rows,
+                       std::vector<float>& values);
+    // Drawing is limited to the rectangle (top-down, as for clear) until this is called
+    // with null.
+    void setScissor(const ClearRect* rect);
     // Reproduces a driver without memory for render targets (tests of the fallback).
     bool refuseRenderTargets = false;
 
@@ -105,6 +118,14 @@ public:
     bool fullQualityOnSoftware = false;
     // The path create/reset chose: Light on a software renderer unless full quality is asked.
     ShadingPath shadingPath() const { return path_; }
+    // Whether a picture of the table's still parts, drawn once and copied into every frame,
+    // beats shading them again each frame. On a software renderer every shaded pixel costs
+    // processor time and a copy is a memory copy; a graphics card shades the table in a
+    // fraction of a millisecond and would have to copy a 4x multisampled picture and shade
+    // the field per sample, so there it is not used. A multisampled back buffer never
+    // takes it. PITCHBAR_STILL_TABLE=1 or 0 overrides the choice (to measure both);
+    // decided at create/reset.
+    bool prefersStillTable() const { return stillTable_; }
 
     std::unique_ptr<GpuBuffer> createVertexBuffer(const void* data, std::size_t bytes);
     std::unique_ptr<GpuBuffer> createIndexBuffer(const std::uint32_t* indices, std::size_t count);
@@ -139,6 +160,7 @@ private:
     unsigned int resolveColour_ = 0;
     bool software_ = false;
     ShadingPath path_ = ShadingPath::Full;
+    bool stillTable_ = false;
     RenderSurface* currentColour_ = nullptr;
     DepthSurface* currentDepth_ = nullptr;
 };

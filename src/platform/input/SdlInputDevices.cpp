@@ -80,7 +80,7 @@ bool SdlInputDevices::acquireKeyboard()
 bool SdlInputDevices::acquireMouse()
 {
     mouseAcquired_ = available();
-    if (mouseAcquired_ && focused()) {
+    if (mouseAcquired_ && focused() && !pointerFree_) {
         SDL_SetRelativeMouseMode(SDL_TRUE);
         SDL_GetRelativeMouseState(nullptr, nullptr);  // drop what piled up while lost
     }
@@ -116,11 +116,24 @@ bool SdlInputDevices::readMouse(MouseState& state)
         mouseAcquired_ = false;
     if (!mouseAcquired_)
         return false;
-    if (!SDL_GetRelativeMouseMode())
-        SDL_SetRelativeMouseMode(SDL_TRUE);
-
     int dx = 0, dy = 0;
-    Uint32 mask = SDL_GetRelativeMouseState(&dx, &dy);
+    Uint32 mask = 0;
+    state.free = pointerFree_;
+    state.overWindow = false;
+    if (pointerFree_) {
+        // The system pointer is the player's: where it is over the window says where the
+        // game's pointer is.
+        int x = 0, y = 0, w = 0, h = 0;
+        mask = SDL_GetMouseState(&x, &y);
+        SDL_GetWindowSize(window_->sdlWindow(), &w, &h);
+        state.overWindow = SDL_GetMouseFocus() == window_->sdlWindow() && w > 0 && h > 0;
+        state.windowU = w > 0 ? static_cast<float>(x) / static_cast<float>(w) : 0.0f;
+        state.windowV = h > 0 ? static_cast<float>(y) / static_cast<float>(h) : 0.0f;
+    } else {
+        if (!SDL_GetRelativeMouseMode())
+            SDL_SetRelativeMouseMode(SDL_TRUE);
+        mask = SDL_GetRelativeMouseState(&dx, &dy);
+    }
     state.x = dx;
     state.y = dy;
     state.wheel = 0;
@@ -129,6 +142,19 @@ bool SdlInputDevices::readMouse(MouseState& state)
         state.buttons[i] = static_cast<std::uint8_t>(((mask & masks[i]) ? Key::DownBit : 0) | latchedButtons_[i]);
     std::memset(latchedButtons_, 0, sizeof latchedButtons_);
     return true;
+}
+
+void SdlInputDevices::setPointerFree(bool free)
+{
+    if (free == pointerFree_)
+        return;
+    pointerFree_ = free;
+    if (free) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+    } else if (mouseAcquired_ && focused()) {
+        SDL_SetRelativeMouseMode(SDL_TRUE);
+        SDL_GetRelativeMouseState(nullptr, nullptr);  // the free pointer's travel is no rod's
+    }
 }
 
 void SdlInputDevices::takeTyped(std::vector<std::uint32_t>& typed)
@@ -143,8 +169,19 @@ void SdlInputDevices::addTyped(std::uint32_t character)
         typed_.push_back(character);
 }
 
+bool SdlInputDevices::startPads(const std::string& mappingsFile)
+{
+    return pads_.start(mappingsFile);
+}
+
+void SdlInputDevices::readPads(std::vector<PadState>& pads)
+{
+    pads_.read(pads);
+}
+
 void SdlInputDevices::handleEvent(const SDL_Event& event)
 {
+    pads_.handleEvent(event);
     switch (event.type) {
     case SDL_KEYDOWN:
         if (std::uint8_t code = keyCodeForScancode(event.key.keysym.scancode))

@@ -6,6 +6,7 @@
 // events, so the layout decides the character) is kept in order for name entry. Both
 // devices are lost while the window has no focus.
 #include "input/InputDevices.h"
+#include "platform/input/SdlGamepads.h"
 #include "platform/window/GameWindow.h"
 
 class SdlInputDevices : public InputDevices, public WindowEventListener {
@@ -21,8 +22,13 @@ public:
     bool readKeyboard(std::uint8_t keys[256]) override;
     bool readMouse(MouseState& state) override;
     void takeTyped(std::vector<std::uint32_t>& typed) override;
+    void setPointerFree(bool free) override;
 
     void handleEvent(const SDL_Event& event) override;
+
+    // Gamepads, from now on (see SdlGamepads::start); false when SDL has none to give.
+    bool startPads(const std::string& mappingsFile);
+    void readPads(std::vector<PadState>& pads) override;
 
 private:
     bool focused() const;
@@ -30,6 +36,7 @@ private:
     GameWindow* window_;
     bool keyboardAcquired_ = false;
     bool mouseAcquired_ = false;
+    bool pointerFree_ = false;
     std::uint8_t latchedKeys_[256] = {};
     std::uint8_t latchedButtons_[4] = {};
     // Typed characters since the last take, in order; bounded, so that nobody taking them
@@ -41,4 +48,6 @@ private:
     bool lastKeyRepeated_ = false;
 
     void addTyped(std::uint32_t character);
+
+    SdlGamepads pads_;
 };

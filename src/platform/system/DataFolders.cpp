@@ -56,6 +56,7 @@ bool chooseDataFolders(const DataFolderSources& sources, DataFolders& folders, s
         folders.resources = "resources/";
         folders.saveFile = "gamestate.dat";
         folders.errorFile = "error.txt";
+        folders.settingsFile = "settings.txt";
         return true;
     }
 
@@ -81,6 +82,7 @@ bool chooseDataFolders(const DataFolderSources& sources, DataFolders& folders, s
     folders.playerFolder = player.string();
     folders.saveFile = (player / "gamestate.dat").string();
     folders.errorFile = (player / "error.txt").string();
+    folders.settingsFile = (player / "settings.txt").string();
     return true;
 }
 

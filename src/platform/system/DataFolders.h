@@ -13,6 +13,7 @@ struct DataFolders {
     std::string resources;     // ends with a slash, for the ResourceManager
     std::string saveFile;      // gamestate.dat
     std::string errorFile;     // error.txt
+    std::string settingsFile;  // settings.txt, the game's own settings beside the save
     std::string playerFolder;  // empty while everything stays in the current folder
 };
 

@@ -60,6 +60,19 @@ extern "C" void noteHangUp(int)
 {
     gHangUp = 1;
 }
+
+// The client of the running loop, for an exit that happens inside it: a broken X
+// connection ends the process from inside Xlib, through exit, so an exit handler is the
+// one place left to save from.
+WindowClient* gLoopClient = nullptr;
+
+extern "C" void saveAtExitInsideLoop()
+{
+    WindowClient* client = gLoopClient;
+    gLoopClient = nullptr;
+    if (client)
+        client->onDisplayLost();
+}
 } // namespace
 
 bool GameWindow::create()
@@ -102,17 +115,59 @@ bool GameWindow::create()
     return true;
 }
 
+ScreenArea GameWindow::screenAreaFor(const WindowPlacement& p) const
+{
+    const SDL_Point middle{p.left + p.width / 2, p.top + p.height / 2};
+    const int displays = SDL_GetNumVideoDisplays();
+    int chosen = 0;
+    for (int i = 0; i < displays; ++i) {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&middle, &bounds)) {
+            chosen = i;
+            break;
+        }
+    }
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(chosen, &usable) != 0)
+        return ScreenArea{};
+    return ScreenArea{usable.x, usable.y, usable.w, usable.h};
+}
+
+void GameWindow::place(const WindowPlacement& wanted)
+{
+    windowed_ = fitOnScreen(wanted, screenAreaFor(wanted));
+    windowed_.fullscreen = wanted.fullscreen;
+    if (!window_)
+        return;
+    SDL_SetWindowSize(window_, windowed_.width, windowed_.height);
+    SDL_SetWindowPosition(window_, windowed_.left, windowed_.top);
+}
+
+WindowPlacement GameWindow::placement() const
+{
+    WindowPlacement p = windowed_;
+    p.fullscreen = isFullscreen();
+    if (window_ && !p.fullscreen && (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_MAXIMIZED)) == 0) {
+        SDL_GetWindowPosition(window_, &p.left, &p.top);
+        SDL_GetWindowSize(window_, &p.width, &p.height);
+        windowed_ = p;
+    }
+    return p;
+}
+
 void GameWindow::show()
 {
     if (!window_)
         return;
     SDL_ShowWindow(window_);
-    enterFullscreen();
+    if (windowed_.fullscreen)
+        enterFullscreen();
     SDL_RaiseWindow(window_);
 }
 
 void GameWindow::enterFullscreen()
 {
+    placement();  // the window's own place, for the way back
     // Desktop full screen is the window manager's to grant; without one the request would
     // be dropped while SDL reports the desktop size, so the desktop is covered by hand.
     if (windowManagerGrantsFullscreen(window_) &&
@@ -127,7 +182,7 @@ void GameWindow::leaveFullscreen()
 {
     if (coveringDesktop_) {
         coveringDesktop_ = false;
-        uncoverDesktop(window_, kLeft, kTop, kWidth, kHeight);
+        uncoverDesktop(window_, windowed_.left, windowed_.top, windowed_.width, windowed_.height);
         return;
     }
     SDL_SetWindowFullscreen(window_, 0);
@@ -247,6 +302,12 @@ void GameWindow::runMessageLoop(WindowClient& client)
 {
     quitRequested_ = false;
     std::signal(SIGHUP, noteHangUp);
+    static const bool exitHandlerSet = std::atexit(saveAtExitInsideLoop) == 0;
+    (void)exitHandlerSet;
+    struct LoopClientScope {
+        explicit LoopClientScope(WindowClient& c) { gLoopClient = &c; }
+        ~LoopClientScope() { gLoopClient = nullptr; }
+    } scope(client);
     const bool uncapped = uncappedFramesRequested();
     const double ticksPerSecond = static_cast<double>(SDL_GetPerformanceFrequency());
     auto now = [ticksPerSecond] { return static_cast<double>(SDL_GetPerformanceCounter()) / ticksPerSecond; };

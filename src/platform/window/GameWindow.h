@@ -8,6 +8,7 @@ struct SDL_Window;
 union SDL_Event;
 
 #include "platform/window/WindowMetrics.h"
+#include "platform/window/WindowPlacement.h"
 
 #include <vector>
 
@@ -32,6 +33,10 @@ public:
     // The game is ended from outside (a termination signal, the session ending): the last
     // chance to save before the loop ends, whatever happens.
     virtual void onTerminate() = 0;
+    // The process is ending under the loop without asking: the X connection broke (Xlib
+    // then ends the process itself) or a library called exit. Nothing of the window may
+    // be used any more; files can still be written.
+    virtual void onDisplayLost() { onTerminate(); }
     // At most this many frames a second for now, 0 for as many as the display shows: a
     // game where nothing moves need not keep a core busy.
     virtual int frameRateLimit() const { return 0; }
@@ -56,10 +61,16 @@ public:
     // 940x700 at (100, 100), ready for an OpenGL 3.3 core context with a double-buffered
     // colour-only default framebuffer. false (after writing the error line) on failure.
     bool create();
-    // Shows the window, then makes it full screen on the desktop's own resolution: through
-    // the window manager where there is one, otherwise as a borderless window covering the
-    // desktop.
+    // Where show puts the window: full screen, or a window at that place and size, pulled
+    // onto the screen it would open on. Without it, full screen as always.
+    void place(const WindowPlacement& placement);
+    // Shows the window, then makes it full screen on the desktop's own resolution (unless
+    // placed as a window): through the window manager where there is one, otherwise as a
+    // borderless window covering the desktop.
     void show();
+    // Full screen or not, and the window's place and size (the last ones it had as a
+    // window while it is full screen), to keep for the next run.
+    WindowPlacement placement() const;
     // Alt+Enter: between the window and full screen.
     void toggleFullscreen();
     bool isFullscreen() const;
@@ -91,7 +102,13 @@ private:
     void enterFullscreen();
     void leaveFullscreen();
 
+    // The usable area of the screen the rectangle's middle is on (the first screen when
+    // none holds it).
+    ScreenArea screenAreaFor(const WindowPlacement& p) const;
+
     SDL_Window* window_ = nullptr;
+    // The window's place and size when it is not full screen.
+    mutable WindowPlacement windowed_;
     // Full screen made by hand (no window manager to grant it): borderless over the desktop.
     bool coveringDesktop_ = false;
     bool ownsSdl_ = false;

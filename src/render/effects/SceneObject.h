@@ -15,6 +15,9 @@ public:
     Matrix4 world;
     std::map<std::string, std::unique_ptr<Material>> materials;
     bool removeRequested = false;
+    // Set by its owner on a part that never moves (the field, the cabinet, the rim): while
+    // the camera stands still it is drawn once into the still-table layer.
+    bool still = false;
 
     // One default material for every sub-mesh of the mesh (none for a null mesh).
     explicit SceneObject(Mesh* m) : mesh(m) {

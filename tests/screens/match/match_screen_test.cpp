@@ -441,3 +441,62 @@ TEST_F(DeviceLoss, LeavingTheWindowPausesAndComingBackResumesAWindowedMatchToo)
 }
 
 } // namespace
+
+namespace {
+// A shot of the player's into the far goal, then frames until the ball is back in play:
+// the frames while the goal's replay ran and the seconds of play from the goal to the
+// kick-off.
+struct ShotOutcome {
+    int replayFrames = 0;
+    double goalToKickOff = 0.0;
+    bool tableStoodStill = true;
+};
+} // namespace
+
+struct MatchReplay : MatchFixture {
+    ShotOutcome shoot(bool skipAtOnce)
+    {
+        Simulation& sim = match->simulation;
+        run(5.0f, 0.02f);  // more play than the replay shows
+        sim.placeBall(sim.length - 1.0f, sim.width * 0.5f);
+        sim.ballVelocity = Vector3(200.0f, 0.0f, 0.0f);
+        ShotOutcome out;
+        double goalTime = -1.0;
+        for (int i = 0; i < 2000 && !(goalTime >= 0.0 && sim.state == InPlay); ++i) {
+            const double before = match->match.playedSeconds;
+            const bool replaying = match->replay.running();
+            frame(0.02f, skipAtOnce && match->replay.running() ? std::initializer_list<std::uint8_t>{Key::K}
+                                                                : std::initializer_list<std::uint8_t>{});
+            if (replaying) {
+                ++out.replayFrames;
+                out.tableStoodStill = out.tableStoodStill && match->match.playedSeconds == before;
+            }
+            if (goalTime < 0.0 && sim.score[0] == 1 && !sim.goalPending)
+                goalTime = match->match.playedSeconds;
+        }
+        out.goalToKickOff = match->match.playedSeconds - goalTime;
+        return out;
+    }
+};
+
+TEST_F(MatchReplay, AGoalIsReplayedOnlyWhenChosenAndTheKickOffFollowsItAsItFollowsAGoal)
+{
+    start(0);
+    const ShotOutcome designed = shoot(false);
+    EXPECT_EQ(designed.replayFrames, 0) << "replays are off until the player turns them on";
+    ASSERT_EQ(match->simulation.score[0], 1);
+    EXPECT_NEAR(designed.goalToKickOff, 2.7, 0.5);
+
+    game.settings.setFlag(SettingsFile::profileKey("ANN", "replays"), true);
+    start(0);
+    const ShotOutcome replayed = shoot(false);
+    // Four seconds of play, the last at half speed, at 50 frames a second.
+    EXPECT_NEAR(replayed.replayFrames, 250, 3);
+    EXPECT_TRUE(replayed.tableStoodStill);
+    EXPECT_NEAR(replayed.goalToKickOff, designed.goalToKickOff, 0.021);
+
+    start(0);
+    const ShotOutcome skipped = shoot(true);
+    EXPECT_EQ(skipped.replayFrames, 1) << "a key ends the replay at once";
+    EXPECT_NEAR(skipped.goalToKickOff, designed.goalToKickOff, 0.021);
+}

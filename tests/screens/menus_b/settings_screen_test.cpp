@@ -2,6 +2,7 @@
 // store the profile's values, sound is heard at once, shadows stay as they are where the
 // device cannot draw them, and going back stores, saves and returns to the player menu.
 #include "audio/SoundSystem.h"
+#include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 #include "screens/SettingsRows.h"
 #include "screens/SettingsScreen.h"
@@ -71,6 +72,48 @@ TEST_F(SettingsScreenTest, SelectorsShowTheProfileAndGoingBackStoresAndSavesThem
     EXPECT_EQ(3, reread.profiles[0]->rodSelection);
     EXPECT_EQ(4, reread.musicVolume);
     EXPECT_FALSE(errorFileExists());
+}
+
+TEST_F(SettingsScreenTest, ClosingTheWindowHereKeepsWhatIsShown)
+{
+    enter(settings);
+    press("musicVolume", -11);
+    press("rodSelection", 1);
+    ASSERT_TRUE(game.saveBeforeLeaving());
+
+    ProfileStore reread;
+    reread.filePath = game.profileStore.filePath;
+    EXPECT_TRUE(reread.load(true));
+    ASSERT_EQ(1u, reread.profiles.size());
+    EXPECT_EQ(4, reread.musicVolume);
+    EXPECT_EQ(4, reread.profiles[0]->musicVolume);
+    EXPECT_EQ(2, reread.profiles[0]->rodSelection);
+}
+
+TEST_F(SettingsScreenTest, ReplaysAndTeamColoursAreKeptBesideTheSaveFileForEachProfile)
+{
+    Profile* bob = game.profileStore.addProfile("BOB");
+    enter(settings);
+    ASSERT_EQ(2u, settings->extraSelectors.size());
+    EXPECT_EQ("OFF", shown("replays"));
+    EXPECT_EQ("RED/BLUE", shown("teamColours"));
+    press("replays", 1);
+    press("teamColours", 1);
+    ASSERT_TRUE(click(settings, "quit"));
+    EXPECT_EQ("yes", game.settings.text("profile.ANN.replays", ""));
+    EXPECT_EQ("contrast", game.settings.text("profile.ANN.teamColours", ""));
+
+    // Another profile has its own, and the save file holds nothing of them.
+    game.profileStore.selectProfile(bob);
+    enter(settings);
+    EXPECT_EQ("OFF", shown("replays"));
+    EXPECT_EQ("RED/BLUE", shown("teamColours"));
+    ProfileStore bare;
+    bare.filePath = game.profileStore.filePath + ".bare";
+    bare.addProfile("ANN");
+    bare.addProfile("BOB");
+    std::vector<std::uint8_t> withExtras = encodeGameState(game.profileStore), without = encodeGameState(bare);
+    EXPECT_EQ(withExtras.size(), without.size());
 }
 
 TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)

@@ -1,0 +1,25 @@
+#pragma once
+// Settings of the player's that go beyond what a profile holds in the save file, shown on
+// the settings screen in the places its two columns leave free and kept per profile in the
+// game's settings file: goal replays and the teams' colours. Each offers its values in the
+// menus' words and keeps them under a word of its own ("replays = yes").
+#include <string>
+#include <vector>
+
+class SettingsFile;
+
+struct ExtraSettingRow {
+    const char* id;  // the key after "profile.<name>."
+    const char* label;
+    int x, y, width;
+    std::vector<std::string> values;  // as the selector shows them
+    std::vector<std::string> kept;    // as the file keeps them, in the same order
+    int defaultIndex;
+};
+
+const std::vector<ExtraSettingRow>& extraSettingRows();
+
+// The index of the profile's kept value; the row's default when none (or one the row does
+// not offer) is kept, or without a settings file.
+int extraSettingIndex(const SettingsFile* settings, const std::string& profileName, const ExtraSettingRow& row);
+void storeExtraSetting(SettingsFile* settings, const std::string& profileName, const ExtraSettingRow& row, int index);
