@@ -53,12 +53,25 @@ float randomUnit()
 } // namespace
 
 FoosballAI::FoosballAI(const OpponentParameters& p)
-    : rotationSpeed(p.rotationSpeed), shiftSpeed(p.shiftSpeed), strikeSpeed(p.strikeSpeed),
-      lowerDistance(p.lowerDistance), liftDistance(p.liftDistance), reactionTime(p.reactionTime),
-      actSpeed(p.actSpeed), blockSpeed(p.blockSpeed), aimErrorMoving(p.aimErrorMoving),
-      aimErrorResting(p.aimErrorResting), goalieTracking(p.goalieTracking),
-      trackingRange(p.trackingRange), passChance(p.passChance)
 {
+    useParameters(p);
+}
+
+void FoosballAI::useParameters(const OpponentParameters& p)
+{
+    rotationSpeed = p.rotationSpeed;
+    shiftSpeed = p.shiftSpeed;
+    strikeSpeed = p.strikeSpeed;
+    lowerDistance = p.lowerDistance;
+    liftDistance = p.liftDistance;
+    reactionTime = p.reactionTime;
+    actSpeed = p.actSpeed;
+    blockSpeed = p.blockSpeed;
+    aimErrorMoving = p.aimErrorMoving;
+    aimErrorResting = p.aimErrorResting;
+    goalieTracking = p.goalieTracking;
+    trackingRange = p.trackingRange;
+    passChance = p.passChance;
 }
 
 void FoosballAI::initStates()

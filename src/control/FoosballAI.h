@@ -33,6 +33,9 @@ public:
     int32_t updateCounter = 0;
 
     explicit FoosballAI(const OpponentParameters& parameters);
+    // Takes another set of the opponent's numbers (a difficulty's); its rod states and
+    // ball memory stay as they are.
+    void useParameters(const OpponentParameters& parameters);
 
     void initStates() override;
     void update(float dt) override;
