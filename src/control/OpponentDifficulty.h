@@ -1,8 +1,8 @@
 #pragma once
 // The difficulty a player chooses: NORMAL is the opponent table exactly as designed. EASY
-// gives each opponent the reaction, action, block and strike values of a point further
-// down the designed ladder, spread evenly, so that the ladder climbs without a wall; HARD
-// makes every opponent react sooner, act on faster balls and turn and strike faster.
+// gives each opponent the speeds and reaction of a point further down the designed ladder,
+// spread so that the ladder climbs without a wall, and softens its first rungs; HARD makes
+// every opponent react sooner, act on faster balls and turn and strike faster.
 #include "control/OpponentParameters.h"
 
 enum class Difficulty : int {

@@ -115,8 +115,10 @@ std::string playersAndDifficultiesHelp()
                       static_cast<double>(l.releaseJitter), static_cast<double>(l.volleySpeed));
         out += line;
     }
-    out += "\nDifficulty: NORMAL is the designed opponent table; EASY gives opponent i (0..7) the reaction,\n"
-           "action, block and strike values found at 3.1 (i/7)^1.35 along the designed ladder; HARD\n"
-           "multiplies reaction times by 0.25 and action, block, turning, moving and strike speeds by 3.5.\n";
+    out += "\nDifficulty: NORMAL is the designed opponent table. EASY gives opponents 0..7 the reaction and\n"
+           "speeds found at 0, 1.0, 1.5, 1.1, 1.6, 2.1, 2.8, 3.5 along the designed ladder and softens\n"
+           "BOB, ROBERT (fully) and DAVID (by half): 0.3 s more reaction, strikes x0.6, actions x0.7.\n"
+           "HARD multiplies reaction times by 0.25 and action, block, turning, moving and strike speeds\n"
+           "by 3.5.\n";
     return out;
 }
