@@ -11,6 +11,9 @@ namespace {
 // Without it a ball lying near a split point hands the mouse back and forth between two
 // rods many times a minute, and every handover drops the click shot being wound up.
 constexpr float kHandOverMargin = 3.0f;
+// A ball rolling back and forth near the split still hands over at each turn of its speed:
+// the rod just left gets the ball back no sooner than this.
+constexpr float kHandBackTime = 0.5f;
 }  // namespace
 
 void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalSetting)
@@ -22,6 +25,8 @@ void AssistedControl::setMouseSensitivities(int horizontalSetting, int verticalS
 void AssistedControl::initStates()
 {
     chosenRod = -1;
+    rodBeforeHandOver = -1;
+    sinceHandOver = 0.0f;
     for (int i = 0; i < 4; ++i)
         installState(i, makeState(i, i == 2 ? kUserControlledStateType : kNonControlledStateType));
     // The display hears of the new match's states at once: the first selection pass may
@@ -32,6 +37,7 @@ void AssistedControl::initStates()
 
 void AssistedControl::update(float dt)
 {
+    sinceHandOver += dt;
     if (updateCounter == 0) selectionPass();
     updateCounter = (updateCounter + 1) % 10;
     FoosballControl::update(dt);
@@ -85,7 +91,11 @@ void AssistedControl::assignStates()
         for (int i = 0; i < 4; ++i) want(i, kUserControlledStateType);
         return;
     }
-    int s = pickRod();
+    int s = keepHeldRod(pickRod());
+    if (chosenRod >= 0 && s != chosenRod) {
+        rodBeforeHandOver = chosenRod;
+        sinceHandOver = 0.0f;
+    }
     chosenRod = s;
     int behind = assisted ? kFStateType : kNonControlledStateType;
     int inFront = assisted ? kAStateType : kNonControlledStateType;
@@ -97,6 +107,18 @@ void AssistedControl::assignStates()
     for (int i = 0; i < s; ++i) want(i, behind);
     for (int i = s + 1; i < 4; ++i) want(i, inFront);
     want(s, kUserControlledStateType);
+}
+
+int AssistedControl::keepHeldRod(int picked) const
+{
+    if (selectionMode >= 0 || chosenRod < 0 || picked == chosenRod) return picked;
+    // A shot being wound up or struck stays with its rod: a hand-over would drop it.
+    const ControlState* held = states[chosenRod];
+    bool shotUnderWay = held && held->typeId() == kUserControlledStateType &&
+                        static_cast<const UserControlledState*>(held)->clickPhase != kClickFree;
+    if (command.shoot || shotUnderWay) return chosenRod;
+    if (picked == rodBeforeHandOver && sinceHandOver < kHandBackTime) return chosenRod;
+    return picked;
 }
 
 void AssistedControl::want(int rodIndex, int type)

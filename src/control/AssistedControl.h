@@ -30,6 +30,10 @@ public:
     // The rod the last selection pass chose, -1 before the first pass of a match. The
     // automatic choice keeps the ball with it until the ball is clearly nearer another rod.
     int32_t chosenRod = -1;
+    // The rod the automatic choice left at its last hand-over, and the seconds since then:
+    // the ball is not handed straight back within a short hold time.
+    int32_t rodBeforeHandOver = -1;
+    float sinceHandOver = 0.0f;
 
     // Sensitivity settings 1..15 of the profile in mouse counts per radian / table unit.
     void setMouseSensitivities(int horizontalSetting, int verticalSetting);
@@ -42,6 +46,9 @@ public:
     int pickRod() const;
 
 private:
+    // The automatic choice stays with the held rod while its shot button is down or its
+    // click shot runs, and does not hand the ball straight back to the rod it just left.
+    int keepHeldRod(int picked) const;
     void selectionPass();
     void readRodChoice();
     void assignStates();

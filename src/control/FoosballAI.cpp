@@ -31,6 +31,9 @@ constexpr float kFeetOverBall = 0.8f;
 constexpr float kFeetOverTheTop = 2.5f;
 // Turning backwards, the feet sweep a ball up to about this far behind the rod.
 constexpr float kFeetReachBehind = 7.0f;
+// Turned back this far the feet pass above a ball on the flat (foot 6.8 - 5 cos 1.25 = 5.2
+// high, more than ball and foot radii above the ball's centre).
+constexpr float kFeetClearAngle = 1.25f;
 // The table's rolling friction (speed lost per second: 0.26 of the speed plus 1.5), and
 // about how much faster than the foot a resting ball leaves a low, glancing foot.
 constexpr float kRollDrag = 0.26f;
@@ -50,12 +53,25 @@ float randomUnit()
 } // namespace
 
 FoosballAI::FoosballAI(const OpponentParameters& p)
-    : rotationSpeed(p.rotationSpeed), shiftSpeed(p.shiftSpeed), strikeSpeed(p.strikeSpeed),
-      lowerDistance(p.lowerDistance), liftDistance(p.liftDistance), reactionTime(p.reactionTime),
-      actSpeed(p.actSpeed), blockSpeed(p.blockSpeed), aimErrorMoving(p.aimErrorMoving),
-      aimErrorResting(p.aimErrorResting), goalieTracking(p.goalieTracking),
-      trackingRange(p.trackingRange), passChance(p.passChance)
 {
+    useParameters(p);
+}
+
+void FoosballAI::useParameters(const OpponentParameters& p)
+{
+    rotationSpeed = p.rotationSpeed;
+    shiftSpeed = p.shiftSpeed;
+    strikeSpeed = p.strikeSpeed;
+    lowerDistance = p.lowerDistance;
+    liftDistance = p.liftDistance;
+    reactionTime = p.reactionTime;
+    actSpeed = p.actSpeed;
+    blockSpeed = p.blockSpeed;
+    aimErrorMoving = p.aimErrorMoving;
+    aimErrorResting = p.aimErrorResting;
+    goalieTracking = p.goalieTracking;
+    trackingRange = p.trackingRange;
+    passChance = p.passChance;
 }
 
 void FoosballAI::initStates()
@@ -124,11 +140,19 @@ void FoosballAI::decide()
     for (int i = 1; i < 4; ++i) {
         bool lifted = states[i] && states[i]->typeId() == kAStateType;
         // Lifting turns the feet backwards: not while they would come down on a ball lying
-        // or rolling back just behind the rod, which they would knock hard at the own goal.
+        // or rolling back just behind the rod, which they would knock hard at the own goal,
+        // nor, for the defence, while a ball coming out from behind reaches them before
+        // they are up.
         float behind = rods[i].position - ballX;
-        bool underFeet = behind < kFeetReachBehind && ballVx <= 0.0f;
+        bool underFeet = (behind < kFeetReachBehind && ballVx <= 0.0f) || reachesFeetDuringLift(i);
         if (behind >= liftDistance && !lifted && !underFeet && i != pendingRod)
             installState(i, new AState(&rods[i], this, -kHalfPi, rotationSpeed));
+        // A ball coming back out of the goal area meets a defence still lifting: it stands
+        // up again rather than sweep its feet into the ball.
+        else if (lifted && reachesFeetDuringLift(i) &&
+                 static_cast<const AState*>(states[i])->targetAngle == -kHalfPi &&
+                 std::remainder(rods[i].angle, kTwoPi) > -kFeetClearAngle)
+            putOnGuard(i);
     }
 
     if (pendingRod < 0 && ballVx < actSpeed) chooseAction();
@@ -176,6 +200,22 @@ bool FoosballAI::liesJustBehind(int i) const
 {
     float behind = rods[i].position - ballX;
     return ballSpeed() <= kSlowBallSpeed && behind >= kSlowReachBehind && behind < kBackPassReach;
+}
+
+bool FoosballAI::reachesFeetDuringLift(int i) const
+{
+    // The defence, the last rod before the goalkeeper: a ball knocked back from there goes
+    // into the own goal. Standing, its feet bounce such a ball back no harder than the ball
+    // came; sweeping back they add their own speed.
+    if (i != 1 || ballVx <= 0.0f) return false;
+    float behind = rods[i].position - ballX;
+    if (behind <= 0.0f) return false;
+    // The feet sweep the ball until they are turned back this far; the lift gets there
+    // from the rod's present angle at the rod's turning speed.
+    float toClear = std::max(0.0f, kFeetClearAngle + std::remainder(rods[i].angle, kTwoPi));
+    float liftTime = rotationSpeed > 0.0f ? toClear / rotationSpeed : 0.0f;
+    float arrival = std::max(0.0f, behind - kFeetReachBehind) / ballVx;
+    return arrival < liftTime;
 }
 
 bool FoosballAI::feetHangBehind(int i) const

@@ -33,6 +33,9 @@ public:
     int32_t updateCounter = 0;
 
     explicit FoosballAI(const OpponentParameters& parameters);
+    // Takes another set of the opponent's numbers (a difficulty's); its rod states and
+    // ball memory stay as they are.
+    void useParameters(const OpponentParameters& parameters);
 
     void initStates() override;
     void update(float dt) override;
@@ -51,6 +54,9 @@ public:
     void shoot(int i);
     // A slow ball lying between one and 6.5 units behind rod i (i >= 1): the feet reach it.
     bool liesJustBehind(int i) const;
+    // Rod i is the defence and a ball behind it coming forward reaches its feet before a
+    // lift would clear it.
+    bool reachesFeetDuringLift(int i) const;
     // Whether rod i's feet are turned back far enough to hang over a ball behind it.
     bool feetHangBehind(int i) const;
     // How fast a ball tapped back by rod i should leave it to stop before the rod behind.

@@ -5,12 +5,17 @@
 #include "control/RodCommand.h"
 #include "simulation/TableGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 constexpr float kStrikeAngle = 0.5f;
 constexpr float kWindBackAngle = -0.5f;
 constexpr float kTrapAngle = 1.2f;
+// The trap tilt turns at the slowest click speed (setting 1), whatever the click speed: a
+// ball lying against the upright feet is nudged on at about 40 units/s instead of being
+// shot away at the click speed, and the tilt is still up within a fifth of a second.
+constexpr float kTrapSpeed = 6.25f;
 constexpr float kRotationRateLimit = 100.0f;
 constexpr float kShiftRateLimit = 400.0f;
 constexpr float kHalfWidth = kTableWidth / 2.0f;
@@ -52,7 +57,7 @@ void UserControlledState::rotate(float dt)
         return;
     default:
         if (rightDown) {
-            FoosballControl::rotateToward(*rod, dt, kTrapAngle, clickSpeed);
+            FoosballControl::rotateToward(*rod, dt, kTrapAngle, std::min(clickSpeed, kTrapSpeed));
         } else if (leftDown) {
             if (FoosballControl::rotateToward(*rod, dt, kWindBackAngle, clickSpeed))
                 clickPhase = kClickWoundBack;

@@ -44,7 +44,7 @@ void Match::frame(float dt, MatchObserver* observer)
     applyRestingDeadBallRule();
     if (observer)
         observer->beforeSubSteps(dt);
-    runSubSteps(dt);
+    runSubSteps(dt, observer);
 }
 
 bool Match::takeGoal(GoalReport& goal)
@@ -67,7 +67,7 @@ void Match::applyRestingDeadBallRule()
     }
 }
 
-void Match::runSubSteps(float dt)
+void Match::runSubSteps(float dt, MatchObserver* observer)
 {
     for (MatchSide& side : sides)
         if (side.control && side.hands)
@@ -84,6 +84,8 @@ void Match::runSubSteps(float dt)
         simulation.step(s);
         playedSeconds += s;
         ++subSteps;
+        if (observer)
+            observer->afterSubStep(s);
     });
 }
 

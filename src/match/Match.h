@@ -37,6 +37,8 @@ public:
     virtual void onGoal(const GoalReport& goal) = 0;
     // The frame's rules are applied; the table is about to move by dt seconds.
     virtual void beforeSubSteps(float dt) = 0;
+    // The table has moved by one sub-step of s seconds (the headless match's watch).
+    virtual void afterSubStep(float /*s*/) {}
 };
 
 class Match {
@@ -77,5 +79,5 @@ public:
 private:
     bool takeGoal(GoalReport& goal);
     void applyRestingDeadBallRule();
-    void runSubSteps(float dt);
+    void runSubSteps(float dt, MatchObserver* observer);
 };

@@ -1,8 +1,10 @@
 #pragma once
 // Settings of the player's that go beyond what a profile holds in the save file, shown on
 // the settings screen in the places its two columns leave free and kept per profile in the
-// game's settings file: goal replays and the teams' colours. Each offers its values in the
+// game's settings file: goal replays, the teams' colours and the difficulty. Each offers its values in the
 // menus' words and keeps them under a word of its own ("replays = yes").
+#include "control/OpponentDifficulty.h"
+
 #include <string>
 #include <vector>
 
@@ -23,3 +25,7 @@ const std::vector<ExtraSettingRow>& extraSettingRows();
 // not offer) is kept, or without a settings file.
 int extraSettingIndex(const SettingsFile* settings, const std::string& profileName, const ExtraSettingRow& row);
 void storeExtraSetting(SettingsFile* settings, const std::string& profileName, const ExtraSettingRow& row, int index);
+
+// The profile's difficulty for its matches against the computer: NORMAL unless it chose
+// another (also without a settings file).
+Difficulty profileDifficulty(const SettingsFile* settings, const std::string& profileName);

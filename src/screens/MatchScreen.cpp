@@ -2,6 +2,8 @@
 // loss and the timers that end a won or lost match.
 #include "screens/MatchScreen.h"
 
+#include "screens/ExtraSettingRows.h"
+
 #include "screens/ScreenContext.h"
 #include "profiles/ProfileStore.h"
 #include "assets/ResourceManager.h"
@@ -103,6 +105,10 @@ void MatchScreen::chooseOpponentController()
     if (opponent && opponent->ai) {
         opponentIndex = context->profileStore->currentOpponent;
         opponentControl = opponent->ai;
+        // The opponent plays at the profile's difficulty; NORMAL is the designed table.
+        const Profile* profile = context->profileStore->currentProfile;
+        opponent->ai->useParameters(
+            parametersAt(opponentIndex, profileDifficulty(context->settings, profile ? profile->name : std::string())));
     } else {
         opponentIndex = -1;
         practiceControl_ = std::make_unique<ReleaseControl>();

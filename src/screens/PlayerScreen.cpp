@@ -10,6 +10,7 @@
 #include "render/fonts/PBFontBig.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
+#include "screens/ExtraSettingRows.h"
 #include "screens/MenuPanel.h"
 #include "screens/MenuTexts.h"
 #include "ui/GUIStyle.h"
@@ -191,6 +192,7 @@ void PlayerScreen::draw(int pass)
         renderer->drawText(font, values[i], kValueX, y, highlight);
     }
 
+    drawDifficulty();
     drawTwoPlayerRecord();
     renderer->drawText(font, "SELECTED OPPONENT:", kValueX, kPictureY, normal);
     if (selectedOpponent < 0 || selectedOpponent >= static_cast<int>(context->opponents->size()))
@@ -218,6 +220,24 @@ std::string PlayerScreen::twoPlayerRecordText() const
     const int wins = context->settings->number(SettingsFile::profileKey(p->name, kTwoPlayerWinsKey), 0, 0, INT_MAX);
     const int losses = context->settings->number(SettingsFile::profileKey(p->name, kTwoPlayerLossesKey), 0, 0, INT_MAX);
     return "TWO-PLAYER MATCHES: " + std::to_string(wins) + " WON, " + std::to_string(losses) + " LOST";
+}
+
+// The difficulty the profile plays the computer at, chosen on the settings screen: on a
+// panel of its own right of the profile's, above the buttons of that column.
+void PlayerScreen::drawDifficulty()
+{
+    const Profile* p = profile();
+    if (!p)
+        return;
+    KRFont* font = context->fontSmall;
+    const std::uint32_t normal = context->guiStyle ? context->guiStyle->colours[2] : 0xFFFFFFFFu;
+    const std::uint32_t highlight = context->guiStyle ? context->guiStyle->colours[3] : 0xFFFBAB18u;
+    const std::string label = "DIFFICULTY:";
+    const std::string value = difficultyName(profileDifficulty(context->settings, p->name));
+    drawMenuPanel(context, kDifficultyX, 68, kDifficultyWidth, 96);
+    const int centre = kDifficultyX + kDifficultyWidth / 2;
+    renderer->drawText(font, label, centre - renderer->textWidth(font, label) / 2, 100, normal);
+    renderer->drawText(font, value, centre - renderer->textWidth(font, value) / 2, 130, highlight);
 }
 
 void PlayerScreen::drawTwoPlayerRecord()

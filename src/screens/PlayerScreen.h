@@ -21,6 +21,9 @@ public:
     static constexpr int kDescriptionY = 240;
     // The two-player row, under PLAY! and FREE PRACTICE.
     static constexpr int kTwoPlayerRowY = 487;
+    // The difficulty's panel, in line with the buttons of the right-hand column.
+    static constexpr int kDifficultyX = 744;
+    static constexpr int kDifficultyWidth = 170;
     static constexpr const char* kTwoPlayersId = "twoplayers";
 
     PBList* opponentsList = nullptr;
@@ -54,6 +57,7 @@ private:
     Profile* profile() const;
     void addTwoPlayerButton();
     void drawTwoPlayerRecord();
+    void drawDifficulty();
 
 public:
     // "TWO-PLAYER MATCHES: <won> WON, <lost> LOST" of the current profile.

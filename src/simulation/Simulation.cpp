@@ -185,7 +185,10 @@ void Simulation::step(float dt) {
     if (state == InPlay || state == InGoal) {
         ballPosition.x += ballVelocity.x * dt;
         ballPosition.z += ballVelocity.z * dt;
-        if (state == InGoal) ballPosition.z = clampf(ballPosition.z, 1.0f, width - 1.0f);
+        // The sinking ball stays between the goal box's side walls.
+        if (state == InGoal)
+            ballPosition.z = clampf(ballPosition.z, (width - kGoalWidth) * 0.5f + kBallRadius,
+                                    (width + kGoalWidth) * 0.5f - kBallRadius);
         spinAngle += spinRate * dt;
     }
 
@@ -370,8 +373,35 @@ bool Simulation::pinBall(int t, Rod& rod, float dt) {
     // The rod cannot turn through the ball.
     rod.angle = rod.previousAngle;
     rod.angularVelocity = 0.0f;
-    // The ball moves exactly as far sideways as the rod does in this step.
-    ballVelocity = {0.0f, 0.0f, dt > 0.0f ? travel / dt : 0.0f};
+    // The ball moves exactly as far sideways as the rod does in this step, but it rolls on
+    // with the foot's own sideways speed: let go, it leaves as fast as the foot moved it,
+    // not as fast as one jerky step of the hand.
+    const float footSpeed = (t == 0 ? 1.0f : -1.0f) * rod.shiftVelocity;
+    ballPosition.z += travel - footSpeed * dt;
+    ballVelocity = {0.0f, 0.0f, footSpeed};
+    return true;
+}
+
+bool Simulation::heldBeforeSlide(int t, const Rod& rod, float& figZ, Vector3& foot, Vector3& toBall,
+                                 float& distance) const {
+    const float travel = (t == 0 ? 1.0f : -1.0f) * (rod.shift - rod.previousShift);
+    // Held up to the foot's own sideways reach in one step: 3.3 units a millisecond, 3,300
+    // units/s, about 69,000 mouse counts a second at the default sensitivity, more than a
+    // hand dragging a ball gives a mouse. A jerk beyond it leaves the ball behind.
+    if (travel == 0.0f || std::fabs(travel) >= kLateralReach) return false;
+    const float startZ = figZ - travel;
+    if (std::fabs(startZ - ballPosition.z) >= kLateralReach) return false;
+    const Vector3 startFoot{foot.x, foot.y, startZ};
+    const Vector3 startToBall = ballPosition - startFoot;
+    const float startDistance = magnitude(startToBall);
+    if (!(startDistance < kBallRadius + kFootRadius)) return false;
+    // Only a foot on top of the ball holds it; one beside it had let go already.
+    const float horizontal = std::sqrt(startToBall.x * startToBall.x + startToBall.z * startToBall.z);
+    if (!(horizontal < 0.5005f * startDistance)) return false;
+    figZ = startZ;
+    foot = startFoot;
+    toBall = startToBall;
+    distance = startDistance;
     return true;
 }
 
@@ -389,14 +419,18 @@ void Simulation::collideFigures(int t, float dt) {
             if (figure < 0 || figure >= kFiguresPerTeam) break;  // a corrupted rod record
             float figZ = width * 0.5f + rod.shift + team.figureOffsets[figure];
             if (t == 1) figZ = width - figZ;
-            if (std::fabs(figZ - ballPosition.z) >= kLateralReach) continue;
 
             float footX = rod.position + kFootArm * sinA;
             if (t == 1) footX = length - footX;
-            const Vector3 foot{footX, kRodAxisHeight - kFootArm * cosA, figZ};
-            const Vector3 toBall = ballPosition - foot;
-            const float distance = magnitude(toBall);
-            if (!(distance < kBallRadius + kFootRadius)) continue;
+            Vector3 foot{footX, kRodAxisHeight - kFootArm * cosA, figZ};
+            Vector3 toBall = ballPosition - foot;
+            float distance = magnitude(toBall);
+            if (std::fabs(figZ - ballPosition.z) >= kLateralReach || !(distance < kBallRadius + kFootRadius)) {
+                // A rod dragged fast moves its foot off a trapped ball before the ball has
+                // moved in this step: the foot that held the ball where the step began
+                // still holds it.
+                if (!heldBeforeSlide(t, rod, figZ, foot, toBall, distance)) continue;
+            }
 
             const float fvx = s * rod.angularVelocity * kFootArm * cosA;
             const float fvz = s * rod.shiftVelocity;
@@ -416,6 +450,10 @@ void Simulation::collideFigures(int t, float dt) {
                 // the ball goes with the rod whichever way it slides, so the rod's sideways
                 // speed takes no part in that test.
                 if ((ballVelocity.x - fvx) * nx > 0.0f) continue;
+                // A foot turning up off the ball lets it go too, even while it moves along
+                // the table towards the ball: it rises faster than it closes in.
+                const float fvy = rod.angularVelocity * kFootArm * sinA;
+                if (fvy > 0.0f && (ballVelocity.x - fvx) * toBall.x - fvy * toBall.y > 0.0f) continue;
                 if (!pinBall(t, rod, dt)) continue;
             } else {
                 if (vn > 0.0f) continue;  // already moving away: a figure never pulls the ball

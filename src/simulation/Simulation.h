@@ -103,6 +103,10 @@ private:
     // nothing happens: a still foot on a still ball, or a ball that would be pushed
     // through a side wall and slips out.
     bool pinBall(int team, Rod& rod, float dt);
+    // Whether a figure of a rod that slid off the ball in this step had its foot on top of
+    // it where the step began; if so the foot's place and the contact become that one.
+    bool heldBeforeSlide(int team, const Rod& rod, float& figZ, Vector3& foot, Vector3& toBall,
+                         float& distance) const;
     bool applyRim(float dt);
     void applyFriction(float dt, bool onSlope);
     void updateRegionTime(float dt);

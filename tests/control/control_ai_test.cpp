@@ -216,6 +216,11 @@ TEST_F(OpponentTest, GoalkeeperTracksOnlyNearTheCentreLine)
     EXPECT_NEAR(keeper->targetShift, -5.0f, 1e-4f);
     EXPECT_FALSE(static_cast<FState*>(ai->states[1])->tracking);
 
+    // A ball behind the goalkeeper, in its goal mouth: following it would push it in.
+    ballOwn(4.0f, 33.2f + 2.0f, -3.0f, 0.0f);
+    keeper->update(0.001f);
+    EXPECT_NEAR(keeper->targetShift, -5.0f, 1e-4f);
+
     play(kBob);
     ballOwn(60.0f, 33.2f + 3.0f);
     ai->states[0]->update(0.001f);
@@ -297,6 +302,40 @@ TEST_F(OpponentTest, RodsLiftInFrontOfTheBallAndComeDownBehindIt)
     ai->decide();
     EXPECT_EQ(type(2), kFStateType);
     EXPECT_EQ(type(3), kFStateType);
+}
+
+TEST_F(OpponentTest, NoLiftIntoABallComingOutFromBehind)
+{
+    // BOB's defence (21) with a ball 9 behind it coming forward at 5 or 60 units/s: the
+    // ball reaches the feet within 0.4 s, the lift needs 0.57 s to clear it, so the defence
+    // stays upright instead of sweeping the ball back into its goal. The midfield, far
+    // ahead, lifts as ever.
+    for (float vx : {5.0f, 60.0f}) {
+        play(kBob);
+        ballOwn(12.0f, 30.0f, vx, 0.0f);
+        ai->decide();
+        EXPECT_EQ(type(1), kFStateType) << vx;
+        EXPECT_EQ(type(2), kAStateType) << vx;
+    }
+    // A defence already lifting when a ball comes back out of the goal area stands up
+    // again instead of sweeping its feet into it.
+    play(kBob);
+    ballOwn(12.0f, 30.0f, -20.0f, 0.0f);  // heading for the own goal: the defence lifts
+    ai->decide();
+    ASSERT_EQ(type(1), kAStateType);
+    sim.teams[1].rods[1].angle = -0.4f;
+    ballOwn(10.0f, 30.0f, 120.0f, 0.0f);  // back off the end wall
+    ai->decide();
+    EXPECT_EQ(type(1), kFStateType);
+    // The same ball lying still, or JOHN THE KING's defence, up in 0.1 s: they lift.
+    play(kBob);
+    ballOwn(12.0f, 30.0f);
+    ai->decide();
+    EXPECT_EQ(type(1), kAStateType);
+    play(kJohn);
+    ballOwn(3.0f, 30.0f, 5.0f, 0.0f);
+    ai->decide();
+    EXPECT_EQ(type(1), kAStateType);
 }
 
 TEST_F(OpponentTest, ReportsAStuckBallOnlyItCanReach)

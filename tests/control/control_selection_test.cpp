@@ -163,9 +163,36 @@ TEST_F(SelectionTest, AutoKeepsTheRodUntilTheBallIsClearlyNearerAnother)
     placeBallForTest(sim, 37.0f, 30.0f);
     runToNextPass();
     EXPECT_EQ(control.states[1]->typeId(), kUserControlledStateType);
+    // Clearly nearer the midfield again, but straight after the hand-over: the defence
+    // keeps it for half a second before the ball goes back.
     placeBallForTest(sim, 39.5f, 30.0f);
     runToNextPass();
+    EXPECT_EQ(control.states[1]->typeId(), kUserControlledStateType);
+    for (int pass = 0; pass < 50; ++pass) runToNextPass();
     EXPECT_EQ(control.states[2]->typeId(), kUserControlledStateType);
+}
+
+TEST_F(SelectionTest, AutoKeepsTheRodWhileTheClickShotIsUnderWay)
+{
+    // The ball rolls back from the midfield's reach to the defence's while the player winds
+    // up a click shot: the shot stays with the midfield until it has been struck.
+    control.selectionMode = kSelectionAuto;
+    control.initStates();
+    placeBallForTest(sim, 45.0f, 30.0f);
+    runToNextPass();
+    ASSERT_EQ(control.states[2]->typeId(), kUserControlledStateType);
+    pressButton(input, 0, true);
+    runToNextPass();
+    placeBallForTest(sim, 25.0f, 30.0f, -20.0f, 0.0f);
+    for (int pass = 0; pass < 60; ++pass) runToNextPass();
+    ASSERT_EQ(control.states[2]->typeId(), kUserControlledStateType);
+    EXPECT_EQ(static_cast<UserControlledState*>(control.states[2])->clickPhase, kClickWoundBack);
+    pressButton(input, 0, false);
+    runToNextPass();
+    ASSERT_EQ(control.states[2]->typeId(), kUserControlledStateType) << "the strike runs";
+    EXPECT_EQ(static_cast<UserControlledState*>(control.states[2])->clickPhase, kClickStriking);
+    for (int pass = 0; pass < 3; ++pass) runToNextPass();
+    EXPECT_EQ(control.states[1]->typeId(), kUserControlledStateType) << "struck: handed over";
 }
 
 TEST_F(SelectionTest, KeysAreReadOnEveryTenthUpdateInTheirOrder)

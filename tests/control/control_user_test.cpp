@@ -74,8 +74,12 @@ TEST_F(UserControlTest, ClickShotWindsBackHoldsThenStrikes)
     EXPECT_EQ(held->clickPhase, kClickFree);
     EXPECT_NEAR(rod->shift, 6.2f, 1e-4f) << "the rod kept shifting, up to its stop";
 
-    // Free again: the right button, still down, now tilts the figures.
+    // Free again: the right button, still down, now tilts the figures, at the trapping
+    // speed of 6.25 rad/s however fast the click shot is.
     step(20);
+    EXPECT_NEAR(rod->angle, 0.5f + 20 * 0.00625f, 1e-4f);
+    EXPECT_EQ(rod->angularVelocity, 6.25f);
+    step(100);
     EXPECT_NEAR(rod->angle, 1.2f, 1e-5f);
     pressButton(input, 1, false);
     step();
@@ -125,7 +129,7 @@ TEST_F(UserControlTest, ReversedRotationFlipsOnlyTheMouse)
     input.mouseMoveX = 0.0f;
     rod->angle = 0.0f;
     pressButton(input, 1, true);
-    step(100);
+    step(200);
     EXPECT_EQ(rod->angle, 1.2f);
     pressButton(input, 1, false);
     rod->angle = 0.0f;

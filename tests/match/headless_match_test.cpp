@@ -75,6 +75,32 @@ TEST(HeadlessMatch, OpponentsByNameOrIndex)
     EXPECT_EQ(parseOpponent("BO"), -1);
 }
 
+TEST(HeadlessMatch, ScriptedPlayersPlayThroughThePlayersControllerAndDiffer)
+{
+    // The player's own controller with scripted hands: it scores, and the good player does
+    // better against JOHN THE KING than the weak one (goals over three seeds each).
+    int goals[2] = {0, 0};
+    for (int level : {0, 2}) {
+        for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+            HeadlessMatchSettings settings;
+            settings.homePlayer = level;
+            settings.away = 7;
+            settings.seed = seed;
+            settings.rim = true;
+            settings.maxSeconds = 120.0;
+            HeadlessMatchResult r = playHeadlessMatch(settings);
+            goals[level / 2] += r.score[0];
+        }
+    }
+    EXPECT_LT(goals[0], goals[1]);
+    EXPECT_GT(goals[1], 0);
+    int opponent = -1;
+    int player = -1;
+    EXPECT_TRUE(parseSide("player:good", opponent, player));
+    EXPECT_EQ(player, 2);
+    EXPECT_FALSE(parseSide("player:great", opponent, player));
+}
+
 TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
 {
     // Everything but the wall time of two whole matches, one with the rim. A change here is
@@ -87,13 +113,13 @@ TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
     };
     const Case cases[] = {
         {2, 5, 1, false,
-         "{\"home\": \"DAVID\", \"away\": \"LISA\", \"seed\": 1, \"score\": [0, 5], \"winner\": \"LISA\", "
-         "\"gameSeconds\": 185.367, \"subSteps\": 189074, \"deadBalls\": {\"normal\": 6, \"reported\": 1}, "
-         "\"goalTimes\": [55.583, 76.267, 129.367, 155.917, 185.367], \"wallMs\": "},
+         "{\"home\": \"DAVID\", \"away\": \"LISA\", \"seed\": 1, \"score\": [1, 5], \"winner\": \"LISA\", "
+         "\"gameSeconds\": 272.983, \"subSteps\": 278443, \"deadBalls\": {\"normal\": 5, \"reported\": 1}, "
+         "\"goalTimes\": [43.400, 52.317, 63.400, 114.650, 138.467, 272.983], \"wallMs\": "},
         {7, 0, 42, true,
-         "{\"home\": \"JOHN THE KING\", \"away\": \"BOB\", \"seed\": 42, \"score\": [5, 0], \"winner\": "
-         "\"JOHN THE KING\", \"gameSeconds\": 91.117, \"subSteps\": 92939, \"deadBalls\": {\"normal\": 0, "
-         "\"reported\": 0}, \"goalTimes\": [4.933, 73.617, 79.317, 85.017, 91.117], \"wallMs\": "},
+         "{\"home\": \"JOHN THE KING\", \"away\": \"BOB\", \"seed\": 42, \"score\": [5, 0], \"winner\": \"JOHN THE KING\", "
+         "\"gameSeconds\": 181.217, \"subSteps\": 184841, \"deadBalls\": {\"normal\": 1, \"reported\": 1}, "
+         "\"goalTimes\": [4.933, 78.283, 131.683, 153.433, 181.217], \"wallMs\": "},
     };
     for (const Case& c : cases) {
         HeadlessMatchSettings settings;

@@ -65,28 +65,46 @@ TEST_F(FigureContact, HighHitIsSofter) {
 }
 
 TEST_F(FigureContact, FootOnTopPinsTheBallAndUndoesTheTurn) {
-    // At angle pi/3 the foot centre is 2.5 above the ball centre (y 4.3); 0.4 behind it the
-    // contact normal is far steeper than 60 degrees.
+    // At angle pi/3 the foot centre is 2.5 above the ball centre (y 4.3); 0.4 in front of
+    // it the contact normal is far steeper than 60 degrees. The rod turns back, bringing the
+    // foot down onto the ball.
     const float angle = 1.0471976f;
     Rod& rod = midfield(0, angle);
     const float footX = rod.position + 5.0f * std::sin(angle);
-    rod.previousAngle = 0.85f;
-    rod.angularVelocity = 15.0f;
+    rod.previousAngle = 1.25f;
+    rod.angularVelocity = -15.0f;
     rod.shiftVelocity = 30.0f;
     rod.shift = rod.previousShift + 0.03f;  // the rod really slid 0.03 in this step
-    launch(footX + 0.4f, 33.2f + 0.03f, 10.0f, 0.0f, 4.0f);
+    launch(footX - 0.4f, 33.2f + 0.03f, -10.0f, 0.0f, 4.0f);
     sim.step(0.001f);
-    EXPECT_FLOAT_EQ(rod.angle, 0.85f);
+    EXPECT_FLOAT_EQ(rod.angle, 1.25f);
     EXPECT_EQ(rod.angularVelocity, 0.0f);
     EXPECT_EQ(sim.spinRate, 0.0f);
     EXPECT_FLOAT_EQ(sim.ballVelocity.x, 0.0f);
     EXPECT_NEAR(sim.ballVelocity.z, 30.0f, 0.1f);  // only the rod's sideways motion
-    EXPECT_EQ(rod.previousAngle, 0.85f);  // the step ends with the restored angle
-    // While the overlap lasts the rod cannot turn through the ball.
-    rod.angle = 1.1f;
-    rod.angularVelocity = 15.0f;
+    EXPECT_EQ(rod.previousAngle, 1.25f);  // the step ends with the restored angle
+    // While the overlap lasts the rod cannot turn down through the ball.
+    rod.angle = 1.2f;
+    rod.angularVelocity = -15.0f;
     sim.step(0.001f);
-    EXPECT_FLOAT_EQ(rod.angle, 0.85f);
+    EXPECT_FLOAT_EQ(rod.angle, 1.25f);
+}
+
+TEST_F(FigureContact, FootTurningUpOffTheBallLetsItGo) {
+    // Team 1's attack with its feet turned back over a still ball behind it, swinging on
+    // backwards over the top: the foot closes in along the table but rises faster, so the
+    // turn goes on and the ball is left where it lies (it used to stay pinned for good).
+    Rod& rod = sim.teams[1].rods[3];
+    rod.angle = rod.previousAngle = -1.16f;
+    sim.placeBall(41.74f, 18.52f);
+    for (int i = 0; i < 200; ++i) {
+        rod.angularVelocity = -2.2f;
+        rod.angle -= 0.0022f;
+        sim.step(0.001f);
+    }
+    EXPECT_NEAR(rod.angle, -1.16f - 0.44f, 1e-3f);
+    EXPECT_NEAR(sim.ballPosition.x, 41.74f, 0.01f);
+    EXPECT_LT(length(sim.ballVelocity), 0.1f);
 }
 
 TEST_F(FigureContact, BallMovingAwayIsLeftAlone) {
@@ -179,6 +197,32 @@ TEST_F(TrappedBall, FollowsTheRealShiftNotTheSmoothedVelocity) {
         sim.step(0.001f);
     }
     EXPECT_NEAR(sim.ballPosition.z - startZ, 3.0f, 0.02f);
+}
+
+TEST_F(TrappedBall, FastDragKeepsItAndLetGoItLeavesAtTheFootsSpeed) {
+    for (int t = 0; t < 2; ++t) {
+        Rod& rod = trap(t);
+        const float s = t == 0 ? 1.0f : -1.0f;
+        const float startZ = sim.ballPosition.z;
+        // A flick of the hand: 1.2 units a step (1,200 units/s), the smoothed speed the
+        // table is told capped at 400.
+        for (int i = 0; i < 8; ++i) {
+            rod.shift += 1.2f;
+            rod.shiftVelocity = 400.0f;
+            sim.step(0.001f);
+        }
+        EXPECT_NEAR(sim.ballPosition.z - startZ, s * 9.6f, 0.02f) << t;
+        // Slowing down, then letting go: the ball rolls on at the foot's speed.
+        rod.shift += 0.05f;
+        rod.shiftVelocity = 14.2f;
+        sim.step(0.001f);
+        rod.angle = rod.previousAngle = 0.0f;
+        rod.shiftVelocity = 0.0f;
+        sim.step(0.001f);
+        EXPECT_NEAR(sim.ballVelocity.z, s * 14.2f, 0.1f) << t;
+        rod.angle = rod.previousAngle = 1.5707964f;
+        rod.shift = rod.previousShift = 0.0f;
+    }
 }
 
 TEST_F(TrappedBall, IsReleasedWhenTheTiltEnds) {

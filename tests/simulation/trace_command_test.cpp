@@ -2,6 +2,7 @@
 // accumulation with --every, and usage errors for bad options.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -158,6 +159,22 @@ TEST(TraceCommand, DriveMovesARodAndATrappedBallGoesWithIt) {
     ASSERT_EQ(turn.exitCode, 0);
     EXPECT_NEAR(field(turn.lines[1], "angle"), 1.0, 1e-3);
     EXPECT_NEAR(field(turn.lines[1], "angularVelocity"), 10.0, 1e-4);
+}
+
+TEST(TraceCommand, AnOpponentPlaysTeamOneFromTheSetUpRods) {
+    // BOB's attack with its feet turned back over a still ball behind it, rim on: it used to
+    // stay there for good (a dead ball after 11 s). Now the opponent plays the ball on.
+    RunResult r = runTrace("--opponent BOB --rim on --ball 41.74,18.52 --rod 1,3,-1.16,0,0,0 --steps 11000 --every 1000");
+    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 13u);
+    EXPECT_TRUE(has(r.lines[0], "{\"team\": 1, \"rod\": 3, \"angle\": -1.16"));
+    bool moved = false;
+    for (std::size_t i = 1; i + 1 < r.lines.size(); ++i) moved = moved || std::fabs(field(r.lines[i], "x") - 41.74) > 1.0;
+    EXPECT_TRUE(moved);
+    // Team 1 is the opponent's: no drive for its rods, and a difficulty only with it.
+    EXPECT_EQ(runTrace("--opponent 0 --drive 1,2,1,0").exitCode, 2);
+    EXPECT_EQ(runTrace("--difficulty easy").exitCode, 2);
+    EXPECT_EQ(runTrace("--opponent NOBODY").exitCode, 2);
 }
 
 TEST(SimOutput, ResultsThatCannotBeWrittenFailTheRun) {

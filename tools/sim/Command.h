@@ -8,19 +8,26 @@
 
 using SimCommandFunction = int (*)(const std::vector<std::string>& args);
 
+// More lines for --help after the usage, or null.
+using SimCommandDetails = std::string (*)();
+
 struct SimCommand {
     const char* name;
     const char* usage;  // one line, without the program name, e.g. "trace [--steps N] ..."
     SimCommandFunction run;
+    SimCommandDetails details = nullptr;
 };
 
 std::vector<SimCommand>& simCommands();
 
 struct SimCommandRegistration {
-    SimCommandRegistration(const char* name, const char* usage, SimCommandFunction run) {
-        simCommands().push_back({name, usage, run});
+    SimCommandRegistration(const char* name, const char* usage, SimCommandFunction run,
+                           SimCommandDetails details = nullptr) {
+        simCommands().push_back({name, usage, run, details});
     }
 };
 
 #define PITCHBAR_SIM_COMMAND(name, usage, function) \
     static SimCommandRegistration simCommandRegistration_##function(name, usage, function)
+#define PITCHBAR_SIM_COMMAND_WITH_DETAILS(name, usage, function, details) \
+    static SimCommandRegistration simCommandRegistration_##function(name, usage, function, details)

@@ -8,7 +8,8 @@
 namespace {
 
 const char* const kMatchUsage =
-    "match --home A --away B [--seed S] [--rim on|off] [--max-seconds T]";
+    "match --home A --away B [--seed S] [--rim on|off] [--max-seconds T] [--difficulty easy|normal|hard]"
+    " (A, B: an opponent or player:weak|average|good)";
 
 int usageError(const std::string& what)
 {
@@ -23,15 +24,19 @@ int runMatch(const std::vector<std::string>& args)
     bool haveAway = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        static const char* const kOptions[] = {"--home", "--away", "--seed", "--rim", "--max-seconds"};
+        static const char* const kOptions[] = {"--home", "--away", "--seed", "--rim", "--max-seconds",
+                                                  "--difficulty"};
         if (!isOneOf(option, kOptions)) return usageError("unknown option " + option);
         std::string value;
         if (!takeValue(args, i, value)) return usageError("missing value after " + option);
         if (option == "--home" || option == "--away") {
-            int index = parseOpponent(value);
-            if (index < 0) return usageError("no opponent '" + value + "'");
-            (option == "--home" ? settings.home : settings.away) = index;
-            (option == "--home" ? haveHome : haveAway) = true;
+            const bool home = option == "--home";
+            if (!parseSide(value, home ? settings.home : settings.away, home ? settings.homePlayer : settings.awayPlayer))
+                return usageError("no opponent or player '" + value + "'");
+            (home ? haveHome : haveAway) = true;
+        } else if (option == "--difficulty") {
+            if (!parseDifficulty(value.c_str(), settings.difficulty))
+                return usageError("--difficulty takes easy, normal or hard");
         } else if (option == "--seed") {
             if (!parseUnsigned(value, settings.seed)) return usageError("bad seed '" + value + "'");
         } else if (option == "--rim") {
@@ -53,4 +58,4 @@ int runMatch(const std::vector<std::string>& args)
 
 } // namespace
 
-PITCHBAR_SIM_COMMAND("match", kMatchUsage, runMatch);
+PITCHBAR_SIM_COMMAND_WITH_DETAILS("match", kMatchUsage, runMatch, playersAndDifficultiesHelp);

@@ -2,6 +2,7 @@
 // matches; prints the win matrix, points and ranking (or the same as JSON).
 #include "Command.h"
 #include "MatchJson.h"
+#include "PlayerLadder.h"
 #include "SimArguments.h"
 #include "TerminalProgress.h"
 
@@ -14,7 +15,9 @@
 
 namespace {
 
-const char* const kTournamentUsage = "tournament [--seed S] [--matches N] [--rim on|off] [--json]";
+const char* const kTournamentUsage =
+    "tournament [--seed S] [--matches N] [--rim on|off] [--difficulty easy|normal|hard] [--json] "
+    "[--player weak|average|good [--opponent NAME]]";
 // Points: a win 2, a draw 1.
 constexpr int kWinPoints = 2;
 constexpr int kDrawPoints = 1;
@@ -32,6 +35,9 @@ struct Standings {
     int points[kOpponentTableSize] = {};
     int played[kOpponentTableSize] = {};
     double gameSeconds = 0.0;
+    int capped = 0;             // matches that reached the time cap
+    int deadBallsNormal = 0;
+    int deadBallsReported = 0;
 };
 
 std::vector<int> ranking(const Standings& s)
@@ -42,9 +48,12 @@ std::vector<int> ranking(const Standings& s)
     return order;
 }
 
-void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, double wallSeconds)
+void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, Difficulty difficulty,
+                double wallSeconds)
 {
-    std::printf("Tournament: %d matches per ordered pair, seed %u, rim %s\n", matches, seed, rim ? "on" : "off");
+    std::printf("Tournament: %d matches per ordered pair, seed %u, rim %s", matches, seed, rim ? "on" : "off");
+    if (difficulty != Difficulty::Normal) std::printf(", difficulty %s", difficultyName(difficulty));
+    std::printf("\n");
     std::printf("Wins of the row against the column (home and away together):\n\n%-14s", "");
     for (int j = 0; j < kOpponentTableSize; ++j) std::printf("%8.7s", opponentEntry(j).name);
     std::printf("%7s%7s\n", "draws", "points");
@@ -62,6 +71,10 @@ void printTable(const Standings& s, std::uint32_t seed, int matches, bool rim, d
     int place = 1;
     for (int i : ranking(s))
         std::printf("%2d. %-14s %4d points\n", place++, opponentEntry(i).name, s.points[i]);
+    std::printf("\n%d matches reached the time cap; dead balls per 1000 s: %.2f at rest out of reach, %.2f "
+                "reported by an opponent\n",
+                s.capped, s.gameSeconds > 0 ? s.deadBallsNormal * 1000.0 / s.gameSeconds : 0.0,
+                s.gameSeconds > 0 ? s.deadBallsReported * 1000.0 / s.gameSeconds : 0.0);
     std::printf("\n%.0f s of play in %.2f s wall time\n", s.gameSeconds, wallSeconds);
 }
 
@@ -93,14 +106,18 @@ int runTournament(const std::vector<std::string>& args)
     std::uint32_t seed = 1;
     std::uint32_t matches = 10;
     bool rim = false;
+    bool rimGiven = false;
     bool json = false;
+    Difficulty difficulty = Difficulty::Normal;
+    int player = -1;
+    int only = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--json") {
             json = true;
             continue;
         }
-        static const char* const kOptions[] = {"--seed", "--matches", "--rim"};
+        static const char* const kOptions[] = {"--seed", "--matches", "--rim", "--difficulty", "--player", "--opponent"};
         if (!isOneOf(option, kOptions)) return usageError("unknown option " + option);
         std::string value;
         if (!takeValue(args, i, value)) return usageError("missing value after " + option);
@@ -111,10 +128,33 @@ int runTournament(const std::vector<std::string>& args)
                 return usageError("--matches takes 1 to 10000");
         } else if (option == "--rim") {
             if (!parseOnOff(value, rim)) return usageError("--rim takes on or off");
+            rimGiven = true;
+        } else if (option == "--difficulty") {
+            if (!parseDifficulty(value.c_str(), difficulty))
+                return usageError("--difficulty takes easy, normal or hard");
+        } else if (option == "--player") {
+            int opponent = 0;
+            if (!parseSide("player:" + value, opponent, player)) return usageError("--player takes weak, average or good");
+        } else if (option == "--opponent") {
+            only = parseOpponent(value);
+            if (only < 0) return usageError("no opponent '" + value + "'");
         } else {
             return usageError("unknown option " + option);
         }
     }
+
+    if (player >= 0) {
+        PlayerLadderOptions ladder;
+        ladder.level = player;
+        ladder.only = only;
+        ladder.matches = matches;
+        ladder.seed = seed;
+        if (rimGiven) ladder.rim = rim;
+        ladder.difficulty = difficulty;
+        ladder.json = json;
+        return runPlayerLadder(ladder);
+    }
+    if (only >= 0) return usageError("--opponent goes with --player");
 
     auto started = std::chrono::steady_clock::now();
     TerminalProgress progress(static_cast<long>(kOpponentTableSize) * (kOpponentTableSize - 1) * matches, "matches");
@@ -129,9 +169,13 @@ int runTournament(const std::vector<std::string>& args)
                 settings.away = away;
                 settings.seed = matchSeed++;
                 settings.rim = rim;
+                settings.difficulty = difficulty;
                 HeadlessMatchResult r = playHeadlessMatch(settings);
                 progress.step();
                 s.gameSeconds += r.gameSeconds;
+                s.capped += r.winner < 0;
+                s.deadBallsNormal += r.deadBallsNormal;
+                s.deadBallsReported += r.deadBallsReported;
                 ++s.played[home];
                 ++s.played[away];
                 if (r.winner < 0) {
@@ -152,10 +196,10 @@ int runTournament(const std::vector<std::string>& args)
     if (json)
         printJson(s, seed, static_cast<int>(matches), rim);
     else
-        printTable(s, seed, static_cast<int>(matches), rim, wallSeconds);
+        printTable(s, seed, static_cast<int>(matches), rim, difficulty, wallSeconds);
     return 0;
 }
 
 } // namespace
 
-PITCHBAR_SIM_COMMAND("tournament", kTournamentUsage, runTournament);
+PITCHBAR_SIM_COMMAND_WITH_DETAILS("tournament", kTournamentUsage, runTournament, playersAndDifficultiesHelp);

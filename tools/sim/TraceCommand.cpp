@@ -8,11 +8,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Command.h"
+#include "MatchJson.h"
+#include "control/FoosballAI.h"
 #include "control/FoosballControl.h"
+#include "control/Opponent.h"
+#include "control/OpponentDifficulty.h"
 #include "simulation/RecordingTableSounds.h"
 #include "simulation/Simulation.h"
 
@@ -21,7 +26,8 @@ namespace {
 const char* kTraceUsage =
     "trace [--rim on|off] [--practice] [--ball X,Z | --kickoff TEAM] [--velocity VX,VZ] "
     "[--spin RATE] [--rod TEAM,ROD,ANGLE,SHIFT,ANGVEL,SHIFTVEL]... "
-    "[--drive TEAM,ROD,ANGLERATE,SHIFTRATE[,FROM,TO]]... [--steps N] [--dt SECONDS] [--every K]";
+    "[--drive TEAM,ROD,ANGLERATE,SHIFTRATE[,FROM,TO]]... [--opponent NAME [--difficulty easy|normal|hard]] "
+    "[--steps N] [--dt SECONDS] [--every K]";
 
 // What the table can hold. The ball's centre stays between the side walls and at most as
 // deep in a goal as the goal is counted; its speed is capped at 800 units/s. Rods turn at
@@ -64,6 +70,9 @@ struct TraceOptions {
     long steps = 1000;
     float dt = 0.001f;
     long every = 1;
+    int opponent = -1;  // an opponent playing team 1, from the rods' set-up state
+    Difficulty difficulty = Difficulty::Normal;
+    bool hasDifficulty = false;
 };
 
 int usageError(const std::string& message) {
@@ -208,6 +217,13 @@ int parseOptions(const std::vector<std::string>& args, TraceOptions& o) {
             std::string wrong = checkDrive(d);
             if (!wrong.empty()) return usageError(wrong);
             o.drives.push_back(d);
+        } else if (a == "--opponent") {
+            if (!value(v) || (o.opponent = parseOpponent(v)) < 0)
+                return usageError("--opponent takes an opponent's name or index 0 to 7");
+        } else if (a == "--difficulty") {
+            if (!value(v) || !parseDifficulty(v.c_str(), o.difficulty))
+                return usageError("--difficulty takes easy, normal or hard");
+            o.hasDifficulty = true;
         } else if (a == "--kickoff") {
             long team = 0;
             if (!value(v) || !parseLong(v, team) || (team != 0 && team != 1))
@@ -228,6 +244,9 @@ int parseOptions(const std::vector<std::string>& args, TraceOptions& o) {
         }
     }
     if (o.hasBall && o.hasKickOff) return usageError("--ball and --kickoff exclude each other");
+    if (o.hasDifficulty && o.opponent < 0) return usageError("--difficulty goes with --opponent");
+    for (const RodDrive& d : o.drives)
+        if (o.opponent >= 0 && d.team == 1) return usageError("--opponent plays team 1: no --drive for its rods");
     std::string wrong = checkBall(o);
     if (!wrong.empty()) return usageError(wrong);
     return 0;
@@ -350,6 +369,17 @@ int runTrace(const std::vector<std::string>& args) {
         rod.shiftVelocity = r.shiftVelocity;
     }
 
+    // An opponent takes team 1 from the state set up above, hearing the ball's events.
+    std::unique_ptr<FoosballAI> opponent;
+    if (o.opponent >= 0) {
+        opponent = std::make_unique<FoosballAI>(parametersAt(o.opponent, o.difficulty));
+        opponent->simulation = &sim;
+        opponent->rods = sim.teams[1].rods;
+        opponent->initStates();
+        opponent->changed = false;
+        sim.addSimulationListener(opponent.get());
+    }
+
     std::vector<RodRef> shown;
     auto show = [&](int team, int rod) {
         for (const RodRef& r : shown)
@@ -358,6 +388,8 @@ int runTrace(const std::vector<std::string>& args) {
     };
     for (const RodSetting& r : o.rods) show(r.team, r.rod);
     for (const RodDrive& d : o.drives) show(d.team, d.rod);
+    if (opponent)
+        for (int k = 0; k < kRodsPerTeam; ++k) show(1, k);
 
     std::map<std::string, long> soundTotals;
     auto tally = [&]() {
@@ -384,6 +416,7 @@ int runTrace(const std::vector<std::string>& args) {
             else if (step == d.to + 1)
                 driveRod(rod, o.dt, 0.0f, 0.0f);  // the drive is over: the rod stands still
         }
+        if (opponent) opponent->update(o.dt);
         sim.step(o.dt);
         t += o.dt;
         if (before == InGoal && sim.state == AfterGoal) ++goals;

@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
             for (int i = 2; i < argc; ++i) {
                 if (isHelp(argv[i])) {
                     std::printf("usage: pitchbar-sim %s\n", c.usage);
-                    return 0;
+                    if (c.details) std::printf("%s", c.details().c_str());
+                    return finishOutput(0);
                 }
             }
             std::vector<std::string> args(argv + 2, argv + argc);

@@ -4,7 +4,10 @@
 #include "MatchFixture.h"
 
 #include "audio/SoundSystem.h"
+#include "control/Opponent.h"
+#include "control/OpponentDifficulty.h"
 #include "control/ReleaseControl.h"
+#include "profiles/SettingsFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +16,24 @@
 namespace {
 
 using MatchStart = MatchFixture;
+
+TEST_F(MatchStart, TheOpponentPlaysAtTheProfilesDifficulty)
+{
+    // EASY, chosen on the settings screen, softens JOHN THE KING; the next profile, with
+    // no choice kept, meets the designed one again, and so does a replay at NORMAL.
+    ASSERT_NE(nullptr, game.context.settings);
+    game.context.settings->setText(SettingsFile::profileKey("ANN", "difficulty"), "easy");
+    start(7);
+    const FoosballAI* ai = game.opponents[7]->ai;
+    EXPECT_EQ(ai, match->opponentControl);
+    EXPECT_FLOAT_EQ(parametersAt(7, Difficulty::Easy).reactionTime, ai->reactionTime);
+    EXPECT_GT(ai->reactionTime, opponentEntry(7).parameters.reactionTime);
+    match->onLeave();
+    game.profileStore.selectProfile(game.profileStore.addProfile("BOB"));
+    start(7);
+    EXPECT_FLOAT_EQ(opponentEntry(7).parameters.reactionTime, ai->reactionTime);
+    EXPECT_FLOAT_EQ(opponentEntry(7).parameters.strikeSpeed, ai->strikeSpeed);
+}
 
 TEST_F(MatchStart, TakesTheProfileAndPutsTheChosenOpponentOnTheOtherSide)
 {

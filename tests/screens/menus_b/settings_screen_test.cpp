@@ -5,6 +5,7 @@
 #include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 #include "screens/SettingsRows.h"
+#include "screens/ExtraSettingRows.h"
 #include "screens/SettingsScreen.h"
 #include "screens/menus_b/MenusFixture.h"
 #include "ui/widgets/PBSelector.h"
@@ -91,24 +92,30 @@ TEST_F(SettingsScreenTest, ClosingTheWindowHereKeepsWhatIsShown)
     EXPECT_EQ(2, reread.profiles[0]->rodSelection);
 }
 
-TEST_F(SettingsScreenTest, ReplaysAndTeamColoursAreKeptBesideTheSaveFileForEachProfile)
+TEST_F(SettingsScreenTest, ReplaysTeamColoursAndDifficultyAreKeptBesideTheSaveFileForEachProfile)
 {
     Profile* bob = game.profileStore.addProfile("BOB");
     enter(settings);
-    ASSERT_EQ(2u, settings->extraSelectors.size());
+    ASSERT_EQ(3u, settings->extraSelectors.size());
     EXPECT_EQ("OFF", shown("replays"));
     EXPECT_EQ("RED/BLUE", shown("teamColours"));
+    EXPECT_EQ("NORMAL", shown("difficulty"));
     press("replays", 1);
     press("teamColours", 1);
+    press("difficulty", 2);
     ASSERT_TRUE(click(settings, "quit"));
     EXPECT_EQ("yes", game.settings.text("profile.ANN.replays", ""));
     EXPECT_EQ("contrast", game.settings.text("profile.ANN.teamColours", ""));
+    EXPECT_EQ("hard", game.settings.text("profile.ANN.difficulty", ""));
+    EXPECT_EQ(Difficulty::Hard, profileDifficulty(&game.settings, "ANN"));
 
     // Another profile has its own, and the save file holds nothing of them.
     game.profileStore.selectProfile(bob);
     enter(settings);
     EXPECT_EQ("OFF", shown("replays"));
     EXPECT_EQ("RED/BLUE", shown("teamColours"));
+    EXPECT_EQ("NORMAL", shown("difficulty"));
+    EXPECT_EQ(Difficulty::Normal, profileDifficulty(&game.settings, "BOB"));
     ProfileStore bare;
     bare.filePath = game.profileStore.filePath + ".bare";
     bare.addProfile("ANN");

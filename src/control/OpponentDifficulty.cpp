@@ -1,0 +1,86 @@
+#include "control/OpponentDifficulty.h"
+
+#include "control/Opponent.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+// EASY, in two parts. Opponent i plays with the reaction, action, block, strike, turning and
+// moving values found at kEasyRung[i] along the designed ladder (0 BOB ... 7 JOHN THE
+// KING), between two neighbouring rows; its aim, goalkeeper and passes stay its own. The
+// positions were measured with the scripted average player so that its win rate falls in
+// even steps: NATALIE comes out near ROBERT's values, JOHN THE KING between NATALIE's and
+// OSCAR's. Then the first rungs are softened for a beginner, BOB and ROBERT fully, DAVID by
+// half: reaction 0.3 s later, strikes at 0.6 and actions on balls below 0.7 of the speed.
+constexpr float kEasyRung[kOpponentTableSize] = {0.0f, 1.0f, 1.5f, 1.1f, 1.6f, 2.1f, 2.8f, 3.5f};
+constexpr float kEasySoftening[kOpponentTableSize] = {1.0f, 1.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+constexpr float kSoftReactionDelay = 0.3f;
+constexpr float kSoftStrike = 0.6f;
+constexpr float kSoftAction = 0.7f;
+// HARD: reaction times a quarter as long, action, block, turning, moving and strike speeds
+// three and a half times as high; BOB then plays about as a designed LISA.
+constexpr float kHardReaction = 0.25f;
+constexpr float kHardSpeeds = 3.5f;
+
+float between(float a, float b, float t) { return a + (b - a) * t; }
+} // namespace
+
+OpponentParameters parametersAt(int index, Difficulty difficulty)
+{
+    index = std::clamp(index, 0, kOpponentTableSize - 1);
+    OpponentParameters p = opponentEntry(index).parameters;
+    if (difficulty == Difficulty::Easy) {
+        const float rung = kEasyRung[index];
+        const int below = std::min(static_cast<int>(rung), kOpponentTableSize - 2);
+        const float t = rung - static_cast<float>(below);
+        const OpponentParameters& a = opponentEntry(below).parameters;
+        const OpponentParameters& b = opponentEntry(below + 1).parameters;
+        p.reactionTime = between(a.reactionTime, b.reactionTime, t);
+        p.actSpeed = between(a.actSpeed, b.actSpeed, t);
+        p.blockSpeed = between(a.blockSpeed, b.blockSpeed, t);
+        p.strikeSpeed = between(a.strikeSpeed, b.strikeSpeed, t);
+        p.rotationSpeed = between(a.rotationSpeed, b.rotationSpeed, t);
+        p.shiftSpeed = between(a.shiftSpeed, b.shiftSpeed, t);
+        const float soft = kEasySoftening[index];
+        p.reactionTime += kSoftReactionDelay * soft;
+        p.strikeSpeed *= between(1.0f, kSoftStrike, soft);
+        p.actSpeed *= between(1.0f, kSoftAction, soft);
+    } else if (difficulty == Difficulty::Hard) {
+        p.reactionTime *= kHardReaction;
+        p.actSpeed *= kHardSpeeds;
+        p.blockSpeed *= kHardSpeeds;
+        p.strikeSpeed *= kHardSpeeds;
+        p.rotationSpeed *= kHardSpeeds;
+        p.shiftSpeed *= kHardSpeeds;
+    }
+    return p;
+}
+
+const char* difficultyName(Difficulty difficulty)
+{
+    switch (difficulty) {
+    case Difficulty::Easy: return "EASY";
+    case Difficulty::Hard: return "HARD";
+    case Difficulty::Normal: break;
+    }
+    return "NORMAL";
+}
+
+bool parseDifficulty(const char* text, Difficulty& out)
+{
+    for (int i = 0; i < kDifficultyCount; ++i) {
+        const char* name = difficultyName(static_cast<Difficulty>(i));
+        std::size_t n = std::strlen(name);
+        if (std::strlen(text) != n) continue;
+        bool same = true;
+        for (std::size_t c = 0; c < n && same; ++c)
+            same = std::toupper(static_cast<unsigned char>(text[c])) == name[c];
+        if (same) {
+            out = static_cast<Difficulty>(i);
+            return true;
+        }
+    }
+    return false;
+}
