@@ -3,6 +3,10 @@
 #include "control/FoosballControl.h"
 #include "control/RodCommand.h"
 #include "match/SubSteps.h"
+#include "simulation/TableSounds.h"
+
+#include <algorithm>
+#include <climits>
 
 void Match::setSide(int side, FoosballControl* control, RodCommandSource* hands)
 {
@@ -30,6 +34,13 @@ void Match::start(const MatchSetup& setup)
     simulation.score[0] = 0;
     simulation.score[1] = 0;
     simulation.kickOffTeam = 0;
+    length = setup.length;
+    if (!length.timed() && length.goals < 1)
+        length.goals = kWinningScore;
+    // A timed match is ended by its clock, not by a number of goals.
+    simulation.winningScore = length.timed() ? INT_MAX : length.goals;
+    fullTime_ = false;
+    fullTimeUntold_ = false;
     simulation.kickOff();
     playedSeconds = 0.0;
     subSteps = 0;
@@ -39,8 +50,17 @@ void Match::start(const MatchSetup& setup)
 void Match::frame(float dt, MatchObserver* observer)
 {
     GoalReport goal;
-    if (takeGoal(goal) && observer)
+    const bool scored = takeGoal(goal);
+    // The goal that counted at full time and put a side ahead has told the winner itself.
+    if (scored && goal.decisive)
+        fullTimeUntold_ = false;
+    if (scored && observer)
         observer->onGoal(goal);
+    if (fullTimeUntold_) {
+        fullTimeUntold_ = false;
+        if (observer)
+            observer->onFullTime(winner());
+    }
     applyRestingDeadBallRule();
     if (observer)
         observer->beforeSubSteps(dt);
@@ -84,7 +104,40 @@ void Match::runSubSteps(float dt)
         simulation.step(s);
         playedSeconds += s;
         ++subSteps;
+        watchClock();
     });
+}
+
+void Match::watchClock()
+{
+    if (!length.timed() || practice || fullTime_ || playedSeconds < length.seconds())
+        return;
+    // A ball already dropping into a goal is counted first.
+    if (simulation.state == InGoal)
+        return;
+    fullTime_ = true;
+    fullTimeUntold_ = true;
+    const int leader = winner();
+    if (leader < 0) {
+        // A draw: the next goal wins.
+        simulation.winningScore = simulation.score[0] + 1;
+        return;
+    }
+    // After a goal no kick-off follows; a ball in play stops where it is.
+    simulation.winningScore = simulation.score[leader];
+    if (simulation.state == InPlay) {
+        simulation.state = MatchOver;
+        simulation.notifyListeners();
+        if (simulation.tableSounds)
+            simulation.tableSounds->stopRoll();
+    }
+}
+
+double Match::secondsLeft() const
+{
+    if (!length.timed() || fullTime_)
+        return 0.0;
+    return std::max(0.0, length.seconds() - playedSeconds);
 }
 
 bool Match::claimDeadBall(int side)
@@ -97,9 +150,15 @@ bool Match::claimDeadBall(int side)
 
 int Match::winner() const
 {
-    if (simulation.score[0] >= kWinningScore)
+    const std::int32_t* score = simulation.score;
+    if (length.timed()) {
+        if (!fullTime_ || score[0] == score[1])
+            return -1;
+        return score[0] > score[1] ? 0 : 1;
+    }
+    if (score[0] >= length.goals)
         return 0;
-    if (simulation.score[1] >= kWinningScore)
+    if (score[1] >= length.goals)
         return 1;
     return -1;
 }
