@@ -148,6 +148,9 @@ void MatchScreen::onEnter()
     MatchSetup setup;
     setup.practice = practice;
     setup.rim = settings.rim;
+    // The opponents' ladder is played first to five; two players choose.
+    if (twoPlayers)
+        setup.length = players.length;
     match.start(setup);
 
     if (display) {

@@ -115,6 +115,9 @@ public:
     // The match's goals, and its frame just before the table moves.
     void onGoal(const GoalReport& goal) override;
     void beforeSubSteps(float dt) override;
+    // A timed match's clock ran out (MatchClock.cpp): the winner is told, or that the next
+    // goal decides a draw.
+    void onFullTime(int winner) override;
 
     // The names the HUD and the announcements use.
     std::string playerName() const;
@@ -123,6 +126,8 @@ public:
     std::string sideName(int side) const { return side == 0 ? playerName() : opponentName(); }
     // What the pause box says.
     std::string pauseMessage() const;
+    // The time left in a timed match as the HUD shows it, "M:SS" in whole seconds rounded up.
+    static std::string clockText(double secondsLeft);
 
 private:
     void chooseOpponentController();
@@ -143,6 +148,12 @@ private:
     void drawTicker();
     void drawPanel(int x, int y, int width, int height);
     void drawReplayMark();
+    // The time left in a timed match, under the score (MatchClock.cpp).
+    void drawMatchClock();
+    // The match is won: applause, then the menu; the result is kept.
+    void matchWon();
+    // "<name><verb>" for the ticker, the name cut to fit the screen.
+    std::string announcement(const std::string& name, const std::string& verb) const;
 
     // The view after the current one, kept for the player; the mouse's axes follow it.
     void switchView();

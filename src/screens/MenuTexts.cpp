@@ -74,7 +74,7 @@ const std::string& padHelpPage()
         "|",
         "Keys of the second player: [UP] and [DOWN] shift the rods, [LEFT] and [RIGHT] turn them, [RIGHT CTRL] shoots, [RIGHT SHIFT] tilts, [,] and [.] step to the rod behind or in front, [/] holds all rods, [L] gives the automatic choice and [M] switches assisted mode.",
         "|",
-        "[TWO PLAYERS] on the player menu starts a match for two at one table. Player 2 picks another profile or plays as [GUEST], and each player picks the mouse, the keys or a pad. Player 2 plays the other team with his controls mirrored, so that forward always means towards the other goal. The first side to score [5] goals wins. The result counts in each profile's two-player record, never in the best achievements.",
+        "[TWO PLAYERS] on the player menu starts a match for two at one table. Player 2 picks another profile or plays as [GUEST], and each player picks the mouse, the keys or a pad. Player 2 plays the other team with his controls mirrored, so that forward always means towards the other goal. The first side to score [5] goals wins, unless the players choose another [MATCH LENGTH] on the two-player screen: first to 3, 7 or 10 goals, or 3 or 5 minutes, after which the side ahead wins and a draw goes on until the next goal. The result counts in each profile's two-player record, never in the best achievements.",
         "A pad pulled out during a match pauses it until a pad is connected again, and [P] plays on without it. The pads' dead zone, sensitivity, direction and way of control (the stick sets the rod's position or its speed) are set on the two-player screen.",
     });
     return text;

@@ -2,15 +2,16 @@
 # Two players at one table, through the real screens, until player 2 scores. The save holds
 # ANN and BEA (BEA's rods stop at horizontal, her shadows are off for more frames a second
 # on a software renderer). BEA (player 1, the mouse) opens TWO PLAYERS from the player menu
-# and picks ANN as player 2, who plays with the keyboard's second set of keys; the pads'
-# sensitivity is turned up on the way. Both names stand on the HUD in their panels.
+# and picks ANN as player 2, who plays with the keyboard's second set of keys, for five
+# minutes; the pads' sensitivity is turned up on the way. Both names stand on the HUD in
+# their panels, the clock under the score.
 # Player 1 kicks off and then holds her goalkeeper, lifted back out of the ball's way: the
 # assistance lifts her other rods the same way. A ball that lies still where only she
 # reaches she reports (D) and plays on from her goalkeeper. Player 2 has the rod nearest the
 # ball and shoots again and again, stepping it to and fro, until the score box shows his
-# goal. The match is left; the settings file holds the pad
-# setting, nobody's two-player record (the match was not finished), and gamestate.dat is
-# the file it was, byte for byte.
+# goal. The match is left; the settings file holds the pad setting and the match length,
+# nobody's two-player record (the match was not finished), and gamestate.dat is the file it
+# was, byte for byte.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../testkit/e2e/lib.sh"
@@ -60,23 +61,28 @@ e2e_button 270 520 470
 e2e_wait_leave "$shots/main_menu.png" "$shots/player_menu.png"
 name_mask "$shots/player_menu.png" 120x20+366+77 "$work/bea_menu.png"
 
-# TWO PLAYERS: ANN (the row under GUEST) as player 2 on the keys, PAD SENSITIVITY one up.
+# TWO PLAYERS: ANN (the row under GUEST) as player 2 on the keys, PAD SENSITIVITY one up,
+# MATCH LENGTH four steps on from FIRST TO 5: 5 MINUTES.
 e2e_button 744 487 170
 e2e_wait_leave "$shots/player_menu.png" "$shots/two_player_setup.png"
 name_mask "$shots/two_player_setup.png" 120x20+385+150 "$work/ann_menu.png"
 e2e_click 430 160
 e2e_click 906 188
-e2e_wait_region "$shots/two_player_setup.png" "$shots/two_player_chosen.png" 264x32+650+172
+for step in 1 2 3 4; do e2e_click 302 426; done
+e2e_wait_region "$shots/two_player_setup.png" "$shots/two_player_chosen.png" 200x32+110+410
 e2e_button 370 670 357
 e2e_wait_lit "$shots/two_player_chosen.png" "$shots/match_start.png"
 echo "match after $((SECONDS - t0)) s"
 
-# The HUD: BEA's name in player 1's panel, ANN's where the opponent's name stands.
+# The HUD: BEA's name in player 1's panel, ANN's where the opponent's name stands, and the
+# match's clock under the score.
 name_mask "$shots/match_start.png" 120x20+196+10 "$work/bea_hud.png"
 name_mask "$shots/match_start.png" 120x20+650+10 "$work/ann_hud.png"
 same_letters "$work/bea_menu.png" "$work/bea_hud.png" || e2e_fail "player 1's panel does not show BEA"
 same_letters "$work/ann_menu.png" "$work/ann_hud.png" || e2e_fail "player 2's panel does not show ANN"
 ! same_letters "$work/ann_menu.png" "$work/bea_hud.png" || e2e_fail "the names cannot be told apart"
+clock=90x22+469+64
+name_mask "$shots/match_start.png" $clock "$work/clock_start.png"
 
 # Player 1: the kick-off shot (AUTO hands her the midfield rod), then her goalkeeper ('1'),
 # lifted back as far as the rods turn.
@@ -95,7 +101,8 @@ player2_scored() {
 }
 start=$SECONDS
 while :; do
-  [ $((SECONDS - start)) -lt 300 ] || e2e_fail "player 2 did not score within 300 s (last seen: $shots/play.png)"
+  # Within the five minutes, so that the clock never ends the match.
+  [ $((SECONDS - start)) -lt 240 ] || e2e_fail "player 2 did not score within 240 s (last seen: $shots/play.png)"
   # Player 2 (AUTO: the rod nearest the ball; the assistance lifts the rods in front of it)
   # steps the rod across the table and back, a shot at every step: a step of a tenth of a
   # second is a few table units, less than the width a figure strikes.
@@ -113,6 +120,9 @@ while :; do
 done
 e2e_shot "$shots/player2_scored.png"
 echo "player 2 scored after $((SECONDS - start)) s of play"
+name_mask "$shots/player2_scored.png" $clock "$work/clock_now.png"
+[ "$(identify -format %w "$work/clock_now.png")" -gt 16 ] || e2e_fail "no clock under the score"
+! same_letters "$work/clock_start.png" "$work/clock_now.png" || e2e_fail "the match's clock stood still"
 
 # ESC and Y leave the match for the player menu, which shows no two-player result; the
 # termination signal ends the game, saving first.
@@ -130,8 +140,9 @@ settings=$work/settings.txt
 [ -f "$settings" ] || e2e_fail "no settings.txt beside the save"
 head -n 1 "$settings" | grep -q '^pitchbar-settings [0-9]' || e2e_fail "settings.txt has no version line"
 grep -q '^pad\.sensitivity = 9$' "$settings" || e2e_fail "the pad sensitivity is not kept: $(cat "$settings")"
+grep -q '^twoPlayers\.matchLength = minutes-5$' "$settings" || e2e_fail "the match length is not kept: $(cat "$settings")"
 # A match left before its end counts for nobody.
-! grep -q 'twoPlayer' "$settings" || e2e_fail "an unfinished match was recorded: $(cat "$settings")"
+! grep -q 'twoPlayer\(Wins\|Losses\)' "$settings" || e2e_fail "an unfinished match was recorded: $(cat "$settings")"
 cmp -s "$work/gamestate.before" "$work/gamestate.dat" ||
   e2e_fail "gamestate.dat changed: $(od -A d -t x1 "$work/gamestate.dat" | head -8)"
 echo "ok: player 2 on the keys scored against player 1 on the mouse in $((SECONDS - t0)) s; names on the HUD, settings beside the save"
