@@ -143,7 +143,7 @@ void MatchScreen::update(float dt)
     }
     if (keyPressed(Key::D))
         match.claimDeadBall(0);
-    if (keyPressed(Key::Tab))
+    if (keyPressed(Key::Tab) || padAsksForNextView())
         switchView();
     // The goal of the last frame, the dead-ball rule, the ticker and the listener
     // (beforeSubSteps), then the table in steps of at most 1 ms.

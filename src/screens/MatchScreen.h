@@ -57,6 +57,8 @@ public:
     MouseRodCommands secondMouse;
     KeyboardRodCommands secondKeys;
     PadRodCommands secondPad;
+    // The pad button that steps through the views as TAB does: one the rods leave free.
+    static constexpr int kViewPadButton = kPadStart;
     // The side whose pad is missing while the match waits for one, -1 for none.
     bool pausedByPadLoss = false;
     int padLostSide = -1;
@@ -178,6 +180,8 @@ private:
     void watchPads();
     // Plugged in since the last frame, or one of its buttons went down.
     bool padJustReached(const PadState& pad) const;
+    // A side's pad asks for the next view (its START went down), as TAB does.
+    bool padAsksForNextView() const;
     void recordTwoPlayerResult();
     void drawSecondPlayerPanels();
     bool padUsed_[2] = {false, false};    // the side's hands include a pad

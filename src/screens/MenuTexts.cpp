@@ -70,7 +70,7 @@ const std::string& padHelpPage()
         "[PADS AND TWO PLAYERS]",
         "|",
         "A [PAD] holds your rods as the mouse does. The [LEFT STICK] shifts them (up pushes them away from you), the [RIGHT STICK] turns them (towards the other goal swings the feet forward). The [RIGHT TRIGGER] or [A] plays the click shot, the [LEFT TRIGGER] or [B] tilts the figures to trap the ball.",
-        "The [SHOULDER BUTTONS] step to the rod behind or in front, the [D-PAD] picks a rod (left goalkeeper, down defence, up midfield, right attack), [Y] holds all rods, [BACK] gives the automatic choice and [X] switches assisted mode. When you play alone, a connected pad plays beside the mouse.",
+        "The [SHOULDER BUTTONS] step to the rod behind or in front, the [D-PAD] picks a rod (left goalkeeper, down defence, up midfield, right attack), [Y] holds all rods, [BACK] gives the automatic choice and [X] switches assisted mode. [START] changes the view of the table as [TAB] does. When you play alone, a connected pad plays beside the mouse.",
         "|",
         "Keys of the second player: [UP] and [DOWN] shift the rods, [LEFT] and [RIGHT] turn them, [RIGHT CTRL] shoots, [RIGHT SHIFT] tilts, [,] and [.] step to the rod behind or in front, [/] holds all rods, [L] gives the automatic choice and [M] switches assisted mode.",
         "|",
