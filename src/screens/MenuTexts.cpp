@@ -27,6 +27,7 @@ const std::vector<std::string>& helpPages()
             "The [LEFT BUTTON] plays a fast click shot. Hold the [RIGHT BUTTON] to tilt the figures into a trapping position.",
             "|",
             "Keys during a match: [1] to [4], [SPACE], [C] and [V] choose the rods you hold, [X] switches assisted mode, [D] reports a dead ball, [P] pauses and [ESC] leaves the match (answer with [Y] or [N]).",
+            "[TAB] changes the view of the table: the view from above, a low view from the side that follows the ball, or a view from behind your own goal. In each view the mouse moves the rods the way they move on the screen, and the view you chose is kept for your next match.",
         }),
         joinLines({
             "[ROD SELECTION]",
