@@ -7,6 +7,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+
+namespace {
+// How long a ball lies still where only team 1 reaches before it is reported for a second
+// player, as the computer opponent reports it.
+constexpr float kDeadBallTime = 11.0f;
+}  // namespace
 
 void Match::setSide(int side, FoosballControl* control, RodCommandSource* hands)
 {
@@ -45,6 +52,7 @@ void Match::start(const MatchSetup& setup)
     playedSeconds = 0.0;
     subSteps = 0;
     restingDeadBalls = 0;
+    reportedDeadBalls = 0;
 }
 
 void Match::frame(float dt, MatchObserver* observer)
@@ -84,6 +92,21 @@ void Match::applyRestingDeadBallRule()
     if (simulation.ballAtRest && simulation.restRegion == -1) {
         ++restingDeadBalls;
         simulation.reportDeadBall(-1);
+        return;
+    }
+    // A person on team 1 (a second player) has no dead-ball key, and nobody else may report
+    // a ball that only team 1 reaches: the computer opponent's rule reports it for him, or
+    // the match would wait for ever.
+    const MatchSide& away = sides[1];
+    if (!away.control || !away.hands || simulation.state != InPlay || simulation.regionTime <= kDeadBallTime)
+        return;
+    const Vector3& ball = simulation.ballPosition;
+    const Vector3 own(simulation.length - ball.x, 0.0f, simulation.width - ball.z);
+    const float speed = std::sqrt(simulation.ballVelocity.x * simulation.ballVelocity.x +
+                                  simulation.ballVelocity.z * simulation.ballVelocity.z);
+    if (speed < 0.001f && !simulation.inReach(0, Vector3(ball.x, 0.0f, ball.z)) && simulation.inReach(1, own)) {
+        ++reportedDeadBalls;
+        simulation.reportDeadBall(1);
     }
 }
 

@@ -58,6 +58,8 @@ public:
     std::int64_t subSteps = 0;
     // Balls put back because they came to rest where no rod reaches them.
     int restingDeadBalls = 0;
+    // Balls reported for a second player on team 1 (only he reached them, for 11 s).
+    int reportedDeadBalls = 0;
 
     Match() = default;
     Match(const Match&) = delete;
@@ -72,7 +74,8 @@ public:
     void start(const MatchSetup& setup);
 
     // One frame of dt seconds: the goal of the previous frame is told, a ball at rest where
-    // no rod reaches it is put back, then the table runs in sub-steps. observer may be null.
+    // no rod reaches it is put back (and one that only a second player on team 1 has reached
+    // for 11 s is his to restart), then the table runs in sub-steps. observer may be null.
     void frame(float dt, MatchObserver* observer);
 
     // A side claims the ball is dead (the player's D key): granted when the ball rests where

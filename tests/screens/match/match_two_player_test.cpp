@@ -211,6 +211,28 @@ TEST_F(TwoPlayers, ATimedMatchEndsWithTheLeaderOrADrawWithTheNextGoal)
     EXPECT_EQ(1, record("ANN", kTwoPlayerLossesKey));
 }
 
+TEST_F(TwoPlayers, ABallLyingStillWhereOnlyPlayerTwoReachesIsHisToRestartAfterElevenSeconds)
+{
+    startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard);
+    Simulation& sim = match->simulation;
+    // A spot on the middle line that team 1 reaches and team 0 does not.
+    float x = -1.0f;
+    for (float at = 1.0f; at < sim.length && x < 0.0f; at += 0.5f) {
+        const Vector3 p(at, 0.0f, sim.width * 0.5f);
+        if (!sim.inReach(0, p) && sim.inReach(1, Vector3(sim.length - at, 0.0f, sim.width * 0.5f))) x = at;
+    }
+    ASSERT_GT(x, 0.0f);
+    sim.placeBall(x, sim.width * 0.5f);
+    run(10.5f, 0.05f);
+    EXPECT_FLOAT_EQ(x, sim.ballPosition.x) << "nobody may take it yet";
+    run(1.0f, 0.05f);
+    // At team 1's goalkeeper, in front of it; the ticker says so.
+    EXPECT_NE(x, sim.ballPosition.x);
+    EXPECT_NEAR(sim.length - sim.teams[1].rods[0].position, sim.ballPosition.x, 4.0f);
+    EXPECT_EQ("DEAD BALL", match->ticker.text());
+    EXPECT_EQ(1, match->match.reportedDeadBalls);
+}
+
 TEST_F(TwoPlayers, APadPulledOutPausesNamingItsPlayerAndAnotherPadPlaysOn)
 {
     setPads({7, 8});
