@@ -4,7 +4,8 @@
 // forward), the right trigger or A plays the click shot, the left trigger or B tilts the
 // figures to trap; the shoulders step to the rod behind or in front, the d-pad picks a rod
 // (left goalkeeper, down defence, up midfield, right attack), Y holds all rods, BACK gives
-// the automatic choice and X switches the assistance.
+// the automatic choice and X switches the assistance. START is left to the match screen,
+// which steps through the camera views with it.
 //
 // The commands are in the side's own frame of the table, so team 1's controls are team 0's
 // mirrored: for either player the stick towards the other goal swings the feet towards it.

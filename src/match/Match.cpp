@@ -3,6 +3,17 @@
 #include "control/FoosballControl.h"
 #include "control/RodCommand.h"
 #include "match/SubSteps.h"
+#include "simulation/TableSounds.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+// How long a ball lies still where only team 1 reaches before it is reported for a second
+// player, as the computer opponent reports it.
+constexpr float kDeadBallTime = 11.0f;
+}  // namespace
 
 void Match::setSide(int side, FoosballControl* control, RodCommandSource* hands)
 {
@@ -30,17 +41,34 @@ void Match::start(const MatchSetup& setup)
     simulation.score[0] = 0;
     simulation.score[1] = 0;
     simulation.kickOffTeam = 0;
+    length = setup.length;
+    if (!length.timed() && length.goals < 1)
+        length.goals = kWinningScore;
+    // A timed match is ended by its clock, not by a number of goals.
+    simulation.winningScore = length.timed() ? INT_MAX : length.goals;
+    fullTime_ = false;
+    fullTimeUntold_ = false;
     simulation.kickOff();
     playedSeconds = 0.0;
     subSteps = 0;
     restingDeadBalls = 0;
+    reportedDeadBalls = 0;
 }
 
 void Match::frame(float dt, MatchObserver* observer)
 {
     GoalReport goal;
-    if (takeGoal(goal) && observer)
+    const bool scored = takeGoal(goal);
+    // The goal that counted at full time and put a side ahead has told the winner itself.
+    if (scored && goal.decisive)
+        fullTimeUntold_ = false;
+    if (scored && observer)
         observer->onGoal(goal);
+    if (fullTimeUntold_) {
+        fullTimeUntold_ = false;
+        if (observer)
+            observer->onFullTime(winner());
+    }
     applyRestingDeadBallRule();
     if (observer)
         observer->beforeSubSteps(dt);
@@ -64,6 +92,21 @@ void Match::applyRestingDeadBallRule()
     if (simulation.ballAtRest && simulation.restRegion == -1) {
         ++restingDeadBalls;
         simulation.reportDeadBall(-1);
+        return;
+    }
+    // A person on team 1 (a second player) has no dead-ball key, and nobody else may report
+    // a ball that only team 1 reaches: the computer opponent's rule reports it for him, or
+    // the match would wait for ever.
+    const MatchSide& away = sides[1];
+    if (!away.control || !away.hands || simulation.state != InPlay || simulation.regionTime <= kDeadBallTime)
+        return;
+    const Vector3& ball = simulation.ballPosition;
+    const Vector3 own(simulation.length - ball.x, 0.0f, simulation.width - ball.z);
+    const float speed = std::sqrt(simulation.ballVelocity.x * simulation.ballVelocity.x +
+                                  simulation.ballVelocity.z * simulation.ballVelocity.z);
+    if (speed < 0.001f && !simulation.inReach(0, Vector3(ball.x, 0.0f, ball.z)) && simulation.inReach(1, own)) {
+        ++reportedDeadBalls;
+        simulation.reportDeadBall(1);
     }
 }
 
@@ -86,7 +129,40 @@ void Match::runSubSteps(float dt, MatchObserver* observer)
         ++subSteps;
         if (observer)
             observer->afterSubStep(s);
+        watchClock();
     });
+}
+
+void Match::watchClock()
+{
+    if (!length.timed() || practice || fullTime_ || playedSeconds < length.seconds())
+        return;
+    // A ball already dropping into a goal is counted first.
+    if (simulation.state == InGoal)
+        return;
+    fullTime_ = true;
+    fullTimeUntold_ = true;
+    const int leader = winner();
+    if (leader < 0) {
+        // A draw: the next goal wins.
+        simulation.winningScore = simulation.score[0] + 1;
+        return;
+    }
+    // After a goal no kick-off follows; a ball in play stops where it is.
+    simulation.winningScore = simulation.score[leader];
+    if (simulation.state == InPlay) {
+        simulation.state = MatchOver;
+        simulation.notifyListeners();
+        if (simulation.tableSounds)
+            simulation.tableSounds->stopRoll();
+    }
+}
+
+double Match::secondsLeft() const
+{
+    if (!length.timed() || fullTime_)
+        return 0.0;
+    return std::max(0.0, length.seconds() - playedSeconds);
 }
 
 bool Match::claimDeadBall(int side)
@@ -99,9 +175,15 @@ bool Match::claimDeadBall(int side)
 
 int Match::winner() const
 {
-    if (simulation.score[0] >= kWinningScore)
+    const std::int32_t* score = simulation.score;
+    if (length.timed()) {
+        if (!fullTime_ || score[0] == score[1])
+            return -1;
+        return score[0] > score[1] ? 0 : 1;
+    }
+    if (score[0] >= length.goals)
         return 0;
-    if (simulation.score[1] >= kWinningScore)
+    if (score[1] >= length.goals)
         return 1;
     return -1;
 }

@@ -7,6 +7,29 @@
 
 #include <vector>
 
+namespace {
+
+// A trigger pulled this far is pressed, as it is for the shot and the trap.
+constexpr float kTriggerPull = 0.5f;
+
+// One of the pad's buttons went down, or a trigger was pulled, since the last frame.
+bool padPressed(const InputSystem& input, const PadState& pad)
+{
+    for (int button = 0; button < kPadButtonCount; ++button)
+        if (input.isPadPressed(pad.id, button))
+            return true;
+    const PadState* before = nullptr;
+    for (const PadState& previous : input.previousPads)
+        if (previous.id == pad.id)
+            before = &previous;
+    for (int trigger : {kPadTriggerLeft, kPadTriggerRight})
+        if (pad.axes[trigger] > kTriggerPull && !(before && before->axes[trigger] > kTriggerPull))
+            return true;
+    return false;
+}
+
+}  // namespace
+
 void GoalReplay::clear()
 {
     ring.clear();
@@ -38,6 +61,8 @@ bool GoalReplay::anythingPressed(const InputSystem* input)
         pressed = pressed || (down && !buttonsDown_[b]);
         buttonsDown_[b] = down;
     }
+    for (const PadState& pad : input->pads)
+        pressed = pressed || padPressed(*input, pad);
     return pressed;
 }
 

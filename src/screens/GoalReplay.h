@@ -3,8 +3,8 @@
 // its sounds, and after a goal (when the player has replays on) shows the play before it
 // again from low behind the goal that was hit, the last second at half speed, with the
 // sounds where they were. The table stands still meanwhile, so the kick-off that follows
-// comes as long after the replay as it would have come after the goal. Any key or button
-// pressed ends it at once.
+// comes as long after the replay as it would have come after the goal. Any key, mouse
+// button or pad button (or trigger) pressed ends it at once.
 #include "display/ReplayBuffer.h"
 #include "display/ReplayTimeline.h"
 
@@ -32,7 +32,8 @@ public:
     void stop() { running_ = false; }
 
 private:
-    // Something went down since the last frame: a key or a mouse button.
+    // Something went down since the last frame: a key, a mouse button, a pad's button or
+    // trigger.
     bool anythingPressed(const InputSystem* input);
 
     ReplayTimeline timeline_;

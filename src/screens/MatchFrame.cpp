@@ -80,29 +80,37 @@ void MatchScreen::answerQuitPrompt()
     }
 }
 
-void MatchScreen::onGoal(const GoalReport& goal)
+std::string MatchScreen::announcement(const std::string& name, const std::string& verb) const
 {
-    const std::string name = goal.byTeam0 ? playerName() : opponentName();
-    const std::string verb = goal.decisive ? " WINS" : " SCORES";
     // The announcement stays on the screen however long the name from the save file is.
     KRFont* big = context ? context->fontBig : nullptr;
     const std::size_t shown =
         big ? TextLayout::fittingLength(*big, name, kAnnouncementWidth - TextLayout::textWidth(*big, verb)) : name.size();
-    ticker.queue(name.substr(0, shown) + verb, &goalBanner);
+    return name.substr(0, shown) + verb;
+}
+
+void MatchScreen::onGoal(const GoalReport& goal)
+{
+    ticker.queue(announcement(goal.byTeam0 ? playerName() : opponentName(), goal.decisive ? " WINS" : " SCORES"),
+                 &goalBanner);
     // The deciding goal is not replayed: the winner is announced as always.
     replayPending_ = replaysOn_ && !goal.decisive;
     replayGoalAtPositiveX_ = goal.byTeam0;
-    if (goal.decisive) {
-        addTimer("applause", kApplauseDelay);
-        if (twoPlayers) {
-            recordTwoPlayerResult();
-        } else if (match.winner() == 0 && context) {
-            context->profileStore->recordWin(simulation.score[1]);
-            // Saved at once: a win is the one thing a player must never lose.
-            context->profileStore->save();
-            if (opponentIndex == kLastOpponent)
-                finalVictory = true;
-        }
+    if (goal.decisive)
+        matchWon();
+}
+
+void MatchScreen::matchWon()
+{
+    addTimer("applause", kApplauseDelay);
+    if (twoPlayers) {
+        recordTwoPlayerResult();
+    } else if (match.winner() == 0 && context) {
+        context->profileStore->recordWin(simulation.score[1]);
+        // Saved at once: a win is the one thing a player must never lose.
+        context->profileStore->save();
+        if (opponentIndex == kLastOpponent)
+            finalVictory = true;
     }
 }
 
@@ -159,7 +167,7 @@ void MatchScreen::update(float dt)
     }
     if (keyPressed(Key::D))
         match.claimDeadBall(0);
-    if (keyPressed(Key::Tab))
+    if (keyPressed(Key::Tab) || padAsksForNextView())
         switchView();
     // The goal of the last frame, the dead-ball rule, the ticker and the listener
     // (beforeSubSteps), then the table in steps of at most 1 ms.

@@ -151,6 +151,8 @@ void MatchScreen::drawHud()
     drawTicker();
     if (replay.running())
         drawReplayMark();
+    else
+        drawMatchClock();
     if (paused)
         drawMessageBox(pauseMessage());
 }

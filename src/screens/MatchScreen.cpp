@@ -154,6 +154,9 @@ void MatchScreen::onEnter()
     MatchSetup setup;
     setup.practice = practice;
     setup.rim = settings.rim;
+    // The opponents' ladder is played first to five; two players choose.
+    if (twoPlayers)
+        setup.length = players.length;
     match.start(setup);
 
     placeView(0.0f, true);  // before the display, which tells the renderer whether it stands still

@@ -57,6 +57,9 @@ public:
     MouseRodCommands secondMouse;
     KeyboardRodCommands secondKeys;
     PadRodCommands secondPad;
+    // The pad button that steps through the views as TAB does: one the rods leave free
+    // (START asks to leave, as ESC does).
+    static constexpr int kViewPadButton = kPadRightStick;
     // The side whose pad is missing while the match waits for one, -1 for none.
     bool pausedByPadLoss = false;
     int padLostSide = -1;
@@ -120,6 +123,9 @@ public:
     // The match's goals, and its frame just before the table moves.
     void onGoal(const GoalReport& goal) override;
     void beforeSubSteps(float dt) override;
+    // A timed match's clock ran out (MatchClock.cpp): the winner is told, or that the next
+    // goal decides a draw.
+    void onFullTime(int winner) override;
 
     // The names the HUD and the announcements use.
     std::string playerName() const;
@@ -128,6 +134,8 @@ public:
     std::string sideName(int side) const { return side == 0 ? playerName() : opponentName(); }
     // What the pause box says.
     std::string pauseMessage() const;
+    // The time left in a timed match as the HUD shows it, "M:SS" in whole seconds rounded up.
+    static std::string clockText(double secondsLeft);
 
 private:
     void chooseOpponentController();
@@ -151,6 +159,12 @@ private:
     void drawTicker();
     void drawPanel(int x, int y, int width, int height);
     void drawReplayMark();
+    // The time left in a timed match, under the score (MatchClock.cpp).
+    void drawMatchClock();
+    // The match is won: applause, then the menu; the result is kept.
+    void matchWon();
+    // "<name><verb>" for the ticker, the name cut to fit the screen.
+    std::string announcement(const std::string& name, const std::string& verb) const;
 
     // The view after the current one, kept for the player; the mouse's axes follow it.
     void switchView();
@@ -175,6 +189,8 @@ private:
     void watchPads();
     // Plugged in since the last frame, or one of its buttons went down.
     bool padJustReached(const PadState& pad) const;
+    // A side's pad asks for the next view (its START went down), as TAB does.
+    bool padAsksForNextView() const;
     void recordTwoPlayerResult();
     void drawSecondPlayerPanels();
     bool padUsed_[2] = {false, false};    // the side's hands include a pad

@@ -108,6 +108,18 @@ bool MatchScreen::padJustReached(const PadState& pad) const
     return true;  // plugged in since the last frame
 }
 
+bool MatchScreen::padAsksForNextView() const
+{
+    if (!input)
+        return false;
+    for (int side = 0; side < 2; ++side) {
+        const std::int32_t id = side == 0 ? playerPad.padId : secondPad.padId;
+        if (padUsed_[side] && input->isPadPressed(id, kViewPadButton))
+            return true;
+    }
+    return false;
+}
+
 void MatchScreen::watchPads()
 {
     if (!input)

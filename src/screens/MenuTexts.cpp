@@ -27,6 +27,7 @@ const std::vector<std::string>& helpPages()
             "The [LEFT BUTTON] plays a fast click shot. Hold the [RIGHT BUTTON] to tilt the figures into a trapping position.",
             "|",
             "Keys during a match: [1] to [4], [SPACE], [C] and [V] choose the rods you hold, [X] switches assisted mode, [D] reports a dead ball, [P] pauses and [ESC] leaves the match (answer with [Y] or [N]).",
+            "[TAB] changes the view of the table: the view from above, a low view from the side that follows the ball, or a view from behind your own goal. In each view the mouse moves the rods the way they move on the screen, and the view you chose is kept for your next match.",
         }),
         joinLines({
             "[ROD SELECTION]",
@@ -70,11 +71,11 @@ const std::string& padHelpPage()
         "[PADS AND TWO PLAYERS]",
         "|",
         "A [PAD] holds your rods as the mouse does. The [LEFT STICK] shifts them (up pushes them away from you), the [RIGHT STICK] turns them (towards the other goal swings the feet forward). The [RIGHT TRIGGER] or [A] plays the click shot, the [LEFT TRIGGER] or [B] tilts the figures to trap the ball.",
-        "The [SHOULDER BUTTONS] step to the rod behind or in front, the [D-PAD] picks a rod (left goalkeeper, down defence, up midfield, right attack), [Y] holds all rods, [BACK] gives the automatic choice and [X] switches assisted mode. When you play alone, a connected pad plays beside the mouse.",
+        "The [SHOULDER BUTTONS] step to the rod behind or in front, the [D-PAD] picks a rod (left goalkeeper, down defence, up midfield, right attack), [Y] holds all rods, [BACK] gives the automatic choice and [X] switches assisted mode. Pressing the [RIGHT STICK] in changes the view of the table as [TAB] does, [START] asks to leave the match as [ESC] does. When you play alone, a connected pad plays beside the mouse.",
         "|",
-        "Keys of the second player: [UP] and [DOWN] shift the rods, [LEFT] and [RIGHT] turn them, [RIGHT CTRL] shoots, [RIGHT SHIFT] tilts, [,] and [.] step to the rod behind or in front, [/] holds all rods, [L] gives the automatic choice and [M] switches assisted mode.",
+        "Keys of the second player: [UP] and [DOWN] shift the rods, [LEFT] and [RIGHT] turn them, [RIGHT CTRL] shoots, [RIGHT SHIFT] tilts, [,] and [.] step to the rod behind or in front, [/] holds all rods, [L] gives the automatic choice and [M] switches assisted mode. A still ball only he reaches goes to his goalkeeper after 11 seconds.",
         "|",
-        "[TWO PLAYERS] on the player menu starts a match for two at one table. Player 2 picks another profile or plays as [GUEST], and each player picks the mouse, the keys or a pad. Player 2 plays the other team with his controls mirrored, so that forward always means towards the other goal. The first side to score [5] goals wins. The result counts in each profile's two-player record, never in the best achievements.",
+        "[TWO PLAYERS] on the player menu starts a match for two at one table. Player 2 picks another profile or plays as [GUEST], and each player picks the mouse, the keys or a pad. Player 2 plays the other team with his controls mirrored, so that forward always means towards the other goal. The first side to score [5] goals wins, unless they choose another [MATCH LENGTH] on the two-player screen: 3, 7 or 10 goals, or 3 or 5 minutes, after which the side ahead wins and a draw goes on to the next goal. The result counts in each profile's two-player record, never in the best achievements.",
         "A pad pulled out during a match pauses it until a pad is connected again, and [P] plays on without it. The pads' dead zone, sensitivity, direction and way of control (the stick sets the rod's position or its speed) are set on the two-player screen.",
     });
     return text;

@@ -6,6 +6,7 @@
 #include "render/Renderer.h"
 #include "render/fonts/PBFontSmall.h"
 #include "screens/MenuNavigation.h"
+#include "screens/MatchLengthChoices.h"
 #include "screens/MenuPanel.h"
 #include "screens/PadSettingsFile.h"
 #include "ui/GUIStyle.h"
@@ -85,6 +86,7 @@ TwoPlayerScreen::TwoPlayerScreen(ScreenContext* c, Renderer* r) : PBScreen(c, r)
         padSelectors.push_back(s);
         y += kPadRowHeight;
     }
+    addMatchLengthChoice();
     playButton = addButton("play", "PLAY!", 370, 670, 357);
     menuBackWidget = addButton("back", "BACK", 744, 670, 170);
 }
@@ -165,6 +167,7 @@ void TwoPlayerScreen::onEnter()
     padSelector("padShiftControl")->setIndex(pad.shiftControl == StickControl::Rate ? 1 : 0);
     padSelector("padInvertTurn")->setIndex(pad.invertTurn ? 1 : 0);
     padSelector("padInvertShift")->setIndex(pad.invertShift ? 1 : 0);
+    lengthSelector->setIndex(readMatchLengthChoice(context ? context->settings : nullptr));
     refreshPlay();
 }
 
@@ -200,6 +203,8 @@ void TwoPlayerScreen::onCommand(const std::string& id)
         refreshPlay();
     } else if (id.compare(0, 3, "pad") == 0) {
         keepPadSettings();
+    } else if (id == "matchLength") {
+        keepMatchLengthChoice(context->settings, lengthSelector->currentIndex);
     } else if (id == "play") {
         if (!problem().empty())
             return;
@@ -210,6 +215,7 @@ void TwoPlayerScreen::onCommand(const std::string& id)
         setup.secondName = secondPlayerList->items[static_cast<std::size_t>(row)].text;
         setup.hands[0] = handsChoice(0);
         setup.hands[1] = handsChoice(1);
+        setup.length = matchLengthChoices()[static_cast<std::size_t>(lengthSelector->currentIndex)].length;
         goToScreen(this, context->screens.matchScreen, "match");
     } else if (id == "back") {
         goToScreen(this, context->screens.playerScreen, "player menu");
@@ -229,6 +235,7 @@ void TwoPlayerScreen::draw(int pass)
     renderer->drawText(font, first ? first->name : "", kLeftX, kTopY + 24, highlight);
     renderer->drawText(font, "PLAYS WITH:", kLeftX, kTopY + 52, normal);
     renderer->drawText(font, "PLAYER 2 PLAYS WITH:", kListX, kTopY + 292, normal);
+    drawMatchLengthLabel();
     int y = kTopY;
     for (const PadRow& row : kPadRows) {
         renderer->drawText(font, row.label, kPadX, y, normal);

@@ -23,6 +23,8 @@ public:
     PBSelector* handsSelectors[2] = {nullptr, nullptr};
     PBButton* playButton = nullptr;
     std::vector<PBSelector*> padSelectors;
+    // The match's length, under player 1's choices.
+    PBSelector* lengthSelector = nullptr;
 
     TwoPlayerScreen(ScreenContext* context, Renderer* renderer);
 
@@ -43,5 +45,8 @@ private:
     void refreshPlay();
     void keepPadSettings();
     PBSelector* padSelector(const std::string& id) const;
+    // The match length's panel, label and selector (TwoPlayerMatchLength.cpp).
+    void addMatchLengthChoice();
+    void drawMatchLengthLabel();
     int padCount_ = -1;  // pads the hands selectors offer
 };

@@ -2,6 +2,8 @@
 // Who plays the next match when two players share the table: the two-player screen fills
 // it, the match screen takes it at its start (and clears `active`, so the matches the
 // player menu starts afterwards are against the computer again).
+#include "match/MatchLength.h"
+
 #include <cstdint>
 #include <string>
 
@@ -24,6 +26,8 @@ struct TwoPlayerSetup {
     std::string secondName = kGuestName;
     bool secondIsGuest = true;
     HandsChoice hands[2] = {{HandsKind::Mouse, 0}, {HandsKind::Keyboard, 0}};
+    // First to five unless the players chose another length.
+    MatchLength length;
 };
 
 // Settings keys of a profile's two-player record (SettingsFile::profileKey).

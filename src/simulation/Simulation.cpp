@@ -240,7 +240,7 @@ void Simulation::updateGoalSequence(float dt) {
     case AfterGoal:
         stateTimer += dt;
         if (stateTimer > kKickOffDelay) {
-            if (score[0] >= kWinningScore || score[1] >= kWinningScore)
+            if (score[0] >= winningScore || score[1] >= winningScore)
                 state = MatchOver;
             else
                 kickOff();

@@ -53,6 +53,10 @@ public:
     bool goalPending = false;
     bool goalByTeam0 = false;
     std::int32_t kickOffTeam = 0;
+    // The goals that win: after the goal that reaches them the table stops in MatchOver
+    // instead of kicking off. The design's kWinningScore unless the match is set up for
+    // another length.
+    std::int32_t winningScore = kWinningScore;
     std::int32_t lastRegion = 0;
     float regionTime = 0.0f;
     std::vector<SimulationListener*> simulationListeners;  // not owned

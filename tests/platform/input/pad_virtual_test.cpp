@@ -1,7 +1,9 @@
 // Pads driven through SDL's virtual joysticks, as a player's pad reaches the game: connected
 // and mapped onto the common layout, sticks and buttons read, a tap between two frames
-// counted, a mappings file taking precedence, and a pad pulled out in the middle of a match.
+// counted, a mappings file taking precedence, a pad pulled out in the middle of a match,
+// and the match's extras from the pad: START for the views, any button to skip a replay.
 #include "platform/input/SdlGamepads.h"
+#include "profiles/SettingsFile.h"
 
 #include "../../screens/match/MatchFixture.h"
 
@@ -204,6 +206,61 @@ TEST_F(PadFixture, APadPlaysTheMatchAndPulledOutItPausesIt)
     padFrame(1.0f / 60.0f);
     EXPECT_FALSE(match->paused);
     EXPECT_NE(kNoPad, match->playerPad.padId);
+}
+
+TEST_F(PadFixture, StartStepsThroughTheViewsAndAnyPadButtonSkipsAGoalReplay)
+{
+    ASSERT_TRUE(pads.start(""));
+    ASSERT_TRUE(pad.attach());
+    game.settings.setFlag(SettingsFile::profileKey("ANN", "replays"), true);
+    pump();
+    pads.read(game.context.inputSystem->pads);
+    start(0);  // alone: the pad plays beside the mouse
+    ASSERT_NE(kNoPad, match->playerPad.padId);
+    padFrame(0.02f);
+    EXPECT_EQ(TableView::Designed, match->view.view);
+
+    // START steps to the next view once however long it is held, as TAB does.
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    padFrame(0.02f);
+    const TableView second = nextTableView(TableView::Designed);
+    EXPECT_EQ(second, match->view.view);
+    padFrame(0.02f);
+    EXPECT_EQ(second, match->view.view);
+    pad.button(SDL_CONTROLLER_BUTTON_START, false);
+    padFrame(0.02f);
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    padFrame(0.02f);
+    EXPECT_EQ(nextTableView(second), match->view.view);
+    pad.button(SDL_CONTROLLER_BUTTON_START, false);
+
+    // A goal with a button held from before it: the replay runs on while it stays held, and
+    // another button pressed ends it.
+    for (int i = 0; i < 50; ++i) padFrame(0.02f);
+    Simulation& sim = match->simulation;
+    sim.placeBall(sim.length - 1.0f, sim.width * 0.5f);
+    sim.ballVelocity = Vector3(200.0f, 0.0f, 0.0f);
+    pad.button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true);
+    for (int i = 0; i < 200 && !match->replay.running(); ++i) padFrame(0.02f);
+    ASSERT_TRUE(match->replay.running());
+    for (int i = 0; i < 5; ++i) padFrame(0.02f);
+    EXPECT_TRUE(match->replay.running());
+    pad.button(SDL_CONTROLLER_BUTTON_B, true);
+    padFrame(0.02f);
+    EXPECT_FALSE(match->replay.running());
+
+    // The trigger too, as the mouse's click does.
+    pad.button(SDL_CONTROLLER_BUTTON_B, false);
+    pad.button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, false);
+    for (int i = 0; i < 300 && sim.state != InPlay; ++i) padFrame(0.02f);
+    for (int i = 0; i < 50; ++i) padFrame(0.02f);
+    sim.placeBall(sim.length - 1.0f, sim.width * 0.5f);
+    sim.ballVelocity = Vector3(200.0f, 0.0f, 0.0f);
+    for (int i = 0; i < 200 && !match->replay.running(); ++i) padFrame(0.02f);
+    ASSERT_TRUE(match->replay.running());
+    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767);
+    padFrame(0.02f);
+    EXPECT_FALSE(match->replay.running());
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "MatchFixture.h"
 
 #include "profiles/SettingsFile.h"
+#include "screens/TwoPlayerScreen.h"
+#include "ui/widgets/PBSelector.h"
 
 #include <algorithm>
 
@@ -17,8 +19,10 @@ struct TwoPlayers : MatchFixture {
         game.settings.filePath = (folder / "settings.txt").string();
         second = game.profileStore.addProfile("BEA");
     }
-    void startTwoPlayers(HandsKind first, HandsKind other, const std::string& name = "BEA") {
+    void startTwoPlayers(HandsKind first, HandsKind other, const std::string& name = "BEA",
+                         MatchLength length = MatchLength()) {
         TwoPlayerSetup& setup = game.context.twoPlayers;
+        setup.length = length;
         setup.active = true;
         setup.secondName = name;
         setup.secondIsGuest = name == kGuestName;
@@ -34,6 +38,17 @@ struct TwoPlayers : MatchFixture {
         p.id = id;
         p.name = "TEST PAD";
         return p;
+    }
+    int glyphsIn(int x0, int y0, int x1, int y1) const {
+        return static_cast<int>(std::count_if(sink.draws.begin(), sink.draws.end(), [&](const SpriteDraw& d) {
+            return d.texture == &smallGlyphs && d.dstX >= x0 && d.dstX < x1 && d.dstY >= y0 && d.dstY < y1;
+        }));
+    }
+    // The small glyphs under the score box, where a timed match shows its clock.
+    int clockGlyphs() {
+        sink.clear();
+        match->draw(2);
+        return glyphsIn(469, 64, 559, 86);
     }
     void setPads(std::initializer_list<std::int32_t> ids) {
         InputSystem& in = *game.context.inputSystem;
@@ -81,11 +96,6 @@ TEST_F(TwoPlayers, TheHudNamesBothPlayersAndTheAnnouncementsNameTheScorerAndTheW
     startTwoPlayers(HandsKind::Keyboard, HandsKind::Mouse);
     sink.clear();
     match->draw(2);
-    auto glyphsIn = [&](int x0, int y0, int x1, int y1) {
-        return std::count_if(sink.draws.begin(), sink.draws.end(), [&](const SpriteDraw& d) {
-            return d.texture == &smallGlyphs && d.dstX >= x0 && d.dstX < x1 && d.dstY >= y0 && d.dstY < y1;
-        });
-    };
     EXPECT_EQ(3, glyphsIn(160, 13, 410, 30));   // ANN
     EXPECT_EQ(3, glyphsIn(614, 13, 864, 30));   // BEA where the opponent's name stands
     EXPECT_EQ(8, glyphsIn(891, 7, 1024, 30));   // ROD:AUTO where the picture would be
@@ -125,6 +135,102 @@ TEST_F(TwoPlayers, AGuestWinsNothingAndLosesNothing)
     EXPECT_EQ(1, record("ANN", kTwoPlayerWinsKey));
     EXPECT_EQ(-1, record(kGuestName, kTwoPlayerLossesKey));
     EXPECT_TRUE(game.profileStore.best.empty());
+}
+
+TEST_F(TwoPlayers, TheMatchLengthIsChosenOnTheTwoPlayerScreenKeptAndPlayedButNotOnTheLadder)
+{
+    TwoPlayerScreen screen(&game.context, game.renderer);
+    enter(&screen);
+    PBSelector* length = screen.lengthSelector;
+    ASSERT_NE(nullptr, length);
+    EXPECT_EQ("FIRST TO 5", length->currentValue());
+    const std::vector<std::string> offered{"FIRST TO 3", "FIRST TO 5", "FIRST TO 7",
+                                           "FIRST TO 10", "3 MINUTES", "5 MINUTES"};
+    EXPECT_EQ(offered, length->values);
+    for (int i = 0; i < 4; ++i) length->onMouseDown(length->width - 5, 10);  // the right arrow
+    EXPECT_EQ("5 MINUTES", length->currentValue());
+    EXPECT_EQ("minutes-5", game.settings.text("twoPlayers.matchLength", ""));
+    // Kept for the next visit.
+    TwoPlayerScreen again(&game.context, game.renderer);
+    enter(&again);
+    EXPECT_EQ("5 MINUTES", again.lengthSelector->currentValue());
+
+    ASSERT_TRUE(click(&again, "play"));
+    start(-1);
+    ASSERT_TRUE(match->twoPlayers);
+    EXPECT_EQ((MatchLength{kWinningScore, 5}), match->match.length);
+    EXPECT_EQ(4, clockGlyphs());  // 5:00
+    run(2.0f);
+    EXPECT_EQ("4:58", MatchScreen::clockText(match->match.secondsLeft()));
+
+    // The opponents' ladder is first to five, without a clock.
+    start(0);
+    EXPECT_EQ(MatchLength(), match->match.length);
+    EXPECT_EQ(0, clockGlyphs());
+}
+
+TEST_F(TwoPlayers, ATimedMatchEndsWithTheLeaderOrADrawWithTheNextGoal)
+{
+    EXPECT_EQ("3:00", MatchScreen::clockText(180.0));
+    EXPECT_EQ("1:00", MatchScreen::clockText(59.2));
+    EXPECT_EQ("0:01", MatchScreen::clockText(0.01));
+    EXPECT_EQ("0:00", MatchScreen::clockText(0.0));
+
+    // ANN ahead when the clock runs out: she wins, the record says so.
+    startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard, "BEA", MatchLength{kWinningScore, 3});
+    Simulation& sim = match->simulation;
+    sim.score[0] = 6;  // no count of goals ends a timed match
+    sim.goalPending = true;
+    sim.goalByTeam0 = true;
+    frame(0.01f);
+    EXPECT_EQ("ANN SCORES", match->ticker.text());
+    run(3.0f);
+    match->match.playedSeconds = 179.95;
+    frame(0.05f);
+    frame(0.05f);
+    EXPECT_EQ("ANN WINS", match->ticker.text());
+    EXPECT_EQ("0:00", MatchScreen::clockText(match->match.secondsLeft()));
+    EXPECT_EQ(1, record("ANN", kTwoPlayerWinsKey));
+    EXPECT_EQ(1, record("BEA", kTwoPlayerLossesKey));
+    run(4.5f);
+    EXPECT_EQ(game.context.screens.playerScreen, afterFade(match));
+
+    // Level at full time: the next goal, BEA's, wins.
+    startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard, "BEA", MatchLength{kWinningScore, 5});
+    match->match.playedSeconds = 299.95;
+    frame(0.05f);
+    frame(0.05f);
+    EXPECT_EQ("TIME UP - NEXT GOAL WINS", match->ticker.text());
+    EXPECT_FALSE(match->match.decided());
+    run(3.0f);
+    sim.score[1] = 1;
+    sim.goalPending = true;
+    frame(0.01f);
+    EXPECT_EQ("BEA WINS", match->ticker.text());
+    EXPECT_EQ(1, record("BEA", kTwoPlayerWinsKey));
+    EXPECT_EQ(1, record("ANN", kTwoPlayerLossesKey));
+}
+
+TEST_F(TwoPlayers, ABallLyingStillWhereOnlyPlayerTwoReachesIsHisToRestartAfterElevenSeconds)
+{
+    startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard);
+    Simulation& sim = match->simulation;
+    // A spot on the middle line that team 1 reaches and team 0 does not.
+    float x = -1.0f;
+    for (float at = 1.0f; at < sim.length && x < 0.0f; at += 0.5f) {
+        const Vector3 p(at, 0.0f, sim.width * 0.5f);
+        if (!sim.inReach(0, p) && sim.inReach(1, Vector3(sim.length - at, 0.0f, sim.width * 0.5f))) x = at;
+    }
+    ASSERT_GT(x, 0.0f);
+    sim.placeBall(x, sim.width * 0.5f);
+    run(10.5f, 0.05f);
+    EXPECT_FLOAT_EQ(x, sim.ballPosition.x) << "nobody may take it yet";
+    run(1.0f, 0.05f);
+    // At team 1's goalkeeper, in front of it; the ticker says so.
+    EXPECT_NE(x, sim.ballPosition.x);
+    EXPECT_NEAR(sim.length - sim.teams[1].rods[0].position, sim.ballPosition.x, 4.0f);
+    EXPECT_EQ("DEAD BALL", match->ticker.text());
+    EXPECT_EQ(1, match->match.reportedDeadBalls);
 }
 
 TEST_F(TwoPlayers, APadPulledOutPausesNamingItsPlayerAndAnotherPadPlaysOn)

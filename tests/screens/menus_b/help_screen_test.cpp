@@ -62,8 +62,10 @@ TEST_F(HelpScreenTest, BackReturnsToTheScreenThatOpenedIt)
 TEST_F(HelpScreenTest, EveryPageIsDrawnOnItsPanelWithEmptyLinesKept)
 {
     enter(help);
-    for (int page = 0; page < 4; ++page) {
-        help->page = page;
+    // The four pages, then the page on pads and two players.
+    for (int page = 0; page < 5; ++page) {
+        help->page = page % 4;
+        help->showingPadPage = page == 4;
         sink.clear();
         help->draw(2);
         std::vector<SpriteDraw> glyphs;
@@ -86,6 +88,7 @@ TEST(HelpTexts, EveryCharacterHasAGlyphInTheSmallFont)
     PBFontSmall font(nullptr);
     std::vector<std::string> texts = helpPages();
     texts.push_back(creditsText());
+    texts.push_back(padHelpPage());
     for (const std::string& text : texts)
         for (char c : text)
             if (c != ' ' && c != '\n' && c != '[' && c != ']' && c != '|') {
