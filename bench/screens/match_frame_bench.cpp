@@ -39,8 +39,8 @@ bool environmentFlag(const char* name) {
 }
 
 // PITCHBAR_SMOOTH_EDGES=1 smooths the scene's edges; PITCHBAR_WIDE_PICTURE=1 runs full
-// screen with the wide picture (the display's own size; PITCHBAR_SCENE_PIXELS=display
-// draws the scene at that size on a software renderer too).
+// screen with the wide picture (the display's own size; PITCHBAR_SCENE_PIXELS=design
+// draws the scene with the designed pixel count and scales it up).
 MatchOnDevice* match() {
     static MatchOnDevice* shared = [] {
         auto* m = new MatchOnDevice;

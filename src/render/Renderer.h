@@ -127,7 +127,7 @@ float sceneAspectRatio(const WindowMetrics* window);
 // the cabinet; from kWholeTableAspect on, the whole table is in the picture.
 constexpr float kWholeTableAspect = 1.68f;
 Matrix4 sceneProjectionFor(float aspect);
-// The back buffer for a wide picture of that size: the picture's own size, or on a
-// software renderer (which shades every pixel on the processor) the designed number of
-// pixels in the picture's shape, scaled up by the scene pass.
+// The back buffer for a wide picture of that size: the picture's own size, or (asked for
+// with PITCHBAR_SCENE_PIXELS=design) the designed number of pixels in the picture's shape,
+// scaled up by the scene pass.
 void sceneSizeFor(int pictureWidth, int pictureHeight, bool designPixelCount, int& width, int& height);

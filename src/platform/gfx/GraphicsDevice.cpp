@@ -205,12 +205,18 @@ void GraphicsDevice::windowSize(int& width, int& height) const {
     if (window_) SDL_GL_GetDrawableSize(window_, &width, &height);
 }
 
-void GraphicsDevice::finishScene() {
+void GraphicsDevice::finishScene(bool sceneDrawn) {
     if (!context_) return;
     currentColour_ = nullptr;
     currentDepth_ = nullptr;
     glDisable(GL_SCISSOR_TEST);
-    if (pictureFramebuffer_ != drawFramebuffer_ && scenePass_) {
+    if (pictureFramebuffer_ != drawFramebuffer_ && !sceneDrawn) {
+        // Nothing but the black clear (a menu): the picture is cleared, not passed over.
+        glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
+        glViewport(0, 0, pictureWidth(), pictureHeight());
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else if (pictureFramebuffer_ != drawFramebuffer_ && scenePass_) {
         unsigned int source = drawColourTexture_;
         if (resolveFramebuffer_ != drawFramebuffer_) {
             glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);

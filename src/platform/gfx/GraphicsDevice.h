@@ -95,10 +95,11 @@ public:
     const PresentParameters& parameters() const { return parameters_; }
     // The window's drawable size in pixels (0 x 0 without a window).
     void windowSize(int& width, int& height) const;
-    // The 3D scene of this frame is drawn: it goes to the picture (scaled and smoothed when
-    // the parameters ask), and the picture becomes the target of the 2D layers. The next
-    // setRenderTarget(null) returns to the back buffer.
-    void finishScene();
+    // The 3D scene of this frame is drawn (sceneDrawn false: the back buffer was only
+    // cleared): it goes to the picture (scaled and smoothed when the parameters ask), and
+    // the picture becomes the target of the 2D layers. The next setRenderTarget(null)
+    // returns to the back buffer.
+    void finishScene(bool sceneDrawn = true);
     // Where the 1024x768 screen lies in the picture, and in a window of this size as
     // present shows it: the free pointer is read back through the same rectangle.
     PictureRect screenInPicture() const;

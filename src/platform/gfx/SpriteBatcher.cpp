@@ -153,6 +153,17 @@ void SpriteBatcher::draw(DeviceTexture* texture, int sx, int sy, int sw, int sh,
         flush();
         batchTexture_ = texture;
     }
+    // A solid colour laid over the whole screen (a fade, the pause's dimming) covers the
+    // whole picture when the screen is only its middle.
+    const Placement& p = placement_;
+    if (sw <= 2 && sh <= 2 && dx <= 0.0f && dy <= 0.0f && dx + dw >= 1024.0f && dy + dh >= 768.0f &&
+        (p.width != p.pictureWidth || p.height != p.pictureHeight) && p.width > 0 && p.height > 0) {
+        const float sx = static_cast<float>(p.width) / 1024.0f, sy = static_cast<float>(p.height) / 768.0f;
+        dx = -static_cast<float>(p.left) / sx;
+        dy = -static_cast<float>(p.top) / sy;
+        dw = static_cast<float>(p.pictureWidth) / sx;
+        dh = static_cast<float>(p.pictureHeight) / sy;
+    }
     const float iw = 1.0f / static_cast<float>(texture->width);
     const float ih = 1.0f / static_cast<float>(texture->height);
     const float u0 = sx * iw, v0 = sy * ih, u1 = (sx + sw) * iw, v1 = (sy + sh) * ih;

@@ -2,7 +2,8 @@
 // Textured, tinted quads in 1024x768 pixels with the origin at the top left, alpha
 // blended; consecutive quads of one texture become one draw call. The 1024x768 screen is
 // placed in the picture the device draws on (1:1 as designed, or scaled into a larger
-// picture, where images are magnified sharply).
+// picture, where images are magnified sharply, and a solid colour laid over the whole
+// screen covers the whole picture).
 #include <cstdint>
 #include <vector>
 

@@ -41,11 +41,13 @@ public:
     Renderer* renderer;
     TextureRecord* layer2 = nullptr;
     TextureRecord* layer3 = nullptr;
+    TextureRecord* cover = nullptr;  // a solid colour over the whole screen, as a fade
     bool showsPointer = true;
     int lost = 0, reset = 0;
     void draw(int pass) override {
         if (pass == 2 && layer2) renderer->drawTextureRectScaled(layer2, 0, 0, 100, 100, 40, 40, 4, 4, 0xFFFFFFFFu);
         if (pass == 3 && layer3) renderer->drawTextureRectScaled(layer3, 0, 0, 295, 195, 10, 10, 4, 4, 0xFFFFFFFFu);
+        if (pass == 3 && cover) renderer->drawTextureRectScaled(cover, 1, 1, 0, 0, 1024, 768, 2, 2, 0x80FFFFFFu);
     }
     bool pointerShown() const override { return showsPointer; }
     void onDeviceLost() override { ++lost; }
@@ -187,6 +189,13 @@ TEST_F(RendererGlTest, TheWidePictureShowsTheScreenWhereThePointerIsReadBack) {
         ASSERT_TRUE(pictureFromWindowRect(u, v, w, h, renderer_->device->screenInWindow(w, h), 1024, 768, x, y));
         EXPECT_NEAR(x, 310.0f, 1.0f) << window.width << "x" << window.height;
         EXPECT_NEAR(y, 210.0f, 1.0f) << window.width << "x" << window.height;
+        // A fade's solid colour over the screen reaches the picture's corners beyond it.
+        screen.cover = resources_->getTexture("red.png");
+        renderer_->renderFrame();
+        const std::vector<std::uint8_t> covered = renderer_->device->readBackBuffer();
+        screen.cover = nullptr;
+        for (const std::size_t corner : {std::size_t{0}, (static_cast<std::size_t>(h) * w - 1) * 4})
+            EXPECT_NEAR(covered[corner], 128, 3) << window.width << "x" << window.height << ": the fade leaves bars";
     }
     renderer_->widePicture = false;
     SDL_SetWindowSize(window_->sdlWindow(), GameWindow::kWidth, GameWindow::kHeight);
