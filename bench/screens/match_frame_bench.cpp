@@ -33,10 +33,23 @@
 
 namespace {
 
+bool environmentFlag(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value && std::string(value) != "0";
+}
+
+// PITCHBAR_SMOOTH_EDGES=1 smooths the scene's edges; PITCHBAR_WIDE_PICTURE=1 runs full
+// screen with the wide picture (the display's own size; PITCHBAR_SCENE_PIXELS=design
+// draws the scene with the designed pixel count and scales it up).
 MatchOnDevice* match() {
     static MatchOnDevice* shared = [] {
         auto* m = new MatchOnDevice;
         if (!m->start("match_bench_errors.txt", "match_bench_gamestate.dat")) return static_cast<MatchOnDevice*>(nullptr);
+        m->game.renderer->smoothEdges = environmentFlag("PITCHBAR_SMOOTH_EDGES");
+        if (environmentFlag("PITCHBAR_WIDE_PICTURE")) {
+            m->window.show();
+            m->game.renderer->widePicture = true;
+        }
         return m;
     }();
     return shared;
@@ -138,8 +151,10 @@ void playMatch(benchmark::State& state, bool shadows, Drawing drawing = Drawing:
     if (const char* folder = std::getenv("PITCHBAR_FRAME_PNG_DIR");
         folder && drawing != Drawing::None && drawing != Drawing::Alternate) {
         std::vector<unsigned char> image = plain ? plain->readFrame() : m->game.renderer->device->readBackBuffer();
-        stbi_write_png((std::string(folder) + (plain ? "/reference" : "/game") + (shadows ? "_shadows.png" : "_plain.png")).c_str(), 1024, 768, 4,
-                       image.data(), 1024 * 4);
+        const int w = plain ? 1024 : m->game.renderer->device->pictureWidth();
+        const int h = plain ? 768 : m->game.renderer->device->pictureHeight();
+        stbi_write_png((std::string(folder) + (plain ? "/reference" : "/game") + (shadows ? "_shadows.png" : "_plain.png")).c_str(), w, h, 4,
+                       image.data(), w * 4);
     }
     benchmark::DoNotOptimize(m->game.renderer->device->readBackBuffer());
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),

@@ -2,6 +2,7 @@
 
 #include "app/FrameStep.h"
 #include "app/MusicLevel.h"
+#include "app/VideoSettings.h"
 #include "app/WindowSettings.h"
 #include "core/ErrorLog.h"
 #include "audio/MatchSoundPlayer.h"
@@ -12,6 +13,7 @@
 #include "core/GameRandom.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
+#include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/PictureFit.h"
 #include "render/fonts/GlyphTables.h"
 #include "render/fonts/PBFontBig.h"
@@ -265,6 +267,7 @@ void Game::runFrame()
     fadeMusic(!focused || (current && current->playPaused()), dt);
     turnMusicWithMatches(current);
     music.update(dt);
+    applyVideoSettings();
     renderer->renderFrame();
     keepSettings(dt);
 }
@@ -280,13 +283,25 @@ void Game::movePointer(const KRScreen* current)
         moveCursor(mouseX, mouseY, context.inputSystem->mouseMoveX, context.inputSystem->mouseMoveY);
         return;
     }
+    // The screen where the renderer shows it in the window: scaled with the designed
+    // picture, or in the middle of the wide one.
+    const int w = window->width(), h = window->height();
+    const PictureRect screen = renderer->device ? renderer->device->screenInWindow(w, h)
+                                                : fitPicture(w, h, kScreenWidth, kScreenHeight);
     float x = 0.0f, y = 0.0f;
-    if (mouse.overWindow && pictureFromWindow(mouse.windowU, mouse.windowV, window->width(), window->height(),
-                                              kScreenWidth, kScreenHeight, x, y)) {
+    if (mouse.overWindow &&
+        pictureFromWindowRect(mouse.windowU, mouse.windowV, w, h, screen, kScreenWidth, kScreenHeight, x, y)) {
         mouseX = x;
         mouseY = y;
         moveCursor(mouseX, mouseY, 0.0f, 0.0f);  // onto the picture's last pixel
     }
+}
+
+void Game::applyVideoSettings()
+{
+    const VideoSettings video = readVideoSettings(settings);
+    renderer->widePicture = video.widePicture;
+    renderer->smoothEdges = video.smoothEdges;
 }
 
 void Game::keepSettings(float dt)

@@ -76,6 +76,9 @@ public:
     // Writes the settings now if any changed, the window's placement among them; the game
     // does it by itself a moment after a change.
     void saveSettings();
+    // The picture's settings (wide picture, smooth edges) from the settings file into the
+    // renderer; runFrame does it every frame, so a change shows at once.
+    void applyVideoSettings();
     // The current screen keeps what the player changed on it (the game is ending there).
     void keepEditsOfEnding();
     // Saves the profiles and ends the loop (the menus' "quit"), unless saveBeforeLeaving

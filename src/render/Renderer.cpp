@@ -17,6 +17,9 @@
 #include "render/ScreenLayer.h"
 #include "render/StillTableLayer.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace {
 
 const char* const kNoContextMessage =
@@ -38,6 +41,17 @@ PresentParameters presentParameters(const DeviceCapabilities& caps) {
     PresentParameters p;
     p.samples = caps.fourSamplesSupported ? 4 : 0;
     return p;
+}
+
+constexpr float kFieldOfView = 0.7853982f;
+constexpr float kNearPlane = 20.0f;
+constexpr float kFarPlane = 220.0f;
+
+// PITCHBAR_SCENE_PIXELS=design draws the wide picture's scene with the designed number of
+// pixels and scales it up (to measure both ways; see wantedParameters).
+bool designPixelCountAsked() {
+    const char* asked = std::getenv("PITCHBAR_SCENE_PIXELS");
+    return asked && std::string(asked) == "design";
 }
 
 }  // namespace
@@ -80,6 +94,26 @@ float sceneAspectRatio(const WindowMetrics* window) {
     return static_cast<float>(w) / static_cast<float>(h);
 }
 
+Matrix4 sceneProjectionFor(float aspect) {
+    if (aspect <= 0.0f) aspect = kWholeTableAspect;
+    if (aspect >= kWholeTableAspect)
+        return matrixPerspectiveFovLH(kFieldOfView, aspect, kNearPlane, kFarPlane);
+    // As wide a view as that shape's, on a taller picture.
+    const float fovY = 2.0f * std::atan(std::tan(kFieldOfView * 0.5f) * kWholeTableAspect / aspect);
+    return matrixPerspectiveFovLH(fovY, aspect, kNearPlane, kFarPlane);
+}
+
+void sceneSizeFor(int pictureWidth, int pictureHeight, bool designPixelCount, int& width, int& height) {
+    width = pictureWidth;
+    height = pictureHeight;
+    const double pixels = static_cast<double>(pictureWidth) * pictureHeight;
+    const double designed = 1024.0 * 768.0;
+    if (!designPixelCount || pixels <= designed) return;
+    const double scale = std::sqrt(designed / pixels);
+    width = static_cast<int>(std::lround(pictureWidth * scale));
+    height = static_cast<int>(std::lround(pictureHeight * scale));
+}
+
 Renderer::Renderer() = default;
 
 Renderer::~Renderer() {
@@ -116,6 +150,7 @@ bool Renderer::initDevice(GameWindow* window) {
         device = nullptr;
         return false;
     }
+    samples_ = presentParameters(caps).samples;
     if (!device->create(presentParameters(caps))) {
         showError("Colud not create OpenGL device. (" + device->lastError() + ")");
         delete device;
@@ -134,8 +169,10 @@ bool Renderer::initDevice(GameWindow* window) {
 bool Renderer::initScene(const WindowMetrics* window) {
     sceneEffect = std::make_unique<SceneEffect>(this);
     const bool loaded = sceneEffect->loadEffect();
-    if (loaded)
-        sceneEffect->projection = matrixPerspectiveFovLH(0.7853982f, sceneAspectRatio(window), 20.0f, 220.0f);
+    if (loaded) {
+        designProjection_ = matrixPerspectiveFovLH(kFieldOfView, sceneAspectRatio(window), kNearPlane, kFarPlane);
+        sceneEffect->projection = designProjection_;
+    }
     sprite = std::make_unique<SpriteBatcher>();
     if (device) sprite->create();
     batcherSink_ = std::make_unique<BatcherSpriteSink>(sprite.get());
@@ -153,6 +190,9 @@ void Renderer::renderFrame() {
         return;
     }
     if (!device) return;
+    followPicture();
+    // The frame starts on the back buffer (the last one ended on the picture).
+    device->setRenderTarget(nullptr, nullptr);
 
     const bool scene = !objects.empty() && camera && sceneEffect;
     if (scene) {
@@ -195,6 +235,11 @@ void Renderer::renderFrame() {
 
     fps = frameCounter.tick(timeGetTime());
 
+    device->finishScene(scene);
+    if (sprite) {
+        const PictureRect r = device->screenInPicture();
+        sprite->setPlacement(device->pictureWidth(), device->pictureHeight(), r.x, r.y, r.width, r.height);
+    }
     if (sprite) sprite->begin();
     if (screen) {
         screen->draw(ScreenLayer::kUnderPointer);
@@ -223,7 +268,8 @@ void Renderer::resetDevice() {
     if (stillTable) stillTable->release();
     savedRenderTarget = nullptr;
     savedDepthSurface = nullptr;
-    device->reset(presentParameters(device->capabilities()));
+    samples_ = presentParameters(device->capabilities()).samples;
+    if (!device->reset(wantedParameters())) device->reset(presentParameters(device->capabilities()));
     if (sprite) sprite->onResetDevice();
     device->setDepthTest(true);
     device->hideSystemCursor();
@@ -235,6 +281,43 @@ void Renderer::resetDevice() {
     }
     if (screen) screen->onDeviceReset();
     deviceLost = false;
+}
+
+PresentParameters Renderer::wantedParameters() const {
+    PresentParameters p;
+    p.samples = samples_;
+    p.smoothEdges = smoothEdges && samples_ == 0;
+    int w = 0, h = 0;
+    if (device) device->windowSize(w, h);
+    if (widePicture && w > 0 && h > 0) {
+        p.pictureWidth = w;
+        p.pictureHeight = h;
+        // At the display's own size on every renderer: on Mesa's llvmpipe at 1920x1080 the
+        // designed pixel count scaled up was no faster (the scaling pass over the whole
+        // picture costs what the larger still table saves; figures in
+        // docs/before-after/wide-and-smooth/figures.txt) and the table is softer.
+        sceneSizeFor(w, h, designPixelCountAsked(), p.width, p.height);
+    }
+    return p;
+}
+
+void Renderer::followPicture() {
+    const PresentParameters wanted = wantedParameters();
+    if (wanted != device->parameters() && !device->create(wanted)) {
+        logError("The picture could not be made (" + device->lastError() + "); the designed one is drawn.");
+        widePicture = false;
+        smoothEdges = false;
+        device->create(wantedParameters());
+    }
+    if (!sceneEffect) return;
+    const bool wide = device->pictureWidth() != 1024 || device->pictureHeight() != 768 || widePicture;
+    if (wide) {
+        const float aspect = static_cast<float>(device->pictureWidth()) / static_cast<float>(device->pictureHeight());
+        sceneEffect->projection = sceneProjectionFor(aspect);
+    } else if (projectionWide_) {
+        sceneEffect->projection = designProjection_;
+    }
+    projectionWide_ = wide;
 }
 
 void Renderer::addObject(SceneObject* object) { objects.push_back(object); }

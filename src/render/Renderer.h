@@ -5,6 +5,7 @@
 // screens draw with; every one of them ends in spriteSink (the GL batcher in the game, a
 // recorder in tests).
 #include "assets/TextureRecord.h"
+#include "core/math/Matrix4.h"
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"
@@ -29,6 +30,7 @@ class RenderSurface;
 class DepthSurface;
 class WindowMetrics;
 struct DeviceCapabilities;
+struct PresentParameters;
 
 class Renderer {
 public:
@@ -56,6 +58,13 @@ public:
     DepthSurface* savedDepthSurface = nullptr;
     bool deviceLost = false;
     FrameCounter frameCounter;
+    // Beside the design (the game's settings turn them on, per machine):
+    // The picture fills the window at its own size and shape: the 3D table drawn for it,
+    // with a wider (or taller) view of the same table, and the 1024x768 screen placed in
+    // its middle, scaled sharply. Off: the designed 1024x768 picture, scaled with bars.
+    bool widePicture = false;
+    // A back buffer without samples has its scene's edges smoothed by a pass after it.
+    bool smoothEdges = false;
 
     Renderer();
     ~Renderer();
@@ -90,8 +99,18 @@ public:
                          std::uint32_t normal, std::uint32_t highlight,
                          const std::vector<int>& lineWidths);
 
+    // The device's parameters this frame asks for: the designed back buffer, or the wide
+    // picture's sizes for the window as it is now; with the smoothing asked.
+    PresentParameters wantedParameters() const;
+
 private:
+    // Rebuilds the device's back buffer and picture when what is wanted changed (a setting,
+    // the window's size), and sets the scene's projection for the picture's shape.
+    void followPicture();
     std::unique_ptr<SpriteSink> batcherSink_;
+    int samples_ = 0;              // the back buffer's samples, from the capabilities
+    Matrix4 designProjection_;     // as initScene made it
+    bool projectionWide_ = false;  // the projection is the wide picture's
 };
 
 // The first failed start-up check as its message, or "" when the device may be created.
@@ -101,3 +120,14 @@ std::string describeDisplayMode(int width, int height, int refreshRate, int form
 // Width over height of the scene's projection: the window's outer size, frame included,
 // or the size the window is created with when there is none.
 float sceneAspectRatio(const WindowMetrics* window);
+// The scene's projection for a wide picture of the given shape (width over height): the
+// designed vertical field of view on screens at least kWholeTableAspect wide (16:9 and
+// wider: the table as tall as designed, more of the room beside it), else the horizontal
+// field of that shape, on a taller picture. The designed 4:3 view cuts the near corners of
+// the cabinet; from kWholeTableAspect on, the whole table is in the picture.
+constexpr float kWholeTableAspect = 1.68f;
+Matrix4 sceneProjectionFor(float aspect);
+// The back buffer for a wide picture of that size: the picture's own size, or (asked for
+// with PITCHBAR_SCENE_PIXELS=design) the designed number of pixels in the picture's shape,
+// scaled up by the scene pass.
+void sceneSizeFor(int pictureWidth, int pictureHeight, bool designPixelCount, int& width, int& height);

@@ -12,15 +12,24 @@ const std::vector<ExtraSettingRow>& extraSettingRows()
         // In the order of the Difficulty values; NORMAL, the designed opponents, unless
         // chosen otherwise.
         {"difficulty", "DIFFICULTY:", 820, 495, 120, {"EASY", "NORMAL", "HARD"}, {"easy", "normal", "hard"}, 1},
+        // The designed 4:3 picture, and no smoothing pass (it costs a software renderer a
+        // third of its frames; a graphics card multisamples anyway), unless asked for.
+        {"video.widePicture", "WIDE PICTURE:", 820, 110, 100, {"OFF", "ON"}, {"no", "yes"}, 0, true},
+        {"video.smoothEdges", "SMOOTH EDGES:", 320, 540, 100, {"OFF", "ON"}, {"no", "yes"}, 0, true},
     };
     return rows;
+}
+
+std::string extraSettingKey(const std::string& profileName, const ExtraSettingRow& row)
+{
+    return row.perMachine ? std::string(row.id) : SettingsFile::profileKey(profileName, row.id);
 }
 
 int extraSettingIndex(const SettingsFile* settings, const std::string& profileName, const ExtraSettingRow& row)
 {
     if (!settings)
         return row.defaultIndex;
-    const std::string kept = settings->text(SettingsFile::profileKey(profileName, row.id), "");
+    const std::string kept = settings->text(extraSettingKey(profileName, row), "");
     for (std::size_t i = 0; i < row.kept.size(); ++i)
         if (row.kept[i] == kept)
             return static_cast<int>(i);
@@ -31,7 +40,7 @@ void storeExtraSetting(SettingsFile* settings, const std::string& profileName, c
 {
     if (!settings || index < 0 || index >= static_cast<int>(row.kept.size()))
         return;
-    settings->setText(SettingsFile::profileKey(profileName, row.id), row.kept[static_cast<std::size_t>(index)]);
+    settings->setText(extraSettingKey(profileName, row), row.kept[static_cast<std::size_t>(index)]);
 }
 
 Difficulty profileDifficulty(const SettingsFile* settings, const std::string& profileName)

@@ -27,7 +27,7 @@ constexpr int kNameX = 320;
 constexpr int kPanelX = 150;
 constexpr int kPanelY = 105;
 constexpr int kPanelWidth = 815;
-constexpr int kPanelHeight = 440;
+constexpr int kPanelHeight = 485;  // the designed rows and one row of ours below them
 
 bool isSoundSetting(const std::string& id)
 {

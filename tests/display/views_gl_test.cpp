@@ -5,12 +5,15 @@
 #include "display/TableViews.h"
 #include "testkit/display/TableScene.h"
 
+#include <SDL.h>
+
 #include <gtest/gtest.h>
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -88,4 +91,75 @@ TEST(TableViews, EachViewShowsTheTableAndTheMouseFollowsIt)
         ASSERT_TRUE(scene.project(Vector3(-side * 30.0f, 0.0f, 0.0f), fx, fy));
         EXPECT_LT(fy, 384);
     }
+}
+
+// The wide picture at the display's size: on a 16:9, 21:9, 16:10, 4:3 or 5:4 screen the
+// designed view and the view from behind the goal show the whole table, the cabinet's
+// corners included (the designed 4:3 picture cuts its near corners), at the picture's own
+// size; on 16:9 and wider the table stands as tall on the screen as in the designed
+// picture, with more of the room beside it.
+TEST(TableViews, TheWidePictureShowsTheWholeTableOnEveryShapeOfScreen)
+{
+    TableScene scene;
+    ASSERT_TRUE(scene.start(true)) << "no GL device (is DISPLAY set?)";
+    scene.poseMatch();
+    Renderer& r = scene.renderer;
+    // The cabinet's top corners (outside its walls) and the field's corners.
+    const Vector3 cabinet[] = {{-65.5f, 10.0f, -40.0f}, {65.5f, 10.0f, -40.0f}, {-65.5f, 10.0f, 40.0f}, {65.5f, 10.0f, 40.0f}};
+    const Vector3 field[] = {{-58.7f, 0, -33.2f}, {58.7f, 0, -33.2f}, {-58.7f, 0, 33.2f}, {58.7f, 0, 33.2f}};
+    // Where a point lands in the picture, as a fraction of its width and height.
+    auto place = [&](const Vector3& p, float& u, float& v) {
+        const Vector3 ndc = transformCoord(p, r.sceneEffect->view * r.sceneEffect->projection);
+        u = (ndc.x + 1.0f) * 0.5f;
+        v = (1.0f - ndc.y) * 0.5f;
+        return u >= 0.0f && u <= 1.0f && v >= 0.0f && v <= 1.0f;
+    };
+    auto fieldHeight = [&] {
+        float top = 1.0f, bottom = 0.0f, u = 0.0f, v = 0.0f;
+        for (const Vector3& c : field) {
+            place(c, u, v);
+            top = std::min(top, v);
+            bottom = std::max(bottom, v);
+        }
+        return bottom - top;
+    };
+    setTableCamera(scene.camera);
+    r.renderFrame();
+    const float designedHeight = fieldHeight();
+
+    struct Screen {
+        int width, height;
+    };
+    for (const Screen screen : {Screen{1920, 1080}, Screen{2560, 1080}, Screen{1680, 1050}, Screen{1024, 768}, Screen{1280, 1024}}) {
+        SDL_SetWindowSize(scene.window.sdlWindow(), screen.width, screen.height);
+        r.widePicture = true;
+        for (const TableView view : {TableView::Designed, TableView::BehindOwnGoal}) {
+            TableViewCamera camera;
+            camera.view = view;
+            camera.place(scene.camera, 0.0f, 0.0f, true);
+            r.renderFrame();
+            const std::string name = "view_wide_" + std::to_string(screen.width) + "x" +
+                                     std::to_string(screen.height) + "_" + std::to_string(static_cast<int>(view));
+            ASSERT_EQ(r.device->pictureWidth(), screen.width) << name;
+            ASSERT_EQ(r.device->pictureHeight(), screen.height) << name;
+            const std::vector<std::uint8_t> picture = r.device->readBackBuffer();
+            stbi_write_png((name + ".png").c_str(), screen.width, screen.height, 4, picture.data(), screen.width * 4);
+            float u = 0.0f, v = 0.0f;
+            for (const Vector3& c : cabinet)
+                EXPECT_TRUE(place(c, u, v)) << name << ": a corner of the table is cut off at " << u << ", " << v;
+            // The field's corners show the table there, not the black around it.
+            for (const Vector3& c : field) {
+                ASSERT_TRUE(place(c, u, v)) << name;
+                const int x = std::min(screen.width - 1, static_cast<int>(u * screen.width));
+                const int y = std::min(screen.height - 1, static_cast<int>(v * screen.height));
+                const std::size_t i = (static_cast<std::size_t>(y) * screen.width + x) * 4;
+                EXPECT_GT(picture[i] + picture[i + 1] + picture[i + 2], 60) << name << " at " << x << ", " << y;
+            }
+            if (view == TableView::Designed && screen.width >= screen.height * kWholeTableAspect) {
+                EXPECT_NEAR(fieldHeight(), designedHeight, 0.01f) << name << ": the table is not as tall as designed";
+            }
+        }
+    }
+    r.widePicture = false;
+    SDL_SetWindowSize(scene.window.sdlWindow(), GameWindow::kWidth, GameWindow::kHeight);
 }

@@ -44,8 +44,10 @@ grep -q -a PADDER "$work/gamestate.dat" || e2e_fail "the profile was not saved"
 # The player menu starts on PLAY!; down, under it, PLAYER SETTINGS.
 go player_menu settings Down Return
 cp "$work/gamestate.dat" "$work/before_settings.dat"
-# Down through the left column into the right one, to ROD SELECTION; RIGHT steps it.
-step settings settings_rod_selection 140x52+810+215 Down Down Down Down Down Down Down
+# Down through the left column (SMOOTH EDGES at its foot) into the right one (WIDE PICTURE
+# at its top, then ROTATION
+# BOUNDARIES), to ROD SELECTION; RIGHT steps it.
+step settings settings_rod_selection 140x52+810+215 Down Down Down Down Down Down Down Down Down
 step settings_rod_selection settings_changed 140x52+810+215 Right
 go settings_changed player_menu_back Escape
 cmp -s "$work/gamestate.dat" "$work/before_settings.dat" && e2e_fail "ESC on the settings did not keep the change"

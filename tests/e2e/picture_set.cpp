@@ -11,6 +11,8 @@
 //   replay.png       the replay of a goal, from low behind the goal that was hit
 //   paused.png       the quit question over the paused match
 //   winner.png       the congratulation after the last opponent
+// With "wide" after the folder, the game runs full screen with the wide picture on (the
+// picture at the display's own size, e.g. 1920x1080) and the pictures are that size.
 // Run from a folder that holds the game's resources/ (the game's own layout); it writes
 // its save and error files there. Needs a DISPLAY.
 #include "app/Game.h"
@@ -65,8 +67,9 @@ public:
         game_.renderer->renderFrame();
         std::vector<std::uint8_t> frame = game_.renderer->device->readBackBuffer();
         const std::string path = folder_ + "/" + name;
-        if (frame.size() != 1024u * 768u * 4u ||
-            !stbi_write_png(path.c_str(), 1024, 768, 4, frame.data(), 1024 * 4)) {
+        const int w = game_.renderer->device->pictureWidth(), h = game_.renderer->device->pictureHeight();
+        if (frame.size() != static_cast<std::size_t>(w) * h * 4u ||
+            !stbi_write_png(path.c_str(), w, h, 4, frame.data(), w * 4)) {
             std::fprintf(stderr, "picture-set: cannot write %s\n", path.c_str());
             return false;
         }
@@ -83,9 +86,10 @@ private:
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: picture-set <folder>\n");
+        std::fprintf(stderr, "usage: picture-set <folder> [wide]\n");
         return 2;
     }
+    const bool wide = argc > 2 && std::string(argv[2]) == "wide";
     GameWindow window;
     Game game;
     if (!window.create() || !game.init(&window)) {
@@ -93,6 +97,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     game.createMenus();
+    if (wide) {
+        // Full screen on the display, as a player's game runs, with the wide picture.
+        game.settings.setFlag("video.widePicture", true);
+        window.show();
+    }
+    game.applyVideoSettings();
     PictureSet pictures(game, argv[1]);
     // The pointer rests where it covers nothing on any of the screens.
     game.renderer->mouseX = 1000;

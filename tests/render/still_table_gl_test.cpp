@@ -42,8 +42,8 @@ Difference compare(const Image& a, const Image& b) {
     return d;
 }
 
-void keep(const std::string& name, const Image& image) {
-    stbi_write_png(name.c_str(), 1024, 768, 4, image.data(), 1024 * 4);
+void keep(const std::string& name, const Image& image, int width = 1024, int height = 768) {
+    stbi_write_png(name.c_str(), width, height, 4, image.data(), width * 4);
 }
 
 class StillTableGl : public ::testing::Test {
@@ -176,4 +176,46 @@ TEST_F(StillTableGl, ThePicturesAreDrawnAgainWhenWhatTheyShowChanges) {
     scene.display->update();
     EXPECT_TRUE(scene.renderer.stillCamera);
     expectRedrawn("camera back at the table", true);
+}
+
+// The smoothing pass and the wide picture work on the frame the layer helped make: the
+// layer keeps the table as drawn (it is not drawn again for them), the smoothing softens
+// the silhouettes of the final frame only, and either way the layered frame is the whole one.
+TEST_F(StillTableGl, SmoothEdgesAndTheWidePictureStartFromTheSameTable) {
+    Renderer& r = scene.renderer;
+    scene.setShadows(true);
+    const Image sharp = frame(true);
+    const int drawn = layer().drawings();
+    r.smoothEdges = true;
+    const Image smoothLayered = frame(true);
+    const Image smoothWhole = frame(false);
+    EXPECT_EQ(layer().drawings(), drawn) << "the layer keeps the table as drawn before smoothing";
+    keep("still_table_smooth_off.png", sharp);
+    keep("still_table_smooth_on.png", smoothLayered);
+    const Difference same = compare(smoothLayered, smoothWhole);
+    EXPECT_LE(same.pixels, 400) << "worst " << same.worst;
+    // Smoothed: the edges (rods, figures, field lines) changed, the flat table did not.
+    const Difference smoothed = compare(sharp, smoothLayered);
+    EXPECT_GT(smoothed.pixels, 3000);
+    EXPECT_LT(smoothed.pixels, 1024 * 768 / 5);
+    r.smoothEdges = false;
+    const Image sharpAgain = frame(true);
+    EXPECT_LE(compare(sharp, sharpAgain).pixels, 0);
+
+    // The wide picture: the window's size and shape (940x700 here), the table drawn for it.
+    r.widePicture = true;
+    const Image wideLayered = frame(true);
+    const int w = r.device->pictureWidth(), h = r.device->pictureHeight();
+    int windowWidth = 0, windowHeight = 0;
+    r.device->windowSize(windowWidth, windowHeight);
+    EXPECT_EQ(w, windowWidth);
+    EXPECT_EQ(h, windowHeight);
+    EXPECT_EQ(layer().drawings(), drawn + 1) << "a picture of another size is drawn again";
+    const Image wideWhole = frame(false);
+    keep("still_table_wide.png", wideLayered, w, h);
+    const Difference wide = compare(wideLayered, wideWhole);
+    EXPECT_LE(wide.pixels, 400) << "worst " << wide.worst;
+    r.widePicture = false;
+    frame(true);
+    EXPECT_EQ(r.device->pictureWidth(), 1024);
 }

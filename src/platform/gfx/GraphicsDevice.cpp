@@ -5,6 +5,7 @@
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/GpuBuffer.h"
 #include "platform/gfx/RenderTarget.h"
+#include "platform/gfx/ScenePass.h"
 
 #include <SDL.h>
 #include <epoxy/gl.h>
@@ -33,6 +34,7 @@ GraphicsDevice::GraphicsDevice() {
 GraphicsDevice::~GraphicsDevice() {
     if (context_) {
         destroyBackBuffer();
+        scenePass_.reset();
         SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
     }
 }
@@ -79,29 +81,55 @@ DeviceCapabilities GraphicsDevice::capabilities() const {
     if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0) {
         caps.currentMode = DisplayMode{mode.w, mode.h, mode.refresh_rate, 22};
     }
-    // Software renderers halve their frame rate with 4 samples: they answer no.
+    // Software renderers halve their frame rate with 4 samples: they answer no, unless the
+    // full picture is asked of them (which is the picture a graphics card draws).
     if (context_) {
         GLint maxSamples = 0;
         glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
-        caps.fourSamplesSupported = !software_ && maxSamples >= 4;
+        caps.fourSamplesSupported = (!software_ || fullQualityOnSoftware) && maxSamples >= 4;
     }
     return caps;
 }
 
 void GraphicsDevice::destroyBackBuffer() {
+    if (pictureFramebuffer_ && pictureFramebuffer_ != drawFramebuffer_) {
+        glDeleteFramebuffers(1, &pictureFramebuffer_);
+        glDeleteTextures(1, &pictureColour_);
+    }
     if (resolveFramebuffer_ && resolveFramebuffer_ != drawFramebuffer_) {
         glDeleteFramebuffers(1, &resolveFramebuffer_);
         glDeleteTextures(1, &resolveColour_);
     }
     if (drawFramebuffer_) glDeleteFramebuffers(1, &drawFramebuffer_);
     if (drawColour_) glDeleteRenderbuffers(1, &drawColour_);
+    if (drawColourTexture_) glDeleteTextures(1, &drawColourTexture_);
     if (drawDepth_) glDeleteRenderbuffers(1, &drawDepth_);
     drawFramebuffer_ = drawColour_ = drawDepth_ = resolveFramebuffer_ = resolveColour_ = 0;
+    drawColourTexture_ = pictureFramebuffer_ = pictureColour_ = 0;
 }
 
-bool GraphicsDevice::create(const PresentParameters& parameters) {
+namespace {
+// A colour texture a pass reads with bilinear filtering (scaling), clamped at its edges.
+GLuint makeColourTexture(int width, int height) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    return name;
+}
+}  // namespace
+
+bool GraphicsDevice::create(const PresentParameters& wanted) {
     if (!context_) return false;
     destroyBackBuffer();
+    PresentParameters parameters = wanted;
+    // Smoothing by a pass is for a back buffer without samples; samples smooth by themselves.
+    if (parameters.samples > 0) parameters.smoothEdges = false;
     parameters_ = parameters;
     path_ = software_ && !fullQualityOnSoftware ? ShadingPath::Light : ShadingPath::Full;
     setShadingPath(path_);
@@ -109,13 +137,21 @@ bool GraphicsDevice::create(const PresentParameters& parameters) {
     const bool stillAsked = still && *still && std::string(still) != "0";
     stillTable_ = parameters.samples == 0 && (still && *still ? stillAsked : software_);
     const int samples = parameters.samples;
+    const bool ownPicture = parameters.smoothEdges || parameters.shownWidth() != parameters.width ||
+                            parameters.shownHeight() != parameters.height;
     glGenFramebuffers(1, &drawFramebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
-    glGenRenderbuffers(1, &drawColour_);
-    glBindRenderbuffer(GL_RENDERBUFFER, drawColour_);
-    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, parameters.width,
-                                     parameters.height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, drawColour_);
+    if (samples == 0 && ownPicture) {
+        // Read by the scene pass.
+        drawColourTexture_ = makeColourTexture(parameters.width, parameters.height);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, drawColourTexture_, 0);
+    } else {
+        glGenRenderbuffers(1, &drawColour_);
+        glBindRenderbuffer(GL_RENDERBUFFER, drawColour_);
+        glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, parameters.width,
+                                         parameters.height);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, drawColour_);
+    }
     glGenRenderbuffers(1, &drawDepth_);
     glBindRenderbuffer(GL_RENDERBUFFER, drawDepth_);
     glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH_COMPONENT16,
@@ -129,14 +165,32 @@ bool GraphicsDevice::create(const PresentParameters& parameters) {
     if (samples > 0) {
         glGenFramebuffers(1, &resolveFramebuffer_);
         glBindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
-        glGenTextures(1, &resolveColour_);
-        glBindTexture(GL_TEXTURE_2D, resolveColour_);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, parameters.width, parameters.height, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, nullptr);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        resolveColour_ = makeColourTexture(parameters.width, parameters.height);
         glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, resolveColour_, 0);
     } else {
         resolveFramebuffer_ = drawFramebuffer_;
+    }
+    if (ownPicture) {
+        if (!scenePass_) {
+            scenePass_ = std::make_unique<ScenePass>();
+            if (!scenePass_->create()) {
+                lastError_ = "the scene pass did not build";
+                scenePass_.reset();
+                destroyBackBuffer();
+                return false;
+            }
+        }
+        glGenFramebuffers(1, &pictureFramebuffer_);
+        glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
+        pictureColour_ = makeColourTexture(parameters.shownWidth(), parameters.shownHeight());
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, pictureColour_, 0);
+        if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+            lastError_ = "the picture framebuffer is incomplete";
+            destroyBackBuffer();
+            return false;
+        }
+    } else {
+        pictureFramebuffer_ = drawFramebuffer_;
     }
     glBindFramebuffer(GL_FRAMEBUFFER, drawFramebuffer_);
     glViewport(0, 0, parameters.width, parameters.height);
@@ -144,6 +198,59 @@ bool GraphicsDevice::create(const PresentParameters& parameters) {
     currentDepth_ = nullptr;
     lost_ = false;
     return true;
+}
+
+void GraphicsDevice::windowSize(int& width, int& height) const {
+    width = height = 0;
+    if (window_) SDL_GL_GetDrawableSize(window_, &width, &height);
+}
+
+void GraphicsDevice::finishScene(bool sceneDrawn) {
+    if (!context_) return;
+    currentColour_ = nullptr;
+    currentDepth_ = nullptr;
+    glDisable(GL_SCISSOR_TEST);
+    if (pictureFramebuffer_ != drawFramebuffer_ && !sceneDrawn) {
+        // Nothing but the black clear (a menu): the picture is cleared, not passed over.
+        glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
+        glViewport(0, 0, pictureWidth(), pictureHeight());
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else if (pictureFramebuffer_ != drawFramebuffer_ && scenePass_) {
+        unsigned int source = drawColourTexture_;
+        if (resolveFramebuffer_ != drawFramebuffer_) {
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);
+            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
+            glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, 0, 0, parameters_.width,
+                              parameters_.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+            source = resolveColour_;
+        }
+        glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
+        glViewport(0, 0, pictureWidth(), pictureHeight());
+        scenePass_->draw(source, parameters_.width, parameters_.height, parameters_.smoothEdges);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
+    glViewport(0, 0, pictureWidth(), pictureHeight());
+}
+
+PictureRect GraphicsDevice::screenInPicture() const {
+    if (pictureWidth() == kDesignScreenWidth && pictureHeight() == kDesignScreenHeight)
+        return PictureRect{0, 0, kDesignScreenWidth, kDesignScreenHeight};
+    return fitPicture(pictureWidth(), pictureHeight(), kDesignScreenWidth, kDesignScreenHeight);
+}
+
+PictureRect GraphicsDevice::screenInWindow(int windowWidth, int windowHeight) const {
+    const PictureRect screen = screenInPicture();
+    const int pw = pictureWidth(), ph = pictureHeight();
+    if (windowWidth == pw && windowHeight == ph) return screen;
+    // present scales the picture into the window with black bars: the screen goes with it.
+    const PictureRect shown = fitPicture(windowWidth, windowHeight, pw, ph);
+    PictureRect r;
+    r.x = shown.x + static_cast<int>(static_cast<long>(screen.x) * shown.width / pw);
+    r.y = shown.y + static_cast<int>(static_cast<long>(screen.y) * shown.height / ph);
+    r.width = static_cast<int>(static_cast<long>(screen.width) * shown.width / pw);
+    r.height = static_cast<int>(static_cast<long>(screen.height) * shown.height / ph);
+    return r;
 }
 
 bool GraphicsDevice::reset(const PresentParameters& parameters) { return create(parameters); }
@@ -175,25 +282,28 @@ bool GraphicsDevice::present() {
     }
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);
-    if (resolveFramebuffer_ != drawFramebuffer_) {
+    unsigned int shown = pictureFramebuffer_;
+    if (shown == drawFramebuffer_ && resolveFramebuffer_ != drawFramebuffer_) {
         glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
         glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, 0, 0, parameters_.width,
                           parameters_.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        shown = resolveFramebuffer_;
     }
+    const int pw = pictureWidth(), ph = pictureHeight();
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, w, h);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
-    if (w == parameters_.width && h == parameters_.height) {
-        // The window is the back buffer's size (full screen at 1024x768): a plain copy.
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, shown);
+    if (w == pw && h == ph) {
+        // The window is the picture's size (full screen at its size): a plain copy.
         glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     } else {
-        // Keep the 4:3 picture whole and centred; the rest of the window is black.
-        const PictureRect r = fitPicture(w, h, parameters_.width, parameters_.height);
+        // Keep the picture whole and centred; the rest of the window is black.
+        const PictureRect r = fitPicture(w, h, pw, ph);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        glBlitFramebuffer(0, 0, parameters_.width, parameters_.height, r.x, r.y, r.x + r.width, r.y + r.height,
+        glBlitFramebuffer(0, 0, pw, ph, r.x, r.y, r.x + r.width, r.y + r.height,
                           GL_COLOR_BUFFER_BIT, GL_LINEAR);
     }
     SDL_GL_SwapWindow(window_);
@@ -414,15 +524,17 @@ void GraphicsDevice::drawIndexedTriangles(const VertexDeclaration& declaration,
 }
 
 std::vector<std::uint8_t> GraphicsDevice::readBackBuffer() const {
-    const int w = parameters_.width, h = parameters_.height;
+    const int w = pictureWidth(), h = pictureHeight();
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * h * 4);
     if (!context_) return pixels;
-    if (resolveFramebuffer_ != drawFramebuffer_) {
+    unsigned int shown = pictureFramebuffer_;
+    if (shown == drawFramebuffer_ && resolveFramebuffer_ != drawFramebuffer_) {
         glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer_);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
         glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        shown = resolveFramebuffer_;
     }
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer_);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, shown);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     std::vector<std::uint8_t> upsideDown(pixels.size());
     glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, upsideDown.data());

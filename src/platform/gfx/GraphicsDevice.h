@@ -1,8 +1,14 @@
 #pragma once
-// The graphics device over OpenGL 3.3 core. The game draws into an off-screen 1024x768
+// The graphics device over OpenGL 3.3 core. The game draws its 3D scene into an off-screen
 // back buffer (colour + 16-bit depth, 4x multisampled when the driver is fast enough for
-// it); present copies it into a window of the same size, or scales it with black bars,
-// and never waits for the retrace.
+// it, 1024x768 as designed); the screens' 2D layers go over it, and present copies the
+// picture into a window of the same size, or scales it with black bars, and never waits
+// for the retrace.
+//
+// Beside the design, the picture may be larger than the back buffer or smoothed: then
+// finishScene takes the scene through one more pass (ScenePass: scaled, and with an
+// FXAA-like smoothing of its edges) into a picture of its own, and the screens draw there.
+// The 1024x768 screen keeps its coordinates; it lies in the picture at screenInPicture.
 //
 // Device loss: a full-screen window that is minimised or loses the focus makes present
 // report the device lost; while the window stays away the device answers "lost"; once it is
@@ -16,8 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/PictureFit.h"
+
 struct SDL_Window;
 class DeviceTexture;
+class ScenePass;
 class GpuBuffer;
 class RenderSurface;
 class DepthSurface;
@@ -43,9 +52,23 @@ struct DeviceCapabilities {
 };
 
 struct PresentParameters {
-    int width = 1024;
+    int width = 1024;  // the back buffer the 3D scene is drawn into
     int height = 768;
     int samples = 0;  // 0 or 4
+    // The picture the screens draw on and present shows; 0: the back buffer itself.
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    // The scene's edges smoothed by a pass after it (a back buffer without samples).
+    bool smoothEdges = false;
+
+    int shownWidth() const { return pictureWidth > 0 ? pictureWidth : width; }
+    int shownHeight() const { return pictureHeight > 0 ? pictureHeight : height; }
+    bool operator==(const PresentParameters& o) const {
+        return width == o.width && height == o.height && samples == o.samples &&
+               shownWidth() == o.shownWidth() && shownHeight() == o.shownHeight() &&
+               smoothEdges == o.smoothEdges;
+    }
+    bool operator!=(const PresentParameters& o) const { return !(*this == o); }
 };
 
 enum class DeviceState { Ok, Lost, NotReset };
@@ -69,6 +92,18 @@ public:
     // Builds the back buffer; false (with lastError) when the driver refuses it.
     bool create(const PresentParameters& parameters);
     bool reset(const PresentParameters& parameters);
+    const PresentParameters& parameters() const { return parameters_; }
+    // The window's drawable size in pixels (0 x 0 without a window).
+    void windowSize(int& width, int& height) const;
+    // The 3D scene of this frame is drawn (sceneDrawn false: the back buffer was only
+    // cleared): it goes to the picture (scaled and smoothed when the parameters ask), and
+    // the picture becomes the target of the 2D layers. The next setRenderTarget(null)
+    // returns to the back buffer.
+    void finishScene(bool sceneDrawn = true);
+    // Where the 1024x768 screen lies in the picture, and in a window of this size as
+    // present shows it: the free pointer is read back through the same rectangle.
+    PictureRect screenInPicture() const;
+    PictureRect screenInWindow(int windowWidth, int windowHeight) const;
     DeviceState testCooperativeLevel();
     // Scales the back buffer into the window and swaps. false: the device was lost.
     bool present();
@@ -133,10 +168,13 @@ public:
                               int stride, const GpuBuffer* indices, int vertexCount,
                               int triangleCount);
 
-    // Reads the back buffer (top row first, RGBA) for tests and screenshots.
+    // Reads the picture (top row first, RGBA; pictureWidth x pictureHeight, the back
+    // buffer's size unless the picture has its own) for tests and screenshots.
     std::vector<std::uint8_t> readBackBuffer() const;
     int backBufferWidth() const { return parameters_.width; }
     int backBufferHeight() const { return parameters_.height; }
+    int pictureWidth() const { return parameters_.shownWidth(); }
+    int pictureHeight() const { return parameters_.shownHeight(); }
     unsigned int backBufferFramebuffer() const { return drawFramebuffer_; }
     SDL_Window* window() const { return window_; }
 
@@ -158,6 +196,12 @@ private:
     unsigned int drawDepth_ = 0;
     unsigned int resolveFramebuffer_ = 0;
     unsigned int resolveColour_ = 0;
+    // The back buffer's colour as a texture (without samples), read by the scene pass.
+    unsigned int drawColourTexture_ = 0;
+    // The picture when it is not the back buffer itself (scaled or smoothed scene).
+    unsigned int pictureFramebuffer_ = 0;
+    unsigned int pictureColour_ = 0;
+    std::unique_ptr<ScenePass> scenePass_;
     bool software_ = false;
     ShadingPath path_ = ShadingPath::Full;
     bool stillTable_ = false;

@@ -17,11 +17,16 @@ const char* kVertexSource = R"(#version 330 core
 layout(location = 0) in vec2 position;
 layout(location = 1) in vec2 uv;
 layout(location = 2) in vec4 tint;
+// The 1024x768 screen in the picture: scale x, y and the left, top corner, in the
+// picture's pixels; and half the picture's size.
+uniform vec4 placement;
+uniform vec2 halfPicture;
 out vec2 texCoord;
 out vec4 colour;
 void main() {
     // 1024x768 pixels, origin at the top left.
-    gl_Position = vec4(position.x / 512.0 - 1.0, 1.0 - position.y / 384.0, 0.0, 1.0);
+    vec2 p = position * placement.xy + placement.zw;
+    gl_Position = vec4(p.x / halfPicture.x - 1.0, 1.0 - p.y / halfPicture.y, 0.0, 1.0);
     texCoord = uv;
     colour = tint;
 }
@@ -31,9 +36,22 @@ const char* kFragmentSource = R"(#version 330 core
 in vec2 texCoord;
 in vec4 colour;
 uniform sampler2D image;
+uniform bool sharp;
 out vec4 fragColour;
 void main() {
-    fragColour = texture(image, texCoord) * colour;
+    vec2 uv = texCoord;
+    if (sharp) {
+        // Magnified by a scale that is not a whole number: each texel stays a solid block
+        // and only the one picture pixel on the border between two texels blends them, so
+        // text keeps its edges instead of the blur of a plain bilinear stretch.
+        vec2 size = vec2(textureSize(image, 0));
+        vec2 t = texCoord * size - 0.5;
+        vec2 pixelsPerTexel = max(1.0 / max(fwidth(t), vec2(1e-6)), vec2(1.0));
+        vec2 cell = floor(t);
+        vec2 f = clamp((t - cell - 0.5) * pixelsPerTexel + 0.5, 0.0, 1.0);
+        uv = (cell + f + 0.5) / size;
+    }
+    fragColour = texture(image, uv) * colour;
 }
 )";
 
@@ -68,6 +86,10 @@ bool SpriteBatcher::create() {
     glDeleteShader(fs);
     glUseProgram(program_);
     glUniform1i(glGetUniformLocation(program_, "image"), 0);
+    placementUniform_ = glGetUniformLocation(program_, "placement");
+    halfPictureUniform_ = glGetUniformLocation(program_, "halfPicture");
+    sharpUniform_ = glGetUniformLocation(program_, "sharp");
+    applyPlacement();
 
     glGenVertexArrays(1, &vertexArray_);
     glBindVertexArray(vertexArray_);
@@ -95,6 +117,28 @@ bool SpriteBatcher::create() {
     return true;
 }
 
+void SpriteBatcher::setPlacement(int pictureWidth, int pictureHeight, int left, int top, int width, int height) {
+    Placement p{pictureWidth, pictureHeight, left, top, width, height};
+    if (p.pictureWidth == placement_.pictureWidth && p.pictureHeight == placement_.pictureHeight &&
+        p.left == placement_.left && p.top == placement_.top && p.width == placement_.width &&
+        p.height == placement_.height)
+        return;
+    placement_ = p;
+    applyPlacement();
+}
+
+void SpriteBatcher::applyPlacement() {
+    if (!program_) return;
+    const Placement& p = placement_;
+    const float sx = static_cast<float>(p.width) / 1024.0f, sy = static_cast<float>(p.height) / 768.0f;
+    glUseProgram(program_);
+    glUniform4f(placementUniform_, sx, sy, static_cast<float>(p.left), static_cast<float>(p.top));
+    glUniform2f(halfPictureUniform_, static_cast<float>(p.pictureWidth) * 0.5f,
+                static_cast<float>(p.pictureHeight) * 0.5f);
+    // 1:1 as designed samples texel centres; any other scale takes the sharp magnification.
+    glUniform1i(sharpUniform_, p.width != 1024 || p.height != 768 ? 1 : 0);
+}
+
 void SpriteBatcher::begin() {
     vertices_.clear();
     batchTexture_ = nullptr;
@@ -108,6 +152,17 @@ void SpriteBatcher::draw(DeviceTexture* texture, int sx, int sy, int sw, int sh,
     if (texture != batchTexture_ || vertices_.size() >= kMaxQuads * 4) {
         flush();
         batchTexture_ = texture;
+    }
+    // A solid colour laid over the whole screen (a fade, the pause's dimming) covers the
+    // whole picture when the screen is only its middle.
+    const Placement& p = placement_;
+    if (sw <= 2 && sh <= 2 && dx <= 0.0f && dy <= 0.0f && dx + dw >= 1024.0f && dy + dh >= 768.0f &&
+        (p.width != p.pictureWidth || p.height != p.pictureHeight) && p.width > 0 && p.height > 0) {
+        const float sx = static_cast<float>(p.width) / 1024.0f, sy = static_cast<float>(p.height) / 768.0f;
+        dx = -static_cast<float>(p.left) / sx;
+        dy = -static_cast<float>(p.top) / sy;
+        dw = static_cast<float>(p.pictureWidth) / sx;
+        dh = static_cast<float>(p.pictureHeight) / sy;
     }
     const float iw = 1.0f / static_cast<float>(texture->width);
     const float ih = 1.0f / static_cast<float>(texture->height);

@@ -17,6 +17,9 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include "platform/gfx/PictureFit.h"
+
+#include <SDL.h>
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
@@ -38,11 +41,13 @@ public:
     Renderer* renderer;
     TextureRecord* layer2 = nullptr;
     TextureRecord* layer3 = nullptr;
+    TextureRecord* cover = nullptr;  // a solid colour over the whole screen, as a fade
     bool showsPointer = true;
     int lost = 0, reset = 0;
     void draw(int pass) override {
         if (pass == 2 && layer2) renderer->drawTextureRectScaled(layer2, 0, 0, 100, 100, 40, 40, 4, 4, 0xFFFFFFFFu);
         if (pass == 3 && layer3) renderer->drawTextureRectScaled(layer3, 0, 0, 295, 195, 10, 10, 4, 4, 0xFFFFFFFFu);
+        if (pass == 3 && cover) renderer->drawTextureRectScaled(cover, 1, 1, 0, 0, 1024, 768, 2, 2, 0x80FFFFFFu);
     }
     bool pointerShown() const override { return showsPointer; }
     void onDeviceLost() override { ++lost; }
@@ -142,6 +147,60 @@ TEST_F(RendererGlTest, MenuFrameIsBlackWithBothLayersAndThePointerBetween) {
     screen.showsPointer = false;
     renderer_->renderFrame();
     expectColour(renderer_->device->readBackBuffer(), 317, 217, {0, 0, 0});
+    EXPECT_EQ(log(), "");
+}
+
+// With the wide picture the screen is drawn in the middle of a picture of the window's
+// size; the pointer that a windowed game reads back from the system's pointer must land
+// on what is drawn under it. The pointer image is found in the picture, and its middle,
+// read back through the device's screenInWindow, must be where it was drawn.
+TEST_F(RendererGlTest, TheWidePictureShowsTheScreenWhereThePointerIsReadBack) {
+    TestScreen screen(renderer_);
+    renderer_->screen = &screen;
+    renderer_->mouseX = 310.0f;  // pointer image at (302, 202)-(318, 218), its middle at (310, 210)
+    renderer_->mouseY = 210.0f;
+    struct Size {
+        int width, height;
+    };
+    for (const Size window : {Size{1280, 720}, Size{1000, 1000}, Size{940, 700}}) {
+        SDL_SetWindowSize(window_->sdlWindow(), window.width, window.height);
+        renderer_->widePicture = true;
+        renderer_->renderFrame();
+        const int w = renderer_->device->pictureWidth(), h = renderer_->device->pictureHeight();
+        ASSERT_EQ(w, window.width);
+        ASSERT_EQ(h, window.height);
+        const std::vector<std::uint8_t> image = renderer_->device->readBackBuffer();
+        // The pointer's green square in the picture.
+        int left = w, right = -1, top = h, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::size_t i = (static_cast<std::size_t>(y) * w + x) * 4;
+                if (image[i] < 60 && image[i + 1] > 200 && image[i + 2] < 60) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        ASSERT_GE(right, left) << window.width << "x" << window.height << ": no pointer drawn";
+        const float u = (left + right + 1) * 0.5f / static_cast<float>(w);
+        const float v = (top + bottom + 1) * 0.5f / static_cast<float>(h);
+        float x = 0.0f, y = 0.0f;
+        ASSERT_TRUE(pictureFromWindowRect(u, v, w, h, renderer_->device->screenInWindow(w, h), 1024, 768, x, y));
+        EXPECT_NEAR(x, 310.0f, 1.0f) << window.width << "x" << window.height;
+        EXPECT_NEAR(y, 210.0f, 1.0f) << window.width << "x" << window.height;
+        // A fade's solid colour over the screen reaches the picture's corners beyond it.
+        screen.cover = resources_->getTexture("red.png");
+        renderer_->renderFrame();
+        const std::vector<std::uint8_t> covered = renderer_->device->readBackBuffer();
+        screen.cover = nullptr;
+        for (const std::size_t corner : {std::size_t{0}, (static_cast<std::size_t>(h) * w - 1) * 4})
+            EXPECT_NEAR(covered[corner], 128, 3) << window.width << "x" << window.height << ": the fade leaves bars";
+    }
+    renderer_->widePicture = false;
+    SDL_SetWindowSize(window_->sdlWindow(), GameWindow::kWidth, GameWindow::kHeight);
+    renderer_->renderFrame();
+    EXPECT_EQ(renderer_->device->pictureWidth(), 1024);
     EXPECT_EQ(log(), "");
 }
 

@@ -128,8 +128,8 @@ TEST_F(MenuKeys, SettingsGoDownBothColumnsLeftAndRightStepAndBackKeepsThem)
     keys(settings, {MenuKey::Down});
     EXPECT_EQ(focus(settings), settings->selectors.front());
     // Past the left column's last row (its six and the two beside the profile's) into the
-    // right column's first.
-    for (int i = 0; i < 9; ++i) keys(settings, {MenuKey::Down});
+    // right column's: the wide picture's beside the profile's name, then the boundaries'.
+    for (int i = 0; i < 10; ++i) keys(settings, {MenuKey::Down});
     PBSelector* rodSelection = settings->selector("rodSelection");
     EXPECT_EQ(focus(settings), rodSelection);
     const int before = rodSelection->currentIndex;
@@ -139,7 +139,7 @@ TEST_F(MenuKeys, SettingsGoDownBothColumnsLeftAndRightStepAndBackKeepsThem)
     for (int i = 0; i < 8; ++i) keys(settings, {MenuKey::Down});
     EXPECT_EQ(focus(settings), settings->quitButton);
     keys(settings, {MenuKey::Up});
-    EXPECT_EQ(focus(settings), settings->selector("rodRotDir"));
+    EXPECT_EQ(focus(settings), settings->selector("video.smoothEdges"));
     keys(settings, {MenuKey::Back});
     EXPECT_EQ(afterFade(settings), player);
     EXPECT_EQ(game.profileStore.currentProfile->rodSelection, before + 1);

@@ -2,6 +2,7 @@
 // store the profile's values, sound is heard at once, shadows stay as they are where the
 // device cannot draw them, and going back stores, saves and returns to the player menu.
 #include "audio/SoundSystem.h"
+#include "render/Renderer.h"
 #include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 #include "screens/SettingsRows.h"
@@ -96,7 +97,7 @@ TEST_F(SettingsScreenTest, ReplaysTeamColoursAndDifficultyAreKeptBesideTheSaveFi
 {
     Profile* bob = game.profileStore.addProfile("BOB");
     enter(settings);
-    ASSERT_EQ(3u, settings->extraSelectors.size());
+    ASSERT_EQ(5u, settings->extraSelectors.size());
     EXPECT_EQ("OFF", shown("replays"));
     EXPECT_EQ("RED/BLUE", shown("teamColours"));
     EXPECT_EQ("NORMAL", shown("difficulty"));
@@ -122,6 +123,29 @@ TEST_F(SettingsScreenTest, ReplaysTeamColoursAndDifficultyAreKeptBesideTheSaveFi
     bare.addProfile("BOB");
     std::vector<std::uint8_t> withExtras = encodeGameState(game.profileStore), without = encodeGameState(bare);
     EXPECT_EQ(withExtras.size(), without.size());
+}
+
+TEST_F(SettingsScreenTest, ThePicturesSettingsAreTheMachinesForEveryProfile)
+{
+    Profile* bob = game.profileStore.addProfile("BOB");
+    enter(settings);
+    EXPECT_EQ("OFF", shown("video.widePicture"));
+    EXPECT_EQ("OFF", shown("video.smoothEdges"));
+    press("video.widePicture", 1);
+    press("video.smoothEdges", 1);
+    ASSERT_TRUE(click(settings, "quit"));
+    EXPECT_EQ("yes", game.settings.text("video.widePicture", ""));
+    EXPECT_EQ("yes", game.settings.text("video.smoothEdges", ""));
+    EXPECT_EQ("", game.settings.text("profile.ANN.video.widePicture", ""));
+    // The renderer follows the file at the next frame.
+    game.applyVideoSettings();
+    EXPECT_TRUE(game.renderer->widePicture);
+    EXPECT_TRUE(game.renderer->smoothEdges);
+    // Another profile sees the same.
+    game.profileStore.selectProfile(bob);
+    enter(settings);
+    EXPECT_EQ("ON", shown("video.widePicture"));
+    EXPECT_EQ("ON", shown("video.smoothEdges"));
 }
 
 TEST_F(SettingsScreenTest, SoundAndMusicChangesAreHeardAtOnce)
