@@ -41,13 +41,13 @@ e2e_wait_region "$shots/new_profile.png" "$shots/name_typed.png" 180x20+485+300
 go name_typed player_menu Return
 grep -q -a PADDER "$work/gamestate.dat" || e2e_fail "the profile was not saved"
 
-# The player menu starts on PLAY!; down, under it, PLAYER SETTINGS.
-go player_menu settings Down Return
+# The player menu starts on PLAY!; down to TWO PLAYERS, down to QUIT TO MAIN MENU, left to
+# PLAYER SETTINGS.
+go player_menu settings Down Down Left Return
 cp "$work/gamestate.dat" "$work/before_settings.dat"
 # Down through the left column (SMOOTH EDGES at its foot) into the right one (WIDE PICTURE
-# at its top, then ROTATION
-# BOUNDARIES), to ROD SELECTION; RIGHT steps it.
-step settings settings_rod_selection 140x52+810+215 Down Down Down Down Down Down Down Down Down
+# at its top, then ROTATION BOUNDARIES), to ROD SELECTION; RIGHT steps it.
+step settings settings_rod_selection 140x52+810+215 Down Down Down Down Down Down Down Down Down Down Down
 step settings_rod_selection settings_changed 140x52+810+215 Right
 go settings_changed player_menu_back Escape
 cmp -s "$work/gamestate.dat" "$work/before_settings.dat" && e2e_fail "ESC on the settings did not keep the change"
