@@ -19,6 +19,7 @@
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
 #include "render/StillTableLayer.h"
+#include "screens/MatchViewSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,7 +41,9 @@ bool environmentFlag(const char* name) {
 
 // PITCHBAR_SMOOTH_EDGES=1 smooths the scene's edges; PITCHBAR_WIDE_PICTURE=1 runs full
 // screen with the wide picture (the display's own size; PITCHBAR_SCENE_PIXELS=design
-// draws the scene with the designed pixel count and scales it up).
+// draws the scene with the designed pixel count and scales it up). PITCHBAR_VIEW=low or
+// goal watches the match from the low side view or from behind the player's goal, whose
+// moving camera draws the whole table every frame.
 MatchOnDevice* match() {
     static MatchOnDevice* shared = [] {
         auto* m = new MatchOnDevice;
@@ -49,6 +52,11 @@ MatchOnDevice* match() {
         if (environmentFlag("PITCHBAR_WIDE_PICTURE")) {
             m->window.show();
             m->game.renderer->widePicture = true;
+        }
+        if (const char* view = std::getenv("PITCHBAR_VIEW")) {
+            const std::string name = view;
+            if (name == "low" || name == "goal")
+                keepMatchView(&m->game.context, name == "low" ? TableView::LowSide : TableView::BehindOwnGoal);
         }
         return m;
     }();

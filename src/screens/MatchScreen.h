@@ -189,7 +189,7 @@ private:
     void watchPads();
     // Plugged in since the last frame, or one of its buttons went down.
     bool padJustReached(const PadState& pad) const;
-    // A side's pad asks for the next view (its START went down), as TAB does.
+    // A side's pad asks for the next view (its right stick was pressed in), as TAB does.
     bool padAsksForNextView() const;
     void recordTwoPlayerResult();
     void drawSecondPlayerPanels();
