@@ -37,13 +37,19 @@ cp "$work/gamestate.dat" "$work/gamestate.before"
 name_mask() {
   convert "$1" -crop "$2" +repage -channel RGB -separate -evaluate-sequence max -threshold 70% -trim +repage "$3"
 }
-# same_letters <a.png> <b.png>: true when both masks show the same lettering (one tenth of
-# its pixels may differ at the edges of the letters).
+# same_letters <a.png> <b.png>: true when both masks show the same lettering: sizes within a
+# pixel (the letters' faint edges fall either side of the threshold on a panel of another
+# colour) and one tenth of the lit pixels differing at most.
 same_letters() {
-  [ "$(identify -format %wx%h "$1")" = "$(identify -format %wx%h "$2")" ] || return 1
-  local lit differ
-  lit=$(convert "$1" -format '%[fx:int(mean*w*h)]' info:)
-  differ=$(compare -metric AE "$1" "$2" null: 2>&1)
+  local wa ha wb hb w h lit differ
+  read -r wa ha < <(identify -format '%w %h' "$1")
+  read -r wb hb < <(identify -format '%w %h' "$2")
+  [ $((wa - wb)) -ge -1 ] && [ $((wa - wb)) -le 1 ] && [ $((ha - hb)) -ge -1 ] && [ $((ha - hb)) -le 1 ] || return 1
+  w=$((wa > wb ? wa : wb)); h=$((ha > hb ? ha : hb))
+  convert "$1" -background black -extent "${w}x${h}" "$1.even.png"
+  convert "$2" -background black -extent "${w}x${h}" "$2.even.png"
+  lit=$(convert "$1.even.png" -format '%[fx:int(mean*w*h)]' info:)
+  differ=$(compare -metric AE "$1.even.png" "$2.even.png" null: 2>&1)
   [ "$lit" -gt 20 ] && [ "${differ%%.*}" -le $((lit / 10)) ]
 }
 

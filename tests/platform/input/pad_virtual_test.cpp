@@ -208,7 +208,7 @@ TEST_F(PadFixture, APadPlaysTheMatchAndPulledOutItPausesIt)
     EXPECT_NE(kNoPad, match->playerPad.padId);
 }
 
-TEST_F(PadFixture, StartStepsThroughTheViewsAndAnyPadButtonSkipsAGoalReplay)
+TEST_F(PadFixture, RightStickStepsThroughTheViewsStartAsksToLeaveAndAnyButtonSkipsAReplay)
 {
     ASSERT_TRUE(pads.start(""));
     ASSERT_TRUE(pad.attach());
@@ -220,19 +220,31 @@ TEST_F(PadFixture, StartStepsThroughTheViewsAndAnyPadButtonSkipsAGoalReplay)
     padFrame(0.02f);
     EXPECT_EQ(TableView::Designed, match->view.view);
 
-    // START steps to the next view once however long it is held, as TAB does.
-    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    // The right stick pressed in steps to the next view once however long it is held, as
+    // TAB does.
+    pad.button(SDL_CONTROLLER_BUTTON_RIGHTSTICK, true);
     padFrame(0.02f);
     const TableView second = nextTableView(TableView::Designed);
     EXPECT_EQ(second, match->view.view);
     padFrame(0.02f);
     EXPECT_EQ(second, match->view.view);
-    pad.button(SDL_CONTROLLER_BUTTON_START, false);
+    pad.button(SDL_CONTROLLER_BUTTON_RIGHTSTICK, false);
     padFrame(0.02f);
-    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    pad.button(SDL_CONTROLLER_BUTTON_RIGHTSTICK, true);
     padFrame(0.02f);
     EXPECT_EQ(nextTableView(second), match->view.view);
+    pad.button(SDL_CONTROLLER_BUTTON_RIGHTSTICK, false);
+    // START asks to leave, as ESC does, and leaves the view alone; the pad's "no" (its B
+    // as a menu key) plays on.
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    padFrame(0.02f);
+    EXPECT_TRUE(match->quitPrompt);
+    EXPECT_EQ(nextTableView(second), match->view.view);
     pad.button(SDL_CONTROLLER_BUTTON_START, false);
+    game.context.inputSystem->menuKeys = {MenuKeyPress{MenuKey::Back, true}};
+    padFrame(0.02f);
+    game.context.inputSystem->menuKeys.clear();
+    EXPECT_FALSE(match->quitPrompt);
 
     // A goal with a button held from before it: the replay runs on while it stays held, and
     // another button pressed ends it.

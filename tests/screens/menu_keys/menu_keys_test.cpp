@@ -127,19 +127,20 @@ TEST_F(MenuKeys, SettingsGoDownBothColumnsLeftAndRightStepAndBackKeepsThem)
     enter(settings);
     keys(settings, {MenuKey::Down});
     EXPECT_EQ(focus(settings), settings->selectors.front());
-    // Past the left column's last row (its six and the two beside the profile's) into the
-    // right column's: the wide picture's beside the profile's name, then the boundaries'.
-    for (int i = 0; i < 10; ++i) keys(settings, {MenuKey::Down});
+    // Past the left column's last row (its six, two of ours among them and one below them)
+    // into the right column's: the wide picture's beside the profile's name, then the
+    // boundaries'.
+    for (int i = 0; i < 11; ++i) keys(settings, {MenuKey::Down});
     PBSelector* rodSelection = settings->selector("rodSelection");
     EXPECT_EQ(focus(settings), rodSelection);
     const int before = rodSelection->currentIndex;
     keys(settings, {MenuKey::Right});
     EXPECT_EQ(rodSelection->currentIndex, before + 1);
     EXPECT_EQ(focus(settings), rodSelection);
-    for (int i = 0; i < 8; ++i) keys(settings, {MenuKey::Down});
+    for (int i = 0; i < 7; ++i) keys(settings, {MenuKey::Down});
     EXPECT_EQ(focus(settings), settings->quitButton);
     keys(settings, {MenuKey::Up});
-    EXPECT_EQ(focus(settings), settings->selector("video.smoothEdges"));
+    EXPECT_EQ(focus(settings), settings->selector("difficulty"));
     keys(settings, {MenuKey::Back});
     EXPECT_EQ(afterFade(settings), player);
     EXPECT_EQ(game.profileStore.currentProfile->rodSelection, before + 1);
