@@ -4,6 +4,7 @@
 //   player_menu.png  the opponents, a locked one selected (its play button disabled)
 //   settings.png     the player settings
 //   help.png         the first help page
+//   help_pads.png    the help's page of pads and two players
 //   match.png        a match with the ball rolling
 //   goal.png         the ball dropping into the opponent's goal
 //   view_low.png     the low view from the side, after TAB
@@ -136,6 +137,10 @@ int main(int argc, char** argv) {
     help->page = 0;
     pictures.show(help);
     ok &= pictures.keep("help.png");
+    help->showingPadPage = true;
+    pictures.show(help);
+    ok &= pictures.keep("help_pads.png");
+    help->showingPadPage = false;
 
     // A match against the first opponent: a few seconds of play, the ball pushed on
     // whenever it comes to rest, then the ball sent rolling across the field.
