@@ -36,6 +36,10 @@ void MusicStreamer::detach(unsigned int source) {
 }
 
 bool MusicStreamer::prime(unsigned int source) {
+    if (music_.bytes.empty() && !readMusicFile(music_.path, fileBytes_)) {
+        logError("Streaming music file: " + music_.path + " failed");
+        return false;
+    }
     alGetError();
     alGenBuffers(kQueueBuffers, buffers_);
     if (alFailed()) {
@@ -73,7 +77,7 @@ long MusicStreamer::fill(unsigned int buffer) {
             if (stream_.isOpen() && !loop_) break;
             // Opening the stream afresh, rather than seeking, gives exactly the samples of
             // the first pass, whatever the pages claim about their positions.
-            if (!stream_.open(music_.bytes.data(), music_.bytes.size())) {
+            if (!stream_.open(bytes().data(), bytes().size())) {
                 logError("Streaming music file: " + music_.path + " failed");
                 return -1;
             }

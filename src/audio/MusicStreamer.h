@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
-// A music file as loaded for streaming: its bytes (about a megabyte compressed) and what
-// one pass over them decodes to.
+// A music file as loaded for streaming: where it is and what one pass over it decodes to.
+// The sound system keeps no bytes (four pieces would hold about 4 MB): a streamer reads the
+// file when it starts playing and lets its bytes go when it ends. Bytes given here are
+// streamed instead of the file's.
 struct StreamedMusic {
     std::string path;
     std::vector<unsigned char> bytes;
@@ -64,6 +66,8 @@ private:
     void deleteBuffers();
 
     const StreamedMusic& music_;
+    std::vector<unsigned char> fileBytes_;  // the file's, read by prime() unless music_ has bytes
+    const std::vector<unsigned char>& bytes() const { return music_.bytes.empty() ? fileBytes_ : music_.bytes; }
     bool loop_;
     OggStream stream_;
     std::size_t passBytes_ = 0;  // decoded so far in the current pass over the piece

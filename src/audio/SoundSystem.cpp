@@ -130,8 +130,8 @@ const SoundHandle* SoundSystem::loadOgg(const std::string& path) {
     }
     auto music = std::make_unique<StreamedMusic>();
     music->path = path;
-    if (initStage_ < 3 || !readMusicFile(path, music->bytes) ||
-        !measureOggBytes(music->bytes.data(), music->bytes.size(), music->piece)) {
+    std::vector<unsigned char> bytes;  // read again by the streamer that plays the piece
+    if (initStage_ < 3 || !readMusicFile(path, bytes) || !measureOggBytes(bytes.data(), bytes.size(), music->piece)) {
         logError("Loading music file: " + path + " failed");
         return nullptr;
     }

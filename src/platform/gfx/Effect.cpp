@@ -1,5 +1,7 @@
 #include "platform/gfx/Effect.h"
 
+#include "core/ErrorLog.h"
+
 #include "platform/gfx/GlTexture.h"
 #include "platform/gfx/ShadingPath.h"
 #include "platform/gfx/ShaderProgram.h"
@@ -171,27 +173,26 @@ static std::string forShadingPath(const std::string& text) {
     return text.substr(0, endOfVersion + 1) + "#define LIGHT_SHADING 1\n" + text.substr(endOfVersion + 1);
 }
 
+bool Effect::linkPass(Pass& p, std::string& log) {
+    GLuint vs = 0, fs = 0;
+    bool ok = compileShader(GL_VERTEX_SHADER, forShadingPath(vertexShaders_[p.vertexShader].text), vs, log) &&
+              compileShader(GL_FRAGMENT_SHADER, forShadingPath(fragmentShaders_[p.fragmentShader].text), fs, log) &&
+              linkProgram(vs, fs, p.program, log);
+    if (vs) glDeleteShader(vs);
+    if (fs) glDeleteShader(fs);
+    if (!ok) return false;
+    p.locations.assign(parameters_.size(), -1);
+    p.uploaded.assign(parameters_.size(), 0);
+    glUseProgram(p.program);
+    for (std::size_t i = 0; i < parameters_.size(); ++i) {
+        p.locations[i] = glGetUniformLocation(p.program, parameters_[i].name.c_str());
+        if (p.locations[i] >= 0 && parameters_[i].type == ParameterType::Texture)
+            glUniform1i(p.locations[i], parameters_[i].textureUnit);
+    }
+    return true;
+}
+
 bool Effect::build(std::string& errors) {
-    std::vector<GLuint> vs(vertexShaders_.size(), 0), fs(fragmentShaders_.size(), 0);
-    bool ok = true;
-    std::string log;
-    for (std::size_t i = 0; i < vertexShaders_.size() && ok; ++i)
-        ok = compileShader(GL_VERTEX_SHADER, forShadingPath(vertexShaders_[i].text), vs[i], log);
-    for (std::size_t i = 0; i < fragmentShaders_.size() && ok; ++i)
-        ok = compileShader(GL_FRAGMENT_SHADER, forShadingPath(fragmentShaders_[i].text), fs[i], log);
-    for (Technique& t : techniques_) {
-        for (Pass& p : t.passes) {
-            if (!ok) break;
-            ok = linkProgram(vs[p.vertexShader], fs[p.fragmentShader], p.program, log);
-        }
-    }
-    for (GLuint s : vs) if (s) glDeleteShader(s);
-    for (GLuint s : fs) if (s) glDeleteShader(s);
-    if (!ok) {
-        errors = nameTheFile(log, fileName_);
-        releasePrograms();
-        return false;
-    }
     // Every uniform the file declares is a parameter, even one that no pass reads after the
     // compiler has optimised it away; setting it then simply changes nothing.
     int nextUnit = 0;
@@ -224,9 +225,16 @@ bool Effect::build(std::string& errors) {
             }
         }
     }
-    // Anything else the linker reports active (declared in an unusual way) joins them.
+    // Each pass is linked once now, so that a broken file fails to load and anything else
+    // the linker reports active (declared in an unusual way) joins the parameters; then its
+    // program is let go until the pass is first drawn.
+    std::string log;
+    bool ok = true;
     for (Technique& t : techniques_) {
         for (Pass& p : t.passes) {
+            if (!ok) break;
+            ok = linkPass(p, log);
+            if (!ok) break;
             GLint count = 0;
             glGetProgramiv(p.program, GL_ACTIVE_UNIFORMS, &count);
             for (GLint u = 0; u < count; ++u) {
@@ -244,21 +252,16 @@ bool Effect::build(std::string& errors) {
                              : type == GL_SAMPLER_2D  ? ParameterType::Texture
                                                       : ParameterType::None);
             }
-        }
-    }
-    for (Technique& t : techniques_) {
-        for (Pass& p : t.passes) {
-            p.locations.assign(parameters_.size(), -1);
-            p.uploaded.assign(parameters_.size(), 0);
-            glUseProgram(p.program);
-            for (std::size_t i = 0; i < parameters_.size(); ++i) {
-                p.locations[i] = glGetUniformLocation(p.program, parameters_[i].name.c_str());
-                if (p.locations[i] >= 0 && parameters_[i].type == ParameterType::Texture)
-                    glUniform1i(p.locations[i], parameters_[i].textureUnit);
-            }
+            glDeleteProgram(p.program);
+            p.program = 0;
         }
     }
     glUseProgram(0);
+    if (!ok) {
+        errors = nameTheFile(log, fileName_);
+        releasePrograms();
+        return false;
+    }
     return true;
 }
 
@@ -267,6 +270,7 @@ void Effect::releasePrograms() {
         for (Pass& p : t.passes) {
             if (p.program) glDeleteProgram(p.program);
             p.program = 0;
+            p.linkFailed = false;
         }
 }
 
@@ -314,6 +318,13 @@ void Effect::beginPass(int pass) {
     auto& passes = techniques_[current_].passes;
     if (pass < 0 || pass >= static_cast<int>(passes.size())) return;
     Pass& p = passes[pass];
+    if (!p.program && !p.linkFailed) {
+        // The same sources linked when the file was loaded, so this fails only when the
+        // driver runs out of memory: the pass then draws nothing, as a failed load would.
+        std::string log;
+        p.linkFailed = !linkPass(p, log);
+        if (p.linkFailed) logError("Linking effect " + fileName_ + " failed: " + nameTheFile(log, fileName_));
+    }
     if (!p.program) return;
     glUseProgram(p.program);
     glDisable(GL_BLEND);

@@ -27,7 +27,10 @@ public:
     struct Pass {
         int vertexShader = -1;    // index into vertexShaders
         int fragmentShader = -1;  // index into fragmentShaders
+        // Linked at the pass's first use: a software renderer keeps about a megabyte for
+        // each linked program, and a match uses six of the scene effect's ten techniques.
         unsigned int program = 0;
+        bool linkFailed = false;
         std::vector<int> locations;  // uniform location per parameter, -1 when unused
         std::vector<unsigned> uploaded;  // parameter version last given to the program
     };
@@ -86,6 +89,9 @@ private:
     bool parse(const std::string& text, const std::string& fileName, std::string& errors);
     bool build(std::string& errors);
     void releasePrograms();
+    // Compiles and links one pass, finds its parameters' locations and deletes the shaders;
+    // false with the compiler's or linker's message appended to log.
+    bool linkPass(Pass& pass, std::string& log);
     void uploadParameters(unsigned int program);
 
     std::string fileName_;

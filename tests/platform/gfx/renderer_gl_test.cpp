@@ -308,8 +308,11 @@ TEST_F(RendererGlTest, DeviceLossAndResetReloadWhatHoldersKeep) {
     ASSERT_NE(red->texture, nullptr);
     EXPECT_TRUE(glIsTexture(static_cast<GlTexture*>(red->texture)->name()));
     EXPECT_EQ(red, resources_->getTexture("red.png"));
-    // The effects were rebuilt too: the scene effect still has its programs.
-    EXPECT_TRUE(glIsProgram(renderer_->sceneEffect->effect->techniques()[0].passes[0].program));
+    // The effects were rebuilt too: the scene effect's passes still link when drawn.
+    Effect& scene = *renderer_->sceneEffect->effect;
+    scene.setTechnique(0);
+    scene.beginPass(0);
+    EXPECT_TRUE(glIsProgram(scene.techniques()[0].passes[0].program));
     renderer_->renderFrame();
     expectColour(renderer_->device->readBackBuffer(), 120, 120, {255, 0, 0});
     EXPECT_EQ(log(), "");
