@@ -109,18 +109,24 @@ void GraphicsDevice::destroyBackBuffer() {
 }
 
 namespace {
-// A colour texture a pass reads with bilinear filtering (scaling), clamped at its edges.
-GLuint makeColourTexture(int width, int height) {
+// A texture drawn into and read by a pass, one level, clamped at its edges: the format and
+// the filter are the pass's (bilinear for scaling, nearest for copies and depths).
+GLuint makePassTexture(int width, int height, GLint internalFormat, GLenum format, GLenum type, GLint filter) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, type, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     return name;
+}
+
+// A colour texture a pass reads with bilinear filtering (scaling).
+GLuint makeColourTexture(int width, int height) {
+    return makePassTexture(width, height, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, GL_LINEAR);
 }
 }  // namespace
 
@@ -371,17 +377,10 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::createTexture(int width, int heig
     return texture;
 }
 
-std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int width, int height) {
+std::unique_ptr<DeviceTexture> GraphicsDevice::createRenderTexture(int width, int height, bool floatRed) {
     if (!context_ || refuseRenderTargets) return nullptr;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, width, height, 0, GL_RED, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    const GLuint name = floatRed ? makePassTexture(width, height, GL_R32F, GL_RED, GL_FLOAT, GL_NEAREST)
+                                 : makePassTexture(width, height, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, GL_NEAREST);
     if (glGetError() != GL_NO_ERROR) {
         glDeleteTextures(1, &name);
         return nullptr;
@@ -389,22 +388,12 @@ std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int widt
     return std::make_unique<GlTexture>(name, width, height);
 }
 
+std::unique_ptr<DeviceTexture> GraphicsDevice::createFloatRenderTexture(int width, int height) {
+    return createRenderTexture(width, height, true);
+}
+
 std::unique_ptr<DeviceTexture> GraphicsDevice::createColourRenderTexture(int width, int height) {
-    if (!context_ || refuseRenderTargets) return nullptr;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    if (glGetError() != GL_NO_ERROR) {
-        glDeleteTextures(1, &name);
-        return nullptr;
-    }
-    return std::make_unique<GlTexture>(name, width, height);
+    return createRenderTexture(width, height, false);
 }
 
 void GraphicsDevice::copyToBackBuffer(RenderSurface* colour, DepthSurface* depth) {

@@ -179,6 +179,8 @@ public:
     SDL_Window* window() const { return window_; }
 
 private:
+    // The two render-target textures above: R32F (floatRed) or RGBA8, read without filtering.
+    std::unique_ptr<DeviceTexture> createRenderTexture(int width, int height, bool floatRed);
     void destroyBackBuffer();
     bool windowAway() const;
 
