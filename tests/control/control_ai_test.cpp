@@ -6,12 +6,14 @@
 #include "control/FState.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
+#include "control/OpponentDifficulty.h"
 #include "control/SState.h"
 #include "core/GameRandom.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -69,6 +71,35 @@ TEST_F(OpponentTest, OpponentTableHoldsEightRisingOpponents)
     EXPECT_FLOAT_EQ(opponents[5]->ai->passChance, 0.4f);
     EXPECT_FALSE(opponents[1]->ai->goalieTracking);
     EXPECT_TRUE(opponents[2]->ai->goalieTracking);
+}
+
+TEST_F(OpponentTest, DifficultiesKeepNormalAsDesignedEasyNeverStrongerHardNeverWeaker)
+{
+    // NORMAL is the table's row; EASY gives away something on no value, and its goalkeeper
+    // stands in the middle so that a beginner scores and the match ends; HARD takes
+    // nothing away.
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(testing::Message() << "opponent " << i);
+        const OpponentParameters& n = opponentEntry(i).parameters;
+        const OpponentParameters normal = parametersAt(i, Difficulty::Normal);
+        EXPECT_EQ(0, std::memcmp(&normal, &n, sizeof n));
+        const OpponentParameters easy = parametersAt(i, Difficulty::Easy);
+        const OpponentParameters hard = parametersAt(i, Difficulty::Hard);
+        EXPECT_GE(easy.reactionTime, n.reactionTime);
+        EXPECT_LE(hard.reactionTime, n.reactionTime);
+        const float OpponentParameters::*speeds[] = {&OpponentParameters::rotationSpeed, &OpponentParameters::shiftSpeed,
+                                                     &OpponentParameters::strikeSpeed, &OpponentParameters::actSpeed,
+                                                     &OpponentParameters::blockSpeed};
+        for (auto speed : speeds) {
+            EXPECT_LE(easy.*speed, n.*speed);
+            EXPECT_GE(hard.*speed, n.*speed);
+        }
+        EXPECT_GE(easy.aimErrorMoving, n.aimErrorMoving);
+        EXPECT_GE(easy.aimErrorResting, n.aimErrorResting);
+        EXPECT_LE(easy.passChance, n.passChance);
+        EXPECT_FALSE(easy.goalieTracking);
+        EXPECT_EQ(hard.goalieTracking, n.goalieTracking);
+    }
 }
 
 TEST_F(OpponentTest, RestingBallInFrontOfTheMidfieldIsShotWithTheNearestFigure)
