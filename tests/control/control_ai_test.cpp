@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kBob = 0;
+constexpr int kRobert = 1;
 constexpr int kDavid = 2;
 constexpr int kLisa = 5;
 constexpr int kJohn = 7;
@@ -505,6 +506,47 @@ TEST_F(OpponentTest, BallLyingJustBehindARodIsTappedBackToTheRodBehind)
         EXPECT_LT(fastestBack, 16.0f);
         EXPECT_EQ(deadBalls.calls, 0);
         EXPECT_EQ(sim.score[0], 0);  // never into the opponent's own goal
+        sim.removeSimulationListener(ai.get());
+    }
+}
+
+TEST_F(OpponentTest, FeetHangingForwardOverABallInFrontTurnOnOverTheTopAndShoot)
+{
+    // Met in play, with the rim: a strike's feet came to rest forwards over a ball lying
+    // just in front of the attack. Winding up for the next shot the short way pressed them
+    // down on the ball, which stayed frozen under them until it was given up as dead.
+    struct Case {
+        int opponent;
+        float x, z;     // own frame, about 3.7 in front of the attack
+        float shift;    // the nearest figure over the ball
+        float angle;
+    };
+    const Case cases[] = {
+        {kRobert, 84.8f, 4.27f, -14.2f, 1.185f}, {kDavid, 85.12f, 61.9f, 14.2f, 1.206f},
+        {kLisa, 84.85f, 18.27f, -0.93f, 1.189f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "opponent " << c.opponent << " ball " << c.x << "," << c.z);
+        sim = Simulation();
+        sim.rimEnabled = true;
+        for (Rod& rod : sim.teams[0].rods) rod.angle = kHalfPi;
+        play(c.opponent);
+        sim.addSimulationListener(ai.get());
+        seedGameRandom(3);
+        Rod& attack = sim.teams[1].rods[3];
+        attack.angle = c.angle;
+        attack.shift = c.shift;
+        ballOwn(c.x, c.z);
+        sim.ballAtRest = true;
+        float fastest = 0.0f;
+        for (int i = 0; i < 4000 && sim.state == InPlay; ++i) {
+            ai->update(0.001f);
+            sim.step(0.001f);
+            OwnFrameVector v = ai->ballVelocityOwn();
+            fastest = std::max(fastest, std::sqrt(v.x * v.x + v.z * v.z));
+        }
+        // Within four seconds the ball is shot on, not held.
+        EXPECT_GT(fastest, 10.0f);
         sim.removeSimulationListener(ai.get());
     }
 }
