@@ -170,6 +170,15 @@ void FoosballAI::chooseAction()
 {
     for (int i = 3; i >= 0; --i) {
         if (!canReach(i)) continue;
+        if (feetHangInFront(i)) {
+            // Wound up the short way the feet would come down on top of the ball and hold it
+            // there; they go on forwards over the top first, and the shot winds up from
+            // behind.
+            bool overTheTop = states[i] && states[i]->typeId() == kAStateType &&
+                              static_cast<const AState*>(states[i])->targetAngle == kPi;
+            if (!overTheTop) installState(i, new AState(&rods[i], this, kPi, rotationSpeed));
+            return;
+        }
         pendingRod = i;
         if (std::fabs(ballVx) > blockSpeed)
             block(i);
@@ -222,6 +231,14 @@ bool FoosballAI::feetHangBehind(int i) const
 {
     float angle = std::remainder(rods[i].angle, kTwoPi);
     return angle < -kFeetOverBall && angle > -kFeetOverTheTop;
+}
+
+bool FoosballAI::feetHangInFront(int i) const
+{
+    float angle = std::remainder(rods[i].angle, kTwoPi);
+    float ahead = ballX - rods[i].position;
+    return ballSpeed() <= kSlowBallSpeed && ahead > 0.0f && ahead < kFeetReachBehind && angle > kFeetOverBall &&
+           angle < kFeetOverTheTop;
 }
 
 float FoosballAI::backPassSpeed(int i) const

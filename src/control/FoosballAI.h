@@ -59,6 +59,9 @@ public:
     bool reachesFeetDuringLift(int i) const;
     // Whether rod i's feet are turned back far enough to hang over a ball behind it.
     bool feetHangBehind(int i) const;
+    // Whether rod i's feet are turned forward far enough to hang over a slow ball lying
+    // just in front of it.
+    bool feetHangInFront(int i) const;
     // How fast a ball tapped back by rod i should leave it to stop before the rod behind.
     float backPassSpeed(int i) const;
     // Rod i taps the ball back with a slow strike; false when no figure can get to it.

@@ -53,7 +53,10 @@ void MatchFaultWatch::watchFreeze(float s)
                     Vector3 toBall = sim.ballPosition - Vector3(footX, footY, z);
                     float distance = std::sqrt(dot(toBall, toBall));
                     float horizontal = std::sqrt(toBall.x * toBall.x + toBall.z * toBall.z);
-                    if (distance < kContact && horizontal < 0.5f * distance) under = true;
+                    if (distance < kContact && horizontal < 0.5f * distance) {
+                        under = true;
+                        underTeam_ = t;
+                    }
                 }
             }
         }
@@ -66,6 +69,7 @@ void MatchFaultWatch::watchFreeze(float s)
     stillUnderFoot_ += s;
     if (stillUnderFoot_ >= kFreeze && !freezeCounted_) {
         ++counts.freezes;
+        if (underTeam_ == playerTeam_) ++counts.freezesPlayer;
         freezeCounted_ = true;
     }
 }

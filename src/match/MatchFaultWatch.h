@@ -8,6 +8,7 @@ class AssistedControl;
 
 struct MatchFaultCounts {
     int freezes = 0;           // the ball still under a foot for 1 s or more, once a spell
+    int freezesPlayer = 0;     // ... of them, under a foot of the scripted player's side
     // The player's goals the computer pushed into its own goal with a moving rod (feet
     // turning towards its goal, or the rod sliding): by its goalkeeper, its defence, or its
     // midfield or attack; and those that only bounced in off a rod standing still.
@@ -42,6 +43,7 @@ private:
     int playerTeam_;
     const AssistedControl* player_;
     float stillUnderFoot_ = 0.0f;
+    int underTeam_ = -1;          // the side whose foot holds the still ball
     bool freezeCounted_ = false;
     std::uint64_t notifications_ = 0;
     float previousVx_ = 0.0f;     // the ball's vx before the sub-step, table frame

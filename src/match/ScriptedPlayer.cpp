@@ -12,7 +12,7 @@ namespace {
 // name, reaction, look-ahead, crossing, hand speed, turn speed, aim error, release jitter,
 // volley speed
 const ScriptedPlayerLevel kLevels[kScriptedPlayerLevels] = {
-    {"weak", 0.30f, 0.0f, false, 60.0f, 8.0f, 14.0f, 0.12f, 15.0f},
+    {"weak", 0.28f, 0.25f, false, 62.0f, 8.0f, 13.5f, 0.12f, 15.0f},
     {"average", 0.20f, 0.5f, true, 100.0f, 12.0f, 10.0f, 0.08f, 20.0f},
     {"good", 0.14f, 1.0f, true, 160.0f, 18.0f, 5.0f, 0.03f, 90.0f},
 };
@@ -210,7 +210,12 @@ float ScriptedPlayer::backTapTurn(const Rod& held, float s)
     const float angle = std::remainder(held.angle, 6.2831853f);
     float target = shot_ == Shot::TapLift ? kTapLift : kTapThrough;
     float speed = shot_ == Shot::TapLift ? level_.turnSpeed : tapSpeed_;
-    float turn = std::clamp(target - angle, -speed * s, speed * s);
+    float wanted = target - angle;
+    // Feet already turned back past the tap's end hang over the ball: lifting them the short
+    // way would press them down on it and hold it there, so a player lifts them on
+    // backwards, over the top.
+    if (shot_ == Shot::TapLift && angle < kTapThrough) wanted -= 6.2831853f;
+    float turn = std::clamp(wanted, -speed * s, speed * s);
     if (std::fabs(target - angle) < 0.02f || shotTime_ > 1.5f) {
         shot_ = shot_ == Shot::TapLift ? Shot::TapSwing : Shot::Recovering;
         shotTime_ = 0.0f;

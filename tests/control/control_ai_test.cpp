@@ -6,16 +6,19 @@
 #include "control/FState.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
+#include "control/OpponentDifficulty.h"
 #include "control/SState.h"
 #include "core/GameRandom.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 constexpr int kBob = 0;
+constexpr int kRobert = 1;
 constexpr int kDavid = 2;
 constexpr int kLisa = 5;
 constexpr int kJohn = 7;
@@ -69,6 +72,35 @@ TEST_F(OpponentTest, OpponentTableHoldsEightRisingOpponents)
     EXPECT_FLOAT_EQ(opponents[5]->ai->passChance, 0.4f);
     EXPECT_FALSE(opponents[1]->ai->goalieTracking);
     EXPECT_TRUE(opponents[2]->ai->goalieTracking);
+}
+
+TEST_F(OpponentTest, DifficultiesKeepNormalAsDesignedEasyNeverStrongerHardNeverWeaker)
+{
+    // NORMAL is the table's row; EASY gives away something on no value, and its goalkeeper
+    // stands in the middle so that a beginner scores and the match ends; HARD takes
+    // nothing away.
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(testing::Message() << "opponent " << i);
+        const OpponentParameters& n = opponentEntry(i).parameters;
+        const OpponentParameters normal = parametersAt(i, Difficulty::Normal);
+        EXPECT_EQ(0, std::memcmp(&normal, &n, sizeof n));
+        const OpponentParameters easy = parametersAt(i, Difficulty::Easy);
+        const OpponentParameters hard = parametersAt(i, Difficulty::Hard);
+        EXPECT_GE(easy.reactionTime, n.reactionTime);
+        EXPECT_LE(hard.reactionTime, n.reactionTime);
+        const float OpponentParameters::*speeds[] = {&OpponentParameters::rotationSpeed, &OpponentParameters::shiftSpeed,
+                                                     &OpponentParameters::strikeSpeed, &OpponentParameters::actSpeed,
+                                                     &OpponentParameters::blockSpeed};
+        for (auto speed : speeds) {
+            EXPECT_LE(easy.*speed, n.*speed);
+            EXPECT_GE(hard.*speed, n.*speed);
+        }
+        EXPECT_GE(easy.aimErrorMoving, n.aimErrorMoving);
+        EXPECT_GE(easy.aimErrorResting, n.aimErrorResting);
+        EXPECT_LE(easy.passChance, n.passChance);
+        EXPECT_FALSE(easy.goalieTracking);
+        EXPECT_EQ(hard.goalieTracking, n.goalieTracking);
+    }
 }
 
 TEST_F(OpponentTest, RestingBallInFrontOfTheMidfieldIsShotWithTheNearestFigure)
@@ -474,6 +506,47 @@ TEST_F(OpponentTest, BallLyingJustBehindARodIsTappedBackToTheRodBehind)
         EXPECT_LT(fastestBack, 16.0f);
         EXPECT_EQ(deadBalls.calls, 0);
         EXPECT_EQ(sim.score[0], 0);  // never into the opponent's own goal
+        sim.removeSimulationListener(ai.get());
+    }
+}
+
+TEST_F(OpponentTest, FeetHangingForwardOverABallInFrontTurnOnOverTheTopAndShoot)
+{
+    // Met in play, with the rim: a strike's feet came to rest forwards over a ball lying
+    // just in front of the attack. Winding up for the next shot the short way pressed them
+    // down on the ball, which stayed frozen under them until it was given up as dead.
+    struct Case {
+        int opponent;
+        float x, z;     // own frame, about 3.7 in front of the attack
+        float shift;    // the nearest figure over the ball
+        float angle;
+    };
+    const Case cases[] = {
+        {kRobert, 84.8f, 4.27f, -14.2f, 1.185f}, {kDavid, 85.12f, 61.9f, 14.2f, 1.206f},
+        {kLisa, 84.85f, 18.27f, -0.93f, 1.189f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "opponent " << c.opponent << " ball " << c.x << "," << c.z);
+        sim = Simulation();
+        sim.rimEnabled = true;
+        for (Rod& rod : sim.teams[0].rods) rod.angle = kHalfPi;
+        play(c.opponent);
+        sim.addSimulationListener(ai.get());
+        seedGameRandom(3);
+        Rod& attack = sim.teams[1].rods[3];
+        attack.angle = c.angle;
+        attack.shift = c.shift;
+        ballOwn(c.x, c.z);
+        sim.ballAtRest = true;
+        float fastest = 0.0f;
+        for (int i = 0; i < 4000 && sim.state == InPlay; ++i) {
+            ai->update(0.001f);
+            sim.step(0.001f);
+            OwnFrameVector v = ai->ballVelocityOwn();
+            fastest = std::max(fastest, std::sqrt(v.x * v.x + v.z * v.z));
+        }
+        // Within four seconds the ball is shot on, not held.
+        EXPECT_GT(fastest, 10.0f);
         sim.removeSimulationListener(ai.get());
     }
 }

@@ -104,7 +104,9 @@ TEST(HeadlessMatch, ScriptedPlayersPlayThroughThePlayersControllerAndDiffer)
 TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
 {
     // Everything but the wall time of two whole matches, one with the rim. A change here is
-    // a change of play: make it on purpose, and say so.
+    // a change of play: make it on purpose, and say so. (DAVID v LISA plays the same five
+    // goals up to 138 s; later an attack's feet hang forward over a resting ball and now
+    // turn on over the top before the shot: two dead balls fewer, LISA's last goal sooner.)
     struct Case {
         int home, away;
         std::uint32_t seed;
@@ -114,8 +116,8 @@ TEST(HeadlessMatch, PinnedSeedsPlayTheSameMatchAsBefore)
     const Case cases[] = {
         {2, 5, 1, false,
          "{\"home\": \"DAVID\", \"away\": \"LISA\", \"seed\": 1, \"score\": [1, 5], \"winner\": \"LISA\", "
-         "\"gameSeconds\": 272.983, \"subSteps\": 278443, \"deadBalls\": {\"normal\": 5, \"reported\": 1}, "
-         "\"goalTimes\": [43.400, 52.317, 63.400, 114.650, 138.467, 272.983], \"wallMs\": "},
+         "\"gameSeconds\": 253.583, \"subSteps\": 258655, \"deadBalls\": {\"normal\": 3, \"reported\": 1}, "
+         "\"goalTimes\": [43.400, 52.317, 63.400, 114.650, 138.467, 253.583], \"wallMs\": "},
         {7, 0, 42, true,
          "{\"home\": \"JOHN THE KING\", \"away\": \"BOB\", \"seed\": 42, \"score\": [5, 0], \"winner\": \"JOHN THE KING\", "
          "\"gameSeconds\": 181.217, \"subSteps\": 184841, \"deadBalls\": {\"normal\": 1, \"reported\": 1}, "

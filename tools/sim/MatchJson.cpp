@@ -81,6 +81,7 @@ std::string matchResultJson(const HeadlessMatchSettings& settings, const Headles
     if (settings.homePlayer >= 0 || settings.awayPlayer >= 0) {
         const MatchFaultCounts& f = result.faults;
         out += ", \"faults\": {\"freezes\": " + std::to_string(f.freezes) +
+               ", \"freezesPlayer\": " + std::to_string(f.freezesPlayer) +
                ", \"ownGoalsKeeper\": " + std::to_string(f.ownGoalsKeeper) +
                ", \"ownGoalsDefence\": " + std::to_string(f.ownGoalsDefence) +
                ", \"ownGoalsOther\": " + std::to_string(f.ownGoalsOther) +
@@ -108,17 +109,18 @@ std::string playersAndDifficultiesHelp()
     char line[160];
     for (int i = 0; i < kScriptedPlayerLevels; ++i) {
         const ScriptedPlayerLevel& l = scriptedPlayerLevel(i);
-        std::snprintf(line, sizeof line, "  %-8s %10.2f  %10.1f  %8s  %8.0f  %10.0f  %9.0f  %8.2f  %10.0f\n", l.name,
+        std::snprintf(line, sizeof line, "  %-8s %10.2f  %10.2f  %8s  %8.0f  %10.0f  %9.1f  %8.2f  %10.0f\n", l.name,
                       static_cast<double>(l.reactionTime), static_cast<double>(l.lookAhead),
                       l.predictsCrossing ? "yes" : "no", static_cast<double>(l.handSpeed),
                       static_cast<double>(l.turnSpeed), static_cast<double>(l.aimError),
                       static_cast<double>(l.releaseJitter), static_cast<double>(l.volleySpeed));
         out += line;
     }
-    out += "\nDifficulty: NORMAL is the designed opponent table. EASY gives opponents 0..7 the reaction and\n"
-           "speeds found at 0, 1.0, 1.5, 1.1, 1.6, 2.1, 2.8, 3.5 along the designed ladder and softens\n"
-           "BOB, ROBERT (fully) and DAVID (by half): 0.3 s more reaction, strikes x0.6, actions x0.7.\n"
-           "HARD multiplies reaction times by 0.25 and action, block, turning, moving and strike speeds\n"
-           "by 3.5.\n";
+    out += "\nDifficulty: NORMAL is the designed opponent table. EASY gives opponents 0..7 the reaction,\n"
+           "action and block speeds found at 0, 1.0, 1.6, 0.9, 1.9, 2.4, 2.6, 2.9 along the designed\n"
+           "ladder with their own turning, moving and strike speeds, a goalkeeper that stands in the\n"
+           "middle, and softens BOB (fully), ROBERT (0.6) and DAVID (0.45): 0.3 s more reaction, strikes\n"
+           "x0.6, actions x0.7. HARD multiplies reaction times by 0.25 and action, block, turning, moving\n"
+           "and strike speeds by 3.5.\n";
     return out;
 }

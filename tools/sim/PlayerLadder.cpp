@@ -35,6 +35,7 @@ double median(std::vector<double> values)
 void add(MatchFaultCounts& total, const MatchFaultCounts& f)
 {
     total.freezes += f.freezes;
+    total.freezesPlayer += f.freezesPlayer;
     total.ownGoalsKeeper += f.ownGoalsKeeper;
     total.ownGoalsDefence += f.ownGoalsDefence;
     total.ownGoalsOther += f.ownGoalsOther;
@@ -70,9 +71,10 @@ void printRows(const PlayerLadderOptions& o, const Row (&rows)[kOpponentTableSiz
                 "dropped by a hand-over.\n",
                 all.seconds > 0 ? all.faults.handOvers * 60.0 / all.seconds : 0.0,
                 all.seconds > 0 ? all.faults.flipBacks * 60.0 / all.seconds : 0.0, all.faults.clicksDropped);
-    std::printf("Freezes (ball still under a foot for 1 s or more): %d. Dead balls per 1000 s: %.2f at rest out "
+    std::printf("Freezes (ball still under a foot for 1 s or more): %d, %d of them under the player's own "
+                "feet. Dead balls per 1000 s: %.2f at rest out "
                 "of reach, %.2f reported by the computer, %.2f claimed by the player.\n",
-                all.faults.freezes, all.seconds > 0 ? all.normal * 1000.0 / all.seconds : 0.0,
+                all.faults.freezes, all.faults.freezesPlayer, all.seconds > 0 ? all.normal * 1000.0 / all.seconds : 0.0,
                 all.seconds > 0 ? all.reported * 1000.0 / all.seconds : 0.0,
                 all.seconds > 0 ? all.claimed * 1000.0 / all.seconds : 0.0);
     std::printf("%.0f s of play.\n", all.seconds);
@@ -87,11 +89,11 @@ void printJson(const PlayerLadderOptions& o, const Row (&rows)[kOpponentTableSiz
         const Row& r = rows[i];
         std::printf("%s{\"opponent\": \"%s\", \"wins\": %d, \"losses\": %d, \"capped\": %d, \"goalsFor\": %d, "
                     "\"goalsAgainst\": %d, \"medianSeconds\": %.3f, \"seconds\": %.3f, \"freezes\": %d, "
-                    "\"ownGoalsKeeper\": %d, \"ownGoalsDefence\": %d, \"ownGoalsOther\": %d, \"ownGoalsRebound\": %d, \"handOvers\": %d, "
+                    "\"freezesPlayer\": %d, \"ownGoalsKeeper\": %d, \"ownGoalsDefence\": %d, \"ownGoalsOther\": %d, \"ownGoalsRebound\": %d, \"handOvers\": %d, "
                     "\"flipBacks\": %d, \"clicksDropped\": %d, \"deadBalls\": {\"normal\": %d, \"reported\": %d, "
                     "\"claimed\": %d}}",
                     i ? ", " : "", opponentEntry(i).name, r.wins, r.losses, r.capped, r.goalsFor, r.goalsAgainst,
-                    median(r.lengths), r.seconds, r.faults.freezes, r.faults.ownGoalsKeeper,
+                    median(r.lengths), r.seconds, r.faults.freezes, r.faults.freezesPlayer, r.faults.ownGoalsKeeper,
                     r.faults.ownGoalsDefence, r.faults.ownGoalsOther, r.faults.ownGoalsRebound, r.faults.handOvers, r.faults.flipBacks,
                     r.faults.clicksDropped, r.normal, r.reported, r.claimed);
     }
