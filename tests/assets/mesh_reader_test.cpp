@@ -1,6 +1,7 @@
 // The .krmt grammar: sub-meshes, layouts, every error message with its 0-based line.
 #include "core/ErrorLog.h"
 #include "assets/MeshReader.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ protected:
         std::remove(logPath_.c_str());
         setErrorLogPath(logPath_);
     }
-    std::string log() const {
-        std::ifstream in(logPath_);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string log() const { return fileText(logPath_); }
     bool parse(const std::string& text, MeshData& data) {
         std::istringstream in(text);
         return parseMesh(in, data);
@@ -143,10 +139,7 @@ TEST_F(MeshReaderTest, EmptyAndCutModelFilesFailNamingTheFile) {
     // The game's figure cut at a line end, in its vertices and in its indices.
     const char* resources = std::getenv("PITCHBAR_RESOURCES");
     ASSERT_NE(resources, nullptr);
-    std::ifstream in(std::string(resources) + "/models/puppet.krmt", std::ios::binary);
-    std::stringstream whole;
-    whole << in.rdbuf();
-    const std::string puppet = whole.str();
+    const std::string puppet = fileText(std::string(resources) + "/models/puppet.krmt");
     ASSERT_NE(loadMesh(nullptr, std::string(resources) + "/models/puppet.krmt"), nullptr);
     const std::size_t indices = puppet.find("@indices");
     ASSERT_NE(indices, std::string::npos);

@@ -1,5 +1,6 @@
 #include "core/ErrorLog.h"
 #include "core/GameRandom.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct RecordingPresenter : ErrorBoxPresenter {
     std::string title, message, logAtPresent;
@@ -24,7 +18,7 @@ struct RecordingPresenter : ErrorBoxPresenter {
     {
         title = t;
         message = m;
-        logAtPresent = readFile(errorLogPath());
+        logAtPresent = fileText(errorLogPath());
     }
 };
 
@@ -53,7 +47,7 @@ TEST_F(ErrorLogTest, LinesAreAppendedInOrderAndEarlierRunsStay)
     }
     logError("first");
     logError("second");
-    EXPECT_EQ(readFile(path), "error: from an earlier run\nerror: first\nerror: second\n");
+    EXPECT_EQ(fileText(path), "error: from an earlier run\nerror: first\nerror: second\n");
 }
 
 TEST_F(ErrorLogTest, NothingLoggedLeavesNoFile)
@@ -98,7 +92,7 @@ TEST_F(ErrorLogTest, LongMessagesReachTheBoxCutTheFileKeepsThemWhole)
     for (int i = 0; words.size() < 10000; ++i)
         words += "word" + std::to_string(i) + " ";
     showError(words);
-    EXPECT_EQ(readFile(path), "error: " + words + "\n");
+    EXPECT_EQ(fileText(path), "error: " + words + "\n");
     ASSERT_LE(box.message.size(), 1000 + tail.size());
     ASSERT_GT(box.message.size(), 900u);
     ASSERT_EQ(box.message.compare(box.message.size() - tail.size(), tail.size(), tail), 0) << box.message;

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include "core/ErrorLog.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,9 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
-std::string readErrors(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct InitFailure {
     void (*breakIt)(FakeInputDevices&);
@@ -47,18 +40,18 @@ TEST(InputSystemInit, EachMissingPieceWritesItsLineAndFails)
         auto* devices = new FakeInputDevices;
         c.breakIt(*devices);
         EXPECT_FALSE(input.init(devices));
-        EXPECT_EQ(readErrors(path), c.line);
+        EXPECT_EQ(fileText(path), c.line);
     }
     std::remove(path.c_str());
     InputSystem none;
     EXPECT_FALSE(none.init(nullptr));
-    EXPECT_EQ(readErrors(path), "error: Directinput not available\n");
+    EXPECT_EQ(fileText(path), "error: Directinput not available\n");
     none.poll();  // no devices: nothing to read, nothing breaks
 
     std::remove(path.c_str());
     InputSystem good;
     EXPECT_TRUE(good.init(new FakeInputDevices));
-    EXPECT_EQ(readErrors(path), "");
+    EXPECT_EQ(fileText(path), "");
     setErrorLogPath("error.txt");
 }
 

@@ -3,12 +3,12 @@
 // is written while nothing changed.
 #include "core/ErrorLog.h"
 #include "profiles/SettingsFile.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -30,13 +30,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    static std::string read(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string read(const std::string& file) { return fileText(file); }
     void write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     SettingsFile fresh() const
     {

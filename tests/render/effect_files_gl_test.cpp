@@ -7,6 +7,7 @@
 #include "platform/window/GameWindow.h"
 #include "render/Renderer.h"
 #include "render/effects/ShadowMap.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class EffectFilesGlTest : public ::testing::Test {
 protected:
@@ -72,9 +65,9 @@ protected:
     }
     static std::string shipped(const std::string& name) {
         const char* source = std::getenv("PITCHBAR_SOURCE_DIR");
-        return readFile(std::string(source ? source : ".") + "/resources/effects/" + name);
+        return fileText(std::string(source ? source : ".") + "/resources/effects/" + name);
     }
-    std::string log() const { return readFile(base_ + "error.txt"); }
+    std::string log() const { return fileText(base_ + "error.txt"); }
     std::string failedLine(const std::string& name, const std::string& why) const {
         return "error: Loading effect file: " + base_ + "effects/" + name + " failed: technique " + why + "\n";
     }

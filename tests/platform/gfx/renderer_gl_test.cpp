@@ -13,6 +13,7 @@
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
+#include "support/FileText.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
@@ -27,7 +28,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -95,12 +95,7 @@ protected:
         renderer_->camera = nullptr;
         renderer_->shadowsEnabled = 0;
     }
-    static std::string log() {
-        std::ifstream in(base_ + "error.txt");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string log() { return fileText(base_ + "error.txt"); }
     static Rgb pixel(const std::vector<std::uint8_t>& image, int x, int y) {
         const std::size_t i = (static_cast<std::size_t>(y) * 1024 + x) * 4;
         return Rgb{image[i], image[i + 1], image[i + 2]};
