@@ -299,15 +299,31 @@ void Game::movePointer(const KRScreen* current)
 
 void Game::applyVideoSettings()
 {
+    if (videoSettingsApplied_ && videoSettingsRevision_ == settings.revision())
+        return;
     const VideoSettings video = readVideoSettings(settings);
     renderer->widePicture = video.widePicture;
     renderer->smoothEdges = video.smoothEdges;
+    videoSettingsRevision_ = settings.revision();
+    videoSettingsApplied_ = true;
+}
+
+void Game::keepPlacement()
+{
+    if (!window)
+        return;
+    const WindowPlacement now = window->placement();
+    if (placementKept_ && now == keptPlacement_ && placementRevision_ == settings.revision())
+        return;
+    keepWindowPlacement(settings, now);
+    keptPlacement_ = now;
+    placementRevision_ = settings.revision();
+    placementKept_ = true;
 }
 
 void Game::keepSettings(float dt)
 {
-    if (window)
-        keepWindowPlacement(settings, window->placement());
+    keepPlacement();
     if (!settings.hasUnsavedChanges()) {
         settingsUnsavedFor_ = 0.0f;
         return;
@@ -319,8 +335,7 @@ void Game::keepSettings(float dt)
 
 void Game::saveSettings()
 {
-    if (window)
-        keepWindowPlacement(settings, window->placement());
+    keepPlacement();
     settings.save();
     settingsUnsavedFor_ = 0.0f;
 }

@@ -5,6 +5,7 @@
 // into WidgetServices; only the entry point uses the process-wide pointer gGame.
 #include "app/MenuWidgetSounds.h"
 #include "audio/MusicRotation.h"
+#include "platform/window/WindowPlacement.h"
 #include "profiles/ProfileStore.h"
 #include "profiles/SettingsFile.h"
 #include "profiles/SoundSettings.h"
@@ -110,6 +111,15 @@ private:
     // Seconds since a setting last changed, while one waits to be written: a window
     // dragged or resized is written once it rests.
     float settingsUnsavedFor_ = 0.0f;
+    // What the settings file was last told of the window and its revision then, and the
+    // revision the renderer's picture settings were last read at: both are looked at every
+    // frame, and the settings are touched only when something moved.
+    WindowPlacement keptPlacement_;
+    unsigned placementRevision_ = 0;
+    bool placementKept_ = false;
+    unsigned videoSettingsRevision_ = 0;
+    bool videoSettingsApplied_ = false;
+    void keepPlacement();
     void keepSettings(float dt);
     // The game's pointer: moved by the mouse's counts while the pointer is held, put where
     // the system pointer is while it is free (a windowed game away from the rods).

@@ -107,6 +107,7 @@ bool SettingsFile::load()
     values_.clear();
     fileVersion_ = kSettingsFileVersion;
     changed_ = false;
+    ++revision_;
     damagedOriginalPending_ = false;
     unreadable_.clear();
     std::vector<std::uint8_t> bytes;
@@ -187,7 +188,7 @@ bool SettingsFile::setText(const std::string& key, const std::string& value)
     if (found != values_.end() && found->second == value)
         return true;
     values_[key] = value;
-    changed_ = true;
+    markChanged();
     return true;
 }
 
@@ -204,7 +205,7 @@ bool SettingsFile::setFlag(const std::string& key, bool value)
 void SettingsFile::erase(const std::string& key)
 {
     if (values_.erase(key) > 0)
-        changed_ = true;
+        markChanged();
 }
 
 std::string SettingsFile::profileKey(const std::string& profileName, const std::string& setting)
@@ -228,6 +229,6 @@ void SettingsFile::forgetProfile(const std::string& profileName)
     const std::string prefix = profileKey(profileName, "");
     for (auto it = values_.lower_bound(prefix); it != values_.end() && it->first.compare(0, prefix.size(), prefix) == 0;) {
         it = values_.erase(it);
-        changed_ = true;
+        markChanged();
     }
 }

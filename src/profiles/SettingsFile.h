@@ -30,6 +30,9 @@ public:
     // writes an error line and is not tried again until a setting changes.
     bool save();
     bool hasUnsavedChanges() const { return changed_; }
+    // Goes up with every change of a value and every load, saved or not: a reader that
+    // applies settings each frame compares it instead of reading them again.
+    unsigned revision() const { return revision_; }
 
     // The stored value, or the fallback when the key is missing or its value does not
     // read as that kind (a number outside [lowest, highest] is pulled into it).
@@ -63,6 +66,8 @@ private:
     std::map<std::string, std::string> values_;
     int fileVersion_ = kSettingsFileVersion;
     bool changed_ = false;
+    unsigned revision_ = 0;
+    void markChanged() { changed_ = true; ++revision_; }
     bool damagedOriginalPending_ = false;
     std::string unreadable_;  // why the file could not be read, "" when it could
 };

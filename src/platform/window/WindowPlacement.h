@@ -9,6 +9,11 @@ struct WindowPlacement {
     int top = 100;
     int width = 940;
     int height = 700;
+
+    bool operator==(const WindowPlacement& o) const {
+        return fullscreen == o.fullscreen && left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+    bool operator!=(const WindowPlacement& o) const { return !(*this == o); }
 };
 
 // The usable part of a screen (without panels), in the desktop's coordinates.
