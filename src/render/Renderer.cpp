@@ -211,8 +211,10 @@ void Renderer::renderFrame() {
         savedRenderTarget = device->renderTarget();
         savedDepthSurface = device->depthSurface();
         device->setRenderTarget(shadowMap->surface.get(), shadowMap->depthSurface.get());
-        shadowMap->clear();
-        for (SceneObject* object : objects) shadowMap->drawCaster(*object);
+        casterPlaces.take(objects, shadowMap->lightView * shadowMap->lightProjection);
+        // With the still table the map is drawn again only around what moved; a frame drawn
+        // whole draws it whole (and so checks the other).
+        shadowMap->drawCasters(objects, casterPlaces, layered);
         device->setRenderTarget(savedRenderTarget, savedDepthSurface);
         savedRenderTarget = nullptr;
         savedDepthSurface = nullptr;

@@ -6,6 +6,7 @@
 // recorder in tests).
 #include "assets/TextureRecord.h"
 #include "core/math/Matrix4.h"
+#include "render/CasterPlaces.h"
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"
@@ -44,6 +45,7 @@ public:
     bool stillCamera = false;
     std::unique_ptr<StillTableLayer> stillTable;  // made with the device
     std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
+    CasterPlaces casterPlaces;               // this frame's shadow casters (while shadows are on)
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     int fps = 0;

@@ -12,6 +12,7 @@
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -40,6 +41,34 @@ bool receivesShadow(const Material& material) {
     return material.receivesShadow && (material.lightingModel == 1 || material.lightingModel == 2);
 }
 
+// The part of a width x height target a box of the model covers through the given matrix
+// (row vectors), padded a pixel; the whole target when the box reaches behind the eye.
+ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height) {
+    const ClearRect whole{0, 0, width, height};
+    if (!sub.bounded) return whole;
+    float left = 1e30f, right = -1e30f, bottom = 1e30f, top = -1e30f;
+    for (int corner = 0; corner < 8; ++corner) {
+        const float p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
+                            (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
+                            (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
+        float clip[4];
+        for (int c = 0; c < 4; ++c)
+            clip[c] = p[0] * toClip.m[0][c] + p[1] * toClip.m[1][c] + p[2] * toClip.m[2][c] + toClip.m[3][c];
+        if (clip[3] <= 1e-4f) return whole;
+        const float x = (clip[0] / clip[3] * 0.5f + 0.5f) * width;
+        const float y = (0.5f - clip[1] / clip[3] * 0.5f) * height;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    auto pixel = [](float v, int limit) {
+        return static_cast<int>(std::clamp(v, 0.0f, static_cast<float>(limit)));
+    };
+    return ClearRect{pixel(left - 1.0f, width), pixel(top - 1.0f, height), pixel(right + 2.0f, width),
+                     pixel(bottom + 2.0f, height)};
+}
+
 }  // namespace
 
 StillTableLayer::StillTableLayer(Renderer* renderer) : renderer_(renderer) {
@@ -49,6 +78,9 @@ StillTableLayer::StillTableLayer(Renderer* renderer) : renderer_(renderer) {
 StillTableLayer::~StillTableLayer() { release(); }
 
 void StillTableLayer::release() {
+    shown_.reset();
+    shownTexture_.reset();
+    shownPlaces_.forget();
     shadowed_.reset();
     shadowedTexture_.reset();
     lit_.reset();
@@ -81,14 +113,18 @@ bool StillTableLayer::makeTargets(int width, int height, bool shadowed) {
         depth_ = lit_ ? device.createDepthSurface(width, height) : nullptr;
     }
     if (!shadowed) {
-        // Without shadows the second picture is never read; its memory goes back.
+        // Without shadows the other pictures are never read; their memory goes back.
         shadowed_.reset();
         shadowedTexture_.reset();
+        shown_.reset();
+        shownTexture_.reset();
     } else if (lit_ && !shadowed_) {
         shadowedTexture_ = device.createColourRenderTexture(width, height);
         shadowed_ = shadowedTexture_ ? device.createRenderSurface(shadowedTexture_.get()) : nullptr;
+        shownTexture_ = device.createColourRenderTexture(width, height);
+        shown_ = shownTexture_ ? device.createRenderSurface(shownTexture_.get()) : nullptr;
     }
-    if (lit_ && depth_ && (!shadowed || shadowed_)) return true;
+    if (lit_ && depth_ && (!shadowed || (shadowed_ && shown_))) return true;
     release();
     targetsRefused_ = true;
     logError("The device has no memory for the still table's pictures; the table is drawn whole "
@@ -174,11 +210,15 @@ void StillTableLayer::drawPictures(bool shadows) {
         // reading "no occluder", as the shadow pass expects outside the rows it clears.
         device.setRenderTarget(map.surface.get(), map.depthSurface.get());
         device.clear(nullptr, kNothingInTheLight, 1.0f);
+        map.forget();
     }
+    // The shown table starts again from the new pictures.
+    shownPlaces_.forget();
     device.setRenderTarget(lit_.get(), depth_.get());
     device.clear(nullptr, kBlack, 1.0f);
     for (SceneObject* object : still_) effect.drawObject(*object);
     device.setRenderTarget(savedColour, savedDepth);
+    if (shadows) findReceivers();
     if (shadows)
         reach_.measure(device, lit_.get(), shadowed_.get(), depth_.get(), effect.view * effect.projection,
                        r.shadowMap->lightView * r.shadowMap->lightProjection);
@@ -187,46 +227,80 @@ void StillTableLayer::drawPictures(bool shadows) {
 
 void StillTableLayer::drawInto() {
     Renderer& r = *renderer_;
-    r.device->copyToBackBuffer(lit_.get(), depth_.get());
+    GraphicsDevice& device = *r.device;
     shadowRectangles_ = shadowPixels_ = 0;
-    if (!shadows_ || !receiverEffect_) return;
-    ShadowMap& map = *r.shadowMap;
-    const Matrix4 lightViewProj = map.lightView * map.lightProjection;
-    receiverEffect_->setMatrix(parameters_[pLightViewProj], lightViewProj);
-    receiverEffect_->setTexture(parameters_[pShadowMap], map.texture.get());
-    receiverEffect_->setTexture(parameters_[pStillLit], litTexture_.get());
-    receiverEffect_->setTexture(parameters_[pStillShadowed], shadowedTexture_.get());
-    const std::vector<ClearRect>& rects = reach_.reachedBy(r.objects, lightViewProj);
-    shadowRectangles_ = static_cast<int>(rects.size());
-    for (const ClearRect& rect : rects) {
-        shadowPixels_ += (rect.right - rect.left) * (rect.bottom - rect.top);
-        r.device->setScissor(&rect);
-        for (const SceneObject* object : still_) drawReceivedShadows(*object);
+    if (!shadows_ || !receiverEffect_) {
+        device.copyToBackBuffer(lit_.get(), depth_.get());
+        return;
     }
-    r.device->setScissor(nullptr);
+    // The shown table follows the casters: where only some moved, around them; else the
+    // lit picture again and the shadows wherever a caster can reach.
+    const CasterPlaces& now = r.casterPlaces;
+    const bool aroundMoved = CasterPlaces::movedBetween(shownPlaces_, now, moved_);
+    if (!aroundMoved) device.copySurface(lit_.get(), shown_.get());
+    const std::vector<ClearRect>& rects =
+        aroundMoved ? reach_.reachedBy(moved_, false) : reach_.reachedBy(now.boxes(), now.anywhere());
+    shownPlaces_ = now;
+    shadowRectangles_ = static_cast<int>(rects.size());
+    for (const ClearRect& rect : rects) shadowPixels_ += (rect.right - rect.left) * (rect.bottom - rect.top);
+    if (!rects.empty()) {
+        ShadowMap& map = *r.shadowMap;
+        receiverEffect_->setMatrix(parameters_[pLightViewProj], map.lightView * map.lightProjection);
+        receiverEffect_->setTexture(parameters_[pShadowMap], map.texture.get());
+        receiverEffect_->setTexture(parameters_[pStillLit], litTexture_.get());
+        receiverEffect_->setTexture(parameters_[pStillShadowed], shadowedTexture_.get());
+        RenderSurface* savedColour = device.renderTarget();
+        DepthSurface* savedDepth = device.depthSurface();
+        device.setRenderTarget(shown_.get(), depth_.get());
+        drawReceivedShadows(rects);
+        device.setScissor(nullptr);
+        device.setRenderTarget(savedColour, savedDepth);
+    }
+    device.copyToBackBuffer(shown_.get(), depth_.get());
 }
 
-void StillTableLayer::drawReceivedShadows(const SceneObject& object) {
+void StillTableLayer::findReceivers() {
+    receivers_.clear();
     const SceneEffect& scene = *renderer_->sceneEffect;
-    bool placed = false;
-    for (const auto& entry : object.mesh->subMeshes) {
-        const Material* material = object.material(entry.first);
-        if (!material || !receivesShadow(*material)) continue;
-        if (!placed) {
+    const int width = renderer_->device->backBufferWidth(), height = renderer_->device->backBufferHeight();
+    for (const SceneObject* object : still_)
+        for (const auto& entry : object->mesh->subMeshes) {
+            const Material* material = object->material(entry.first);
+            if (!material || !receivesShadow(*material)) continue;
+            const ClearRect onScreen =
+                boxOnScreen(*entry.second, object->world * scene.view * scene.projection, width, height);
+            if (onScreen.right > onScreen.left && onScreen.bottom > onScreen.top)
+                receivers_.push_back(Receiver{object, entry.second.get(), onScreen});
+        }
+}
+
+void StillTableLayer::drawReceivedShadows(const std::vector<ClearRect>& rects) {
+    const SceneEffect& scene = *renderer_->sceneEffect;
+    GraphicsDevice& device = *renderer_->device;
+    const SceneObject* placed = nullptr;
+    for (const Receiver& receiver : receivers_) {
+        if (receiver.object != placed) {
             // The same products the scene effect makes, so the points land on the same
             // pixels and depths as when the picture was drawn.
-            receiverEffect_->setMatrix(parameters_[pWorld], object.world);
-            receiverEffect_->setMatrix(parameters_[pWvp], object.world * scene.view * scene.projection);
-            placed = true;
+            receiverEffect_->setMatrix(parameters_[pWorld], receiver.object->world);
+            receiverEffect_->setMatrix(parameters_[pWvp], receiver.object->world * scene.view * scene.projection);
+            placed = receiver.object;
         }
         receiverEffect_->setTechnique(technique_);
-        const SubMesh& sub = *entry.second;
+        const SubMesh& sub = *receiver.sub;
         const int passes = receiverEffect_->begin();
         for (int pass = 0; pass < passes; ++pass) {
             receiverEffect_->beginPass(pass);
-            renderer_->device->drawIndexedTriangles(sub.vertexDeclaration, sub.vertexBuffer.get(),
-                                                    sub.stride, sub.indexBuffer.get(),
-                                                    sub.vertexCount, sub.triangleCount);
+            for (const ClearRect& rect : rects) {
+                // Only where the rectangle meets the surface: no draw at all elsewhere.
+                const ClearRect both{std::max(rect.left, receiver.onScreen.left), std::max(rect.top, receiver.onScreen.top),
+                                     std::min(rect.right, receiver.onScreen.right),
+                                     std::min(rect.bottom, receiver.onScreen.bottom)};
+                if (both.right <= both.left || both.bottom <= both.top) continue;
+                device.setScissor(&both);
+                device.drawIndexedTriangles(sub.vertexDeclaration, sub.vertexBuffer.get(), sub.stride,
+                                            sub.indexBuffer.get(), sub.vertexCount, sub.triangleCount);
+            }
             receiverEffect_->endPass();
         }
         receiverEffect_->end();

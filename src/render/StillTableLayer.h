@@ -3,11 +3,13 @@
 // (the floor, the cabinet, the field with its walls and goal mouths, the rim when it is
 // on) look the same in every frame but for the shadows the rods, figures and ball throw
 // on them. So they are drawn once into two off-screen pictures with their depth, as lit
-// and as they look in full shadow, and each frame starts from a copy of the lit one; the
-// surfaces that receive shadows are drawn over it once more with one shadow look-up and
-// two reads per pixel (StillTable.fx) instead of their whole lighting, and only where a
-// moving part's shadow can reach (ShadowReach); then the moving objects are drawn as
-// always. The picture is the same as drawing everything.
+// and as they look in full shadow. With shadows a third picture keeps the table as last
+// shown, shadows and all: each frame the surfaces that receive shadows are drawn into it
+// again with one shadow look-up and two reads per pixel (StillTable.fx) instead of their
+// whole lighting, and only where the shadow of a caster that moved since can reach
+// (ShadowReach, CasterPlaces); each frame starts from a copy of it (of the lit picture
+// without shadows), then the moving objects are drawn as always. The picture is the
+// same as drawing everything.
 //
 // The pictures are drawn again whenever what they show may have changed: the view, the
 // projection, the light, shadows on or off, the still objects, their places or their
@@ -25,6 +27,7 @@ class Effect;
 class RenderSurface;
 class Renderer;
 class SceneObject;
+struct SubMesh;
 
 class StillTableLayer {
 public:
@@ -58,10 +61,19 @@ private:
     std::vector<std::uint8_t> describeScene(bool shadows) const;
     void drawPictures(bool shadows);
     bool loadReceiverEffect();
-    void drawReceivedShadows(const SceneObject& object);
+    void findReceivers();
+    void drawReceivedShadows(const std::vector<ClearRect>& rects);
 
     Renderer* renderer_;
     std::vector<SceneObject*> still_;  // this frame's still objects, in list order
+    // The surfaces that take shadows, each with the part of the screen it covers: a
+    // rectangle of received shadows is drawn only over the surfaces it meets.
+    struct Receiver {
+        const SceneObject* object;
+        const SubMesh* sub;
+        ClearRect onScreen;
+    };
+    std::vector<Receiver> receivers_;
     std::vector<std::uint8_t> drawnScene_;  // what the pictures show; empty when none
     bool shadows_ = false;
     std::unique_ptr<DeviceTexture> litTexture_;
@@ -69,6 +81,10 @@ private:
     std::unique_ptr<DeviceTexture> shadowedTexture_;
     std::unique_ptr<RenderSurface> shadowed_;
     std::unique_ptr<DepthSurface> depth_;
+    std::unique_ptr<DeviceTexture> shownTexture_;  // the table as last shown, with its shadows
+    std::unique_ptr<RenderSurface> shown_;
+    CasterPlaces shownPlaces_;  // the casters whose shadows shown_ holds
+    std::vector<CasterBox> moved_;
     Effect* receiverEffect_ = nullptr;  // StillTable.fx, owned by the resource manager
     bool receiverEffectTried_ = false;
     bool targetsRefused_ = false;

@@ -178,6 +178,44 @@ TEST_F(StillTableGl, ThePicturesAreDrawnAgainWhenWhatTheyShowChanges) {
     expectRedrawn("camera back at the table", true);
 }
 
+// Frame after frame only the casters that moved have their shadows drawn again (in the
+// map and on the table as last shown), so a shadow must leave the place a rod or the ball
+// left and appear where it went. Layered frames follow one another without a whole frame
+// between them; each is then compared with the same moment drawn whole.
+TEST_F(StillTableGl, ShadowsFollowTheCastersThatMovedFrameAfterFrame) {
+    scene.setShadows(true);
+    using Pose = void (*)(Simulation&);
+    const Pose poses[] = {
+        [](Simulation&) {},
+        [](Simulation& s) { s.placeBall(80.0f, 36.0f); },                 // the ball alone
+        [](Simulation& s) { s.teams[0].rods[1].angle = 1.25f; },          // figures up: long shadows
+        [](Simulation& s) { s.teams[0].rods[1].angle = 0.3f; s.placeBall(30.0f, 20.0f); },
+        [](Simulation& s) { for (Rod& rod : s.teams[1].rods) rod.shift += 5.0f; },
+        [](Simulation&) {},                                               // nothing moves
+    };
+    std::vector<Image> layered;
+    std::vector<int> rectangles;
+    for (Pose pose : poses) {
+        pose(scene.simulation);
+        scene.display->update();
+        layered.push_back(frame(true));
+        rectangles.push_back(layer().shadowRectangles());
+    }
+    EXPECT_EQ(rectangles.back(), 0) << "nothing moved, nothing drawn again";
+    EXPECT_GT(rectangles[1], 0);
+    EXPECT_LT(rectangles[1], rectangles[0]) << "the ball's shadow alone";
+    // The same moments again, each drawn whole.
+    scene.poseMatch();
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        poses[i](scene.simulation);
+        scene.display->update();
+        const Image whole = frame(false);
+        const Difference d = compare(layered[i], whole);
+        EXPECT_LE(d.pixels, 400) << "moment " << i << ", worst " << d.worst;
+        if (i == 3) keep("still_table_followed_layered.png", layered[i]);
+    }
+}
+
 // The smoothing pass and the wide picture work on the frame the layer helped make: the
 // layer keeps the table as drawn (it is not drawn again for them), the smoothing softens
 // the silhouettes of the final frame only, and either way the layered frame is the whole one.
