@@ -24,27 +24,32 @@ bool CasterPlaces::addCaster(const SceneObject& object, const Matrix4& lightView
     for (const auto& entry : object.mesh->subMeshes) {
         const Material* material = object.material(entry.first);
         if (!material || !material->castsShadow) continue;
-        const SubMesh& sub = *entry.second;
-        if (!sub.bounded) return false;
-        CasterBox box{{1e30f, 1e30f}, {-1e30f, -1e30f}, 1e30f};
-        for (int corner = 0; corner < 8; ++corner) {
-            const double p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
-                                 (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
-                                 (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
-            double light[4];
-            for (int c = 0; c < 4; ++c)
-                light[c] = p[0] * toLight.m[0][c] + p[1] * toLight.m[1][c] + p[2] * toLight.m[2][c] + toLight.m[3][c];
-            // A corner at or behind the light's eye: its shadow may fall anywhere.
-            if (light[3] <= 1e-3) return false;
-            const float u = static_cast<float>((light[0] / light[3] * 0.5 + 0.5) * kMapSize);
-            const float v = static_cast<float>((light[1] / light[3] * 0.5 + 0.5) * kMapSize);
-            box.texelMin[0] = std::min(box.texelMin[0], u);
-            box.texelMax[0] = std::max(box.texelMax[0], u);
-            box.texelMin[1] = std::min(box.texelMin[1], v);
-            box.texelMax[1] = std::max(box.texelMax[1], v);
-            box.nearest = std::min(box.nearest, static_cast<float>(light[3] / kLightFar));
-        }
+        CasterBox box;
+        if (!lightBox(*entry.second, toLight, box)) return false;
         boxes_.push_back(box);
+    }
+    return true;
+}
+
+bool CasterPlaces::lightBox(const SubMesh& sub, const Matrix4& toLight, CasterBox& box) {
+    if (!sub.bounded) return false;
+    box = CasterBox{{1e30f, 1e30f}, {-1e30f, -1e30f}, 1e30f};
+    for (int corner = 0; corner < 8; ++corner) {
+        const double p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
+                             (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
+                             (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
+        double light[4];
+        for (int c = 0; c < 4; ++c)
+            light[c] = p[0] * toLight.m[0][c] + p[1] * toLight.m[1][c] + p[2] * toLight.m[2][c] + toLight.m[3][c];
+        // A corner at or behind the light's eye: its shadow may fall anywhere.
+        if (light[3] <= 1e-3) return false;
+        const float u = static_cast<float>((light[0] / light[3] * 0.5 + 0.5) * kMapSize);
+        const float v = static_cast<float>((light[1] / light[3] * 0.5 + 0.5) * kMapSize);
+        box.texelMin[0] = std::min(box.texelMin[0], u);
+        box.texelMax[0] = std::max(box.texelMax[0], u);
+        box.texelMin[1] = std::min(box.texelMin[1], v);
+        box.texelMax[1] = std::max(box.texelMax[1], v);
+        box.nearest = std::min(box.nearest, static_cast<float>(light[3] / kLightFar));
     }
     return true;
 }

@@ -12,6 +12,7 @@
 
 class Mesh;
 class SceneObject;
+struct SubMesh;
 
 struct CasterBox {
     float texelMin[2], texelMax[2];  // shadow-map texels, rows counted from the bottom
@@ -37,6 +38,10 @@ public:
     // The boxes of the casters that moved between before and now, where they were and
     // where they are; false when the two cannot be matched caster by caster (another set
     // of casters, a caster anywhere, or before not taken): then everything changed.
+    // A sub-mesh's box in the map through toLight (model to the light's clip space); false
+    // when it has no bounds or reaches behind the light's eye.
+    static bool lightBox(const SubMesh& sub, const Matrix4& toLight, CasterBox& box);
+
     static bool movedBetween(const CasterPlaces& before, const CasterPlaces& now, std::vector<CasterBox>& moved);
 
     struct Place {

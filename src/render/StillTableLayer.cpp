@@ -7,6 +7,7 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "render/Renderer.h"
+#include "render/ScreenBounds.h"
 #include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
@@ -39,34 +40,6 @@ void appendMatrix(std::vector<std::uint8_t>& out, const Matrix4& m) {
 // A sub-mesh whose shading takes the shadow map while shadows are on.
 bool receivesShadow(const Material& material) {
     return material.receivesShadow && (material.lightingModel == 1 || material.lightingModel == 2);
-}
-
-// The part of a width x height target a box of the model covers through the given matrix
-// (row vectors), padded a pixel; the whole target when the box reaches behind the eye.
-ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height) {
-    const ClearRect whole{0, 0, width, height};
-    if (!sub.bounded) return whole;
-    float left = 1e30f, right = -1e30f, bottom = 1e30f, top = -1e30f;
-    for (int corner = 0; corner < 8; ++corner) {
-        const float p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
-                            (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
-                            (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
-        float clip[4];
-        for (int c = 0; c < 4; ++c)
-            clip[c] = p[0] * toClip.m[0][c] + p[1] * toClip.m[1][c] + p[2] * toClip.m[2][c] + toClip.m[3][c];
-        if (clip[3] <= 1e-4f) return whole;
-        const float x = (clip[0] / clip[3] * 0.5f + 0.5f) * width;
-        const float y = (0.5f - clip[1] / clip[3] * 0.5f) * height;
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-    }
-    auto pixel = [](float v, int limit) {
-        return static_cast<int>(std::clamp(v, 0.0f, static_cast<float>(limit)));
-    };
-    return ClearRect{pixel(left - 1.0f, width), pixel(top - 1.0f, height), pixel(right + 2.0f, width),
-                     pixel(bottom + 2.0f, height)};
 }
 
 }  // namespace
@@ -214,6 +187,7 @@ void StillTableLayer::drawPictures(bool shadows) {
     }
     // The shown table starts again from the new pictures.
     shownPlaces_.forget();
+    changedEverywhere_ = true;
     device.setRenderTarget(lit_.get(), depth_.get());
     device.clear(nullptr, kBlack, 1.0f);
     for (SceneObject* object : still_) effect.drawObject(*object);
@@ -225,19 +199,29 @@ void StillTableLayer::drawPictures(bool shadows) {
     ++drawings_;
 }
 
+RenderSurface* StillTableLayer::table() const {
+    return shadows_ && receiverEffect_ ? shown_.get() : lit_.get();
+}
+
 void StillTableLayer::drawInto() {
+    update();
+    renderer_->device->copyToBackBuffer(table(), depth_.get());
+}
+
+void StillTableLayer::update() {
     Renderer& r = *renderer_;
     GraphicsDevice& device = *r.device;
     shadowRectangles_ = shadowPixels_ = 0;
-    if (!shadows_ || !receiverEffect_) {
-        device.copyToBackBuffer(lit_.get(), depth_.get());
-        return;
-    }
+    changes_.clear();
+    if (!shadows_ || !receiverEffect_) return;
     // The shown table follows the casters: where only some moved, around them; else the
     // lit picture again and the shadows wherever a caster can reach.
     const CasterPlaces& now = r.casterPlaces;
     const bool aroundMoved = CasterPlaces::movedBetween(shownPlaces_, now, moved_);
-    if (!aroundMoved) device.copySurface(lit_.get(), shown_.get());
+    if (!aroundMoved) {
+        device.copySurface(lit_.get(), shown_.get());
+        changedEverywhere_ = true;
+    }
     const std::vector<ClearRect>& rects =
         aroundMoved ? reach_.reachedBy(moved_, false) : reach_.reachedBy(now.boxes(), now.anywhere());
     shownPlaces_ = now;
@@ -256,7 +240,7 @@ void StillTableLayer::drawInto() {
         device.setScissor(nullptr);
         device.setRenderTarget(savedColour, savedDepth);
     }
-    device.copyToBackBuffer(shown_.get(), depth_.get());
+    changes_ = rects;
 }
 
 void StillTableLayer::findReceivers() {

@@ -44,9 +44,20 @@ public:
     // first if they are missing or out of date. The scene effect's view and camera must be
     // this frame's already.
     bool prepare();
-    // In place of the back buffer's clear and the still objects: the lit picture and its
-    // depth copied into the back buffer, then the received shadows on the still surfaces.
+    // The table as this frame shows it: the received shadows drawn again in the kept
+    // picture where casters moved (nothing to do without shadows). Then table() and
+    // tableDepth() hold it, and changes() says where it differs from the last update.
+    void update();
+    // In place of the back buffer's clear and the still objects: update, then the table
+    // and its depth copied into the back buffer.
     void drawInto();
+    RenderSurface* table() const;
+    DepthSurface* tableDepth() const { return depth_.get(); }
+    // Where the table changed in the last update; everywhere after its pictures were drawn.
+    const std::vector<ClearRect>& changes() const { return changes_; }
+    bool changedEverywhere() const { return changedEverywhere_; }
+    // The one who follows the changes has seen them all.
+    void changesSeen() { changedEverywhere_ = false; }
     // The device is about to be reset: the pictures are given up and drawn again later.
     void release();
 
@@ -85,6 +96,8 @@ private:
     std::unique_ptr<RenderSurface> shown_;
     CasterPlaces shownPlaces_;  // the casters whose shadows shown_ holds
     std::vector<CasterBox> moved_;
+    std::vector<ClearRect> changes_;
+    bool changedEverywhere_ = true;
     Effect* receiverEffect_ = nullptr;  // StillTable.fx, owned by the resource manager
     bool receiverEffectTried_ = false;
     bool targetsRefused_ = false;

@@ -7,6 +7,7 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "render/Renderer.h"
+#include "render/ScreenBounds.h"
 #include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneObject.h"
 
@@ -100,10 +101,6 @@ ClearRect texelsOf(const CasterBox& box) {
                      at(std::ceil(box.texelMax[0]) + 1.0f), at(size - std::floor(box.texelMin[1]) + 1.0f)};
 }
 
-bool overlap(const ClearRect& a, const ClearRect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 }  // namespace
 
 void ShadowMap::drawCasters(const std::vector<SceneObject*>& objects, const CasterPlaces& now, bool aroundMoved) {
@@ -121,7 +118,7 @@ void ShadowMap::drawCasters(const std::vector<SceneObject*>& objects, const Cast
         ClearRect r = texelsOf(box);
         if (r.right <= r.left || r.bottom <= r.top) continue;
         for (std::size_t i = 0; i < regions.size();) {
-            if (!overlap(regions[i], r)) {
+            if (!rectsOverlap(regions[i], r)) {
                 ++i;
                 continue;
             }
@@ -140,7 +137,7 @@ void ShadowMap::drawCasters(const std::vector<SceneObject*>& objects, const Cast
         for (const CasterPlaces::Place& place : places) {
             bool reaches = false;
             for (int i = 0; i < place.boxCount && !reaches; ++i)
-                reaches = overlap(region, texelsOf(now.boxes()[place.firstBox + i]));
+                reaches = rectsOverlap(region, texelsOf(now.boxes()[place.firstBox + i]));
             if (reaches) drawCaster(*place.object);
         }
     }
