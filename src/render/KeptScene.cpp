@@ -131,7 +131,8 @@ void KeptScene::findChanges(StillTableLayer& table, std::vector<ClearRect>& dirt
         dirty.push_back(whole);
         return;
     }
-    dirty = table.changes();
+    // Where the table's shadows changed, and the parts that moved, where they were and are.
+    dirty = table.reachOf(moved_, false);
     for (std::size_t i = 0; i < now_.size(); ++i) {
         const Part& before = shown_[i];
         const Part& part = now_[i];
@@ -168,6 +169,7 @@ bool KeptScene::drawInto(StillTableLayer& table) {
     }
     if (!dirty.empty()) {
         device.setRenderTarget(colour_.get(), depth_.get());
+        table.drawShadows(&dirty);
         SceneEffect& scene = *r.sceneEffect;
         scene.setFrameParameters();
         for (const Part& part : now_) {

@@ -4,9 +4,9 @@
 // only where something changed is the scene drawn again: where a rod, figure or the ball
 // was and is now (or changed colour, as the held rod does), where the table's shadows
 // changed, and over a moving part that takes shadows where a caster that moved may throw
-// one. There the still table and its depth are copied in, and every moving part that
-// reaches in is drawn again in list order; then the kept scene is copied into the back
-// buffer. The picture is the same as drawing everything.
+// one. There the still table and its depth are copied in with its received shadows, and
+// every moving part that reaches in is drawn again in list order; then the kept scene is
+// copied into the back buffer. The picture is the same as drawing everything.
 #include "platform/gfx/GraphicsDevice.h"
 #include "render/CasterPlaces.h"
 
@@ -28,7 +28,7 @@ public:
     KeptScene(const KeptScene&) = delete;
     KeptScene& operator=(const KeptScene&) = delete;
 
-    // In place of the table's copy and the moving objects, after table.update(): the scene
+    // In place of the table's copy and the moving objects: the scene
     // brought up to date and copied into the back buffer. False when its pictures cannot be
     // had (the caller then draws the frame as before).
     bool drawInto(StillTableLayer& table);

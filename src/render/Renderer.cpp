@@ -227,9 +227,8 @@ void Renderer::renderFrame() {
         // The copy of the still table (cleared to black and 1.0 where it shows nothing)
         // stands for the clear and the still objects; the kept scene draws the moving
         // ones again only where something changed.
-        stillTable->update();
         if (!keptScene->drawInto(*stillTable)) {
-            device->copyToBackBuffer(stillTable->table(), stillTable->tableDepth());
+            stillTable->drawInto();
             sceneEffect->setFrameParameters();
             for (SceneObject* object : objects)
                 if (!object->still) sceneEffect->drawObject(*object);

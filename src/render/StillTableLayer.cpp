@@ -51,9 +51,6 @@ StillTableLayer::StillTableLayer(Renderer* renderer) : renderer_(renderer) {
 StillTableLayer::~StillTableLayer() { release(); }
 
 void StillTableLayer::release() {
-    shown_.reset();
-    shownTexture_.reset();
-    shownPlaces_.forget();
     shadowed_.reset();
     shadowedTexture_.reset();
     lit_.reset();
@@ -86,18 +83,14 @@ bool StillTableLayer::makeTargets(int width, int height, bool shadowed) {
         depth_ = lit_ ? device.createDepthSurface(width, height) : nullptr;
     }
     if (!shadowed) {
-        // Without shadows the other pictures are never read; their memory goes back.
+        // Without shadows the second picture is never read; its memory goes back.
         shadowed_.reset();
         shadowedTexture_.reset();
-        shown_.reset();
-        shownTexture_.reset();
     } else if (lit_ && !shadowed_) {
         shadowedTexture_ = device.createColourRenderTexture(width, height);
         shadowed_ = shadowedTexture_ ? device.createRenderSurface(shadowedTexture_.get()) : nullptr;
-        shownTexture_ = device.createColourRenderTexture(width, height);
-        shown_ = shownTexture_ ? device.createRenderSurface(shownTexture_.get()) : nullptr;
     }
-    if (lit_ && depth_ && (!shadowed || (shadowed_ && shown_))) return true;
+    if (lit_ && depth_ && (!shadowed || shadowed_)) return true;
     release();
     targetsRefused_ = true;
     logError("The device has no memory for the still table's pictures; the table is drawn whole "
@@ -185,8 +178,7 @@ void StillTableLayer::drawPictures(bool shadows) {
         device.clear(nullptr, kNothingInTheLight, 1.0f);
         map.forget();
     }
-    // The shown table starts again from the new pictures.
-    shownPlaces_.forget();
+    // Whoever keeps a picture made from these starts again.
     changedEverywhere_ = true;
     device.setRenderTarget(lit_.get(), depth_.get());
     device.clear(nullptr, kBlack, 1.0f);
@@ -199,48 +191,43 @@ void StillTableLayer::drawPictures(bool shadows) {
     ++drawings_;
 }
 
-RenderSurface* StillTableLayer::table() const {
-    return shadows_ && receiverEffect_ ? shown_.get() : lit_.get();
-}
-
 void StillTableLayer::drawInto() {
-    update();
-    renderer_->device->copyToBackBuffer(table(), depth_.get());
+    renderer_->device->copyToBackBuffer(lit_.get(), depth_.get());
+    drawShadows(nullptr);
 }
 
-void StillTableLayer::update() {
+std::vector<ClearRect> StillTableLayer::reachOf(const std::vector<CasterBox>& boxes, bool anywhere) {
+    if (!shadows_ || !receiverEffect_) return {};
+    return reach_.reachedBy(boxes, anywhere);
+}
+
+void StillTableLayer::drawShadows(const std::vector<ClearRect>* within) {
     Renderer& r = *renderer_;
     GraphicsDevice& device = *r.device;
     shadowRectangles_ = shadowPixels_ = 0;
-    changes_.clear();
     if (!shadows_ || !receiverEffect_) return;
-    // The shown table follows the casters: where only some moved, around them; else the
-    // lit picture again and the shadows wherever a caster can reach.
-    const CasterPlaces& now = r.casterPlaces;
-    const bool aroundMoved = CasterPlaces::movedBetween(shownPlaces_, now, moved_);
-    if (!aroundMoved) {
-        device.copySurface(lit_.get(), shown_.get());
-        changedEverywhere_ = true;
+    const CasterPlaces& casters = r.casterPlaces;
+    const std::vector<ClearRect>& reached = reach_.reachedBy(casters.boxes(), casters.anywhere());
+    std::vector<ClearRect> rects;
+    if (!within) {
+        rects = reached;
+    } else {
+        for (const ClearRect& a : reached)
+            for (const ClearRect& b : *within)
+                if (rectsOverlap(a, b))
+                    rects.push_back(ClearRect{std::max(a.left, b.left), std::max(a.top, b.top),
+                                              std::min(a.right, b.right), std::min(a.bottom, b.bottom)});
     }
-    const std::vector<ClearRect>& rects =
-        aroundMoved ? reach_.reachedBy(moved_, false) : reach_.reachedBy(now.boxes(), now.anywhere());
-    shownPlaces_ = now;
     shadowRectangles_ = static_cast<int>(rects.size());
     for (const ClearRect& rect : rects) shadowPixels_ += (rect.right - rect.left) * (rect.bottom - rect.top);
-    if (!rects.empty()) {
-        ShadowMap& map = *r.shadowMap;
-        receiverEffect_->setMatrix(parameters_[pLightViewProj], map.lightView * map.lightProjection);
-        receiverEffect_->setTexture(parameters_[pShadowMap], map.texture.get());
-        receiverEffect_->setTexture(parameters_[pStillLit], litTexture_.get());
-        receiverEffect_->setTexture(parameters_[pStillShadowed], shadowedTexture_.get());
-        RenderSurface* savedColour = device.renderTarget();
-        DepthSurface* savedDepth = device.depthSurface();
-        device.setRenderTarget(shown_.get(), depth_.get());
-        drawReceivedShadows(rects);
-        device.setScissor(nullptr);
-        device.setRenderTarget(savedColour, savedDepth);
-    }
-    changes_ = rects;
+    if (rects.empty()) return;
+    ShadowMap& map = *r.shadowMap;
+    receiverEffect_->setMatrix(parameters_[pLightViewProj], map.lightView * map.lightProjection);
+    receiverEffect_->setTexture(parameters_[pShadowMap], map.texture.get());
+    receiverEffect_->setTexture(parameters_[pStillLit], litTexture_.get());
+    receiverEffect_->setTexture(parameters_[pStillShadowed], shadowedTexture_.get());
+    drawReceivedShadows(rects);
+    device.setScissor(nullptr);
 }
 
 void StillTableLayer::findReceivers() {

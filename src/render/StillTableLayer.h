@@ -3,13 +3,12 @@
 // (the floor, the cabinet, the field with its walls and goal mouths, the rim when it is
 // on) look the same in every frame but for the shadows the rods, figures and ball throw
 // on them. So they are drawn once into two off-screen pictures with their depth, as lit
-// and as they look in full shadow. With shadows a third picture keeps the table as last
-// shown, shadows and all: each frame the surfaces that receive shadows are drawn into it
-// again with one shadow look-up and two reads per pixel (StillTable.fx) instead of their
-// whole lighting, and only where the shadow of a caster that moved since can reach
-// (ShadowReach, CasterPlaces); each frame starts from a copy of it (of the lit picture
-// without shadows), then the moving objects are drawn as always. The picture is the
-// same as drawing everything.
+// and as they look in full shadow. A frame starts from a copy of the lit one; the surfaces
+// that receive shadows are drawn over it once more with one shadow look-up and two reads
+// per pixel (StillTable.fx) instead of their whole lighting, and only where a caster's
+// shadow can reach (ShadowReach); then the moving objects are drawn as always (or the kept
+// scene does all this only where something changed, KeptScene). The picture is the same
+// as drawing everything.
 //
 // The pictures are drawn again whenever what they show may have changed: the view, the
 // projection, the light, shadows on or off, the still objects, their places or their
@@ -44,19 +43,19 @@ public:
     // first if they are missing or out of date. The scene effect's view and camera must be
     // this frame's already.
     bool prepare();
-    // The table as this frame shows it: the received shadows drawn again in the kept
-    // picture where casters moved (nothing to do without shadows). Then table() and
-    // tableDepth() hold it, and changes() says where it differs from the last update.
-    void update();
-    // In place of the back buffer's clear and the still objects: update, then the table
-    // and its depth copied into the back buffer.
+    // In place of the back buffer's clear and the still objects: the lit picture and its
+    // depth copied into the back buffer, then the received shadows on the still surfaces.
     void drawInto();
-    RenderSurface* table() const;
+    // The received shadows of this frame's casters (the renderer's casterPlaces) over the
+    // table in the bound target, whose depth must be the table's; only within the given
+    // rectangles when there are some.
+    void drawShadows(const std::vector<ClearRect>* within);
+    // Where casters in these boxes may darken the table (nothing without shadows).
+    std::vector<ClearRect> reachOf(const std::vector<CasterBox>& boxes, bool anywhere);
+    RenderSurface* table() const { return lit_.get(); }
     DepthSurface* tableDepth() const { return depth_.get(); }
-    // Where the table changed in the last update; everywhere after its pictures were drawn.
-    const std::vector<ClearRect>& changes() const { return changes_; }
+    // The pictures were drawn again since changesSeen: a picture made from them is stale.
     bool changedEverywhere() const { return changedEverywhere_; }
-    // The one who follows the changes has seen them all.
     void changesSeen() { changedEverywhere_ = false; }
     // The device is about to be reset: the pictures are given up and drawn again later.
     void release();
@@ -92,11 +91,6 @@ private:
     std::unique_ptr<DeviceTexture> shadowedTexture_;
     std::unique_ptr<RenderSurface> shadowed_;
     std::unique_ptr<DepthSurface> depth_;
-    std::unique_ptr<DeviceTexture> shownTexture_;  // the table as last shown, with its shadows
-    std::unique_ptr<RenderSurface> shown_;
-    CasterPlaces shownPlaces_;  // the casters whose shadows shown_ holds
-    std::vector<CasterBox> moved_;
-    std::vector<ClearRect> changes_;
     bool changedEverywhere_ = true;
     Effect* receiverEffect_ = nullptr;  // StillTable.fx, owned by the resource manager
     bool receiverEffectTried_ = false;
