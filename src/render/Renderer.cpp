@@ -14,6 +14,7 @@
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
+#include "render/KeptScene.h"
 #include "render/ScreenLayer.h"
 #include "render/StillTableLayer.h"
 
@@ -118,6 +119,7 @@ Renderer::Renderer() = default;
 
 Renderer::~Renderer() {
     // Device objects go before the context that owns them.
+    keptScene.reset();
     stillTable.reset();
     shadowMap.reset();
     sprite.reset();
@@ -159,6 +161,7 @@ bool Renderer::initDevice(GameWindow* window) {
     }
     shadowCapable = caps.vertexShaderMajor >= 3 && caps.pixelShaderMajor >= 3;
     stillTable = std::make_unique<StillTableLayer>(this);
+    keptScene = std::make_unique<KeptScene>(this);
     savedRenderTarget = nullptr;
     savedDepthSurface = nullptr;
     device->setDepthTest(true);
@@ -211,8 +214,10 @@ void Renderer::renderFrame() {
         savedRenderTarget = device->renderTarget();
         savedDepthSurface = device->depthSurface();
         device->setRenderTarget(shadowMap->surface.get(), shadowMap->depthSurface.get());
-        shadowMap->clear();
-        for (SceneObject* object : objects) shadowMap->drawCaster(*object);
+        casterPlaces.take(objects, shadowMap->lightView * shadowMap->lightProjection);
+        // With the still table the map is drawn again only around what moved; a frame drawn
+        // whole draws it whole (and so checks the other).
+        shadowMap->drawCasters(objects, casterPlaces, layered);
         device->setRenderTarget(savedRenderTarget, savedDepthSurface);
         savedRenderTarget = nullptr;
         savedDepthSurface = nullptr;
@@ -220,11 +225,14 @@ void Renderer::renderFrame() {
 
     if (layered) {
         // The copy of the still table (cleared to black and 1.0 where it shows nothing)
-        // stands for the clear and the still objects.
-        stillTable->drawInto();
-        sceneEffect->setFrameParameters();
-        for (SceneObject* object : objects)
-            if (!object->still) sceneEffect->drawObject(*object);
+        // stands for the clear and the still objects; the kept scene draws the moving
+        // ones again only where something changed.
+        if (!keptScene->drawInto(*stillTable)) {
+            stillTable->drawInto();
+            sceneEffect->setFrameParameters();
+            for (SceneObject* object : objects)
+                if (!object->still) sceneEffect->drawObject(*object);
+        }
     } else {
         device->clear(nullptr, 0xFF000000u, 1.0f);
         if (scene) {
@@ -265,6 +273,7 @@ void Renderer::resetDevice() {
         resources->effectsLost();
     }
     if (shadowMap) shadowMap->releaseSurfaces();
+    if (keptScene) keptScene->release();
     if (stillTable) stillTable->release();
     savedRenderTarget = nullptr;
     savedDepthSurface = nullptr;

@@ -6,6 +6,7 @@
 // recorder in tests).
 #include "assets/TextureRecord.h"
 #include "core/math/Matrix4.h"
+#include "render/CasterPlaces.h"
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"
@@ -26,6 +27,7 @@ class ScreenLayer;
 class ShadowMap;
 class SpriteBatcher;
 class StillTableLayer;
+class KeptScene;
 class RenderSurface;
 class DepthSurface;
 class WindowMetrics;
@@ -43,7 +45,9 @@ public:
     // marked still be drawn from the still-table layer instead of being shaded again.
     bool stillCamera = false;
     std::unique_ptr<StillTableLayer> stillTable;  // made with the device
+    std::unique_ptr<KeptScene> keptScene;         // the layered scene as last drawn
     std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
+    CasterPlaces casterPlaces;               // this frame's shadow casters (while shadows are on)
     float mouseX = 0.0f;
     float mouseY = 0.0f;
     int fps = 0;

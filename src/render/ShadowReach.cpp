@@ -1,7 +1,6 @@
 #include "render/ShadowReach.h"
 
 #include "platform/gfx/RenderTarget.h"
-#include "render/effects/SceneObject.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +8,8 @@
 
 namespace {
 
-constexpr float kMapSize = 1024.0f;  // the shadow map's texels per side
-constexpr float kLightFar = 300.0f;  // light distances are stored over the far plane
+constexpr float kMapSize = CasterPlaces::kMapSize;
+constexpr float kLightFar = CasterPlaces::kLightFar;
 // Padding: the full path's filter reads up to two and a half texels around the point, the
 // depth read back has 16 bits; three texels and three table units cover both.
 constexpr float kTexelPad = 3.0f;
@@ -110,42 +109,7 @@ void ShadowReach::measure(GraphicsDevice& device, RenderSurface* lit, RenderSurf
     }
 }
 
-bool ShadowReach::addCaster(const SceneObject& object, const Matrix4& lightViewProj) {
-    if (!object.mesh) return true;
-    const Matrix4 toLight = object.world * lightViewProj;
-    for (const auto& entry : object.mesh->subMeshes) {
-        const Material* material = object.material(entry.first);
-        if (!material || !material->castsShadow) continue;
-        const SubMesh& sub = *entry.second;
-        if (!sub.bounded) return false;
-        CasterBox box{{1e30f, 1e30f}, {-1e30f, -1e30f}, 1e30f};
-        for (int corner = 0; corner < 8; ++corner) {
-            const double p[4] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
-                                 (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
-                                 (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2], 1.0};
-            double light[4];
-            transform(p, toLight.m, light);
-            // A corner at or behind the light's eye: its shadow may fall anywhere.
-            if (light[3] <= 1e-3) return false;
-            const float u = static_cast<float>((light[0] / light[3] * 0.5 + 0.5) * kMapSize);
-            const float v = static_cast<float>((light[1] / light[3] * 0.5 + 0.5) * kMapSize);
-            box.texelMin[0] = std::min(box.texelMin[0], u);
-            box.texelMax[0] = std::max(box.texelMax[0], u);
-            box.texelMin[1] = std::min(box.texelMin[1], v);
-            box.texelMax[1] = std::max(box.texelMax[1], v);
-            box.nearest = std::min(box.nearest, static_cast<float>(light[3] / kLightFar));
-        }
-        casters_.push_back(box);
-    }
-    return true;
-}
-
-const std::vector<ClearRect>& ShadowReach::reachedBy(const std::vector<SceneObject*>& objects,
-                                                     const Matrix4& lightViewProj) {
-    casters_.clear();
-    bool anywhere = false;
-    for (const SceneObject* object : objects)
-        if (!addCaster(*object, lightViewProj)) anywhere = true;
+const std::vector<ClearRect>& ShadowReach::reachedBy(const std::vector<CasterBox>& casters, bool anywhere) {
     marked_.assign(tiles_.size(), 0);
     for (std::size_t i = 0; i < tiles_.size(); ++i) {
         const Tile& t = tiles_[i];
@@ -154,7 +118,7 @@ const std::vector<ClearRect>& ShadowReach::reachedBy(const std::vector<SceneObje
             marked_[i] = 1;
             continue;
         }
-        for (const CasterBox& c : casters_) {
+        for (const CasterBox& c : casters) {
             if (c.nearest < t.farthest + kDistancePad && c.texelMin[0] <= t.texelMax[0] + kTexelPad &&
                 c.texelMax[0] >= t.texelMin[0] - kTexelPad && c.texelMin[1] <= t.texelMax[1] + kTexelPad &&
                 c.texelMax[1] >= t.texelMin[1] - kTexelPad) {

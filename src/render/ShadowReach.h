@@ -7,13 +7,13 @@
 // farthest point. The received shadows are then drawn only in those tiles, merged into few
 // rectangles. Everything is padded, so a tile left out is one no shadow can reach.
 #include "core/math/Matrix4.h"
+#include "render/CasterPlaces.h"
 #include "platform/gfx/GraphicsDevice.h"
 
 #include <vector>
 
 class DepthSurface;
 class RenderSurface;
-class SceneObject;
 
 class ShadowReach {
 public:
@@ -23,9 +23,9 @@ public:
     // tile's receiving pixels in the shadow map's terms.
     void measure(GraphicsDevice& device, RenderSurface* lit, RenderSurface* shadowed,
                  DepthSurface* depth, const Matrix4& viewProjection, const Matrix4& lightViewProj);
-    // The rectangles (top-down) where this frame's casters may darken the still table.
-    const std::vector<ClearRect>& reachedBy(const std::vector<SceneObject*>& objects,
-                                            const Matrix4& lightViewProj);
+    // The rectangles (top-down) where casters in these boxes may darken the still table
+    // (every receiving tile when a caster may throw its shadow anywhere).
+    const std::vector<ClearRect>& reachedBy(const std::vector<CasterBox>& casters, bool anywhere);
     void clear() { tiles_.clear(); }
 
 private:
@@ -35,16 +35,10 @@ private:
         float texelMax[2] = {0.0f, 0.0f};
         float farthest = 0.0f;  // largest light distance (over the far plane) of its pixels
     };
-    struct CasterBox {
-        float texelMin[2], texelMax[2];
-        float nearest;
-    };
-    bool addCaster(const SceneObject& object, const Matrix4& lightViewProj);
     void mergeMarked();
 
     int columns_ = 0, rows_ = 0, height_ = 0;
     std::vector<Tile> tiles_;  // rows counted from the bottom of the screen
-    std::vector<CasterBox> casters_;
     std::vector<char> marked_;
     std::vector<ClearRect> rects_;
 };

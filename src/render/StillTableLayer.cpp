@@ -7,11 +7,13 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "render/Renderer.h"
+#include "render/ScreenBounds.h"
 #include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneEffect.h"
 #include "render/effects/SceneObject.h"
 #include "render/effects/ShadowMap.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -174,11 +176,15 @@ void StillTableLayer::drawPictures(bool shadows) {
         // reading "no occluder", as the shadow pass expects outside the rows it clears.
         device.setRenderTarget(map.surface.get(), map.depthSurface.get());
         device.clear(nullptr, kNothingInTheLight, 1.0f);
+        map.forget();
     }
+    // Whoever keeps a picture made from these starts again.
+    changedEverywhere_ = true;
     device.setRenderTarget(lit_.get(), depth_.get());
     device.clear(nullptr, kBlack, 1.0f);
     for (SceneObject* object : still_) effect.drawObject(*object);
     device.setRenderTarget(savedColour, savedDepth);
+    if (shadows) findReceivers();
     if (shadows)
         reach_.measure(device, lit_.get(), shadowed_.get(), depth_.get(), effect.view * effect.projection,
                        r.shadowMap->lightView * r.shadowMap->lightProjection);
@@ -186,47 +192,86 @@ void StillTableLayer::drawPictures(bool shadows) {
 }
 
 void StillTableLayer::drawInto() {
+    renderer_->device->copyToBackBuffer(lit_.get(), depth_.get());
+    drawShadows(nullptr);
+}
+
+std::vector<ClearRect> StillTableLayer::reachOf(const std::vector<CasterBox>& boxes, bool anywhere) {
+    if (!shadows_ || !receiverEffect_) return {};
+    return reach_.reachedBy(boxes, anywhere);
+}
+
+void StillTableLayer::drawShadows(const std::vector<ClearRect>* within) {
     Renderer& r = *renderer_;
-    r.device->copyToBackBuffer(lit_.get(), depth_.get());
+    GraphicsDevice& device = *r.device;
     shadowRectangles_ = shadowPixels_ = 0;
     if (!shadows_ || !receiverEffect_) return;
+    const CasterPlaces& casters = r.casterPlaces;
+    const std::vector<ClearRect>& reached = reach_.reachedBy(casters.boxes(), casters.anywhere());
+    std::vector<ClearRect> rects;
+    if (!within) {
+        rects = reached;
+    } else {
+        for (const ClearRect& a : reached)
+            for (const ClearRect& b : *within)
+                if (rectsOverlap(a, b))
+                    rects.push_back(ClearRect{std::max(a.left, b.left), std::max(a.top, b.top),
+                                              std::min(a.right, b.right), std::min(a.bottom, b.bottom)});
+    }
+    shadowRectangles_ = static_cast<int>(rects.size());
+    for (const ClearRect& rect : rects) shadowPixels_ += (rect.right - rect.left) * (rect.bottom - rect.top);
+    if (rects.empty()) return;
     ShadowMap& map = *r.shadowMap;
-    const Matrix4 lightViewProj = map.lightView * map.lightProjection;
-    receiverEffect_->setMatrix(parameters_[pLightViewProj], lightViewProj);
+    receiverEffect_->setMatrix(parameters_[pLightViewProj], map.lightView * map.lightProjection);
     receiverEffect_->setTexture(parameters_[pShadowMap], map.texture.get());
     receiverEffect_->setTexture(parameters_[pStillLit], litTexture_.get());
     receiverEffect_->setTexture(parameters_[pStillShadowed], shadowedTexture_.get());
-    const std::vector<ClearRect>& rects = reach_.reachedBy(r.objects, lightViewProj);
-    shadowRectangles_ = static_cast<int>(rects.size());
-    for (const ClearRect& rect : rects) {
-        shadowPixels_ += (rect.right - rect.left) * (rect.bottom - rect.top);
-        r.device->setScissor(&rect);
-        for (const SceneObject* object : still_) drawReceivedShadows(*object);
-    }
-    r.device->setScissor(nullptr);
+    drawReceivedShadows(rects);
+    device.setScissor(nullptr);
 }
 
-void StillTableLayer::drawReceivedShadows(const SceneObject& object) {
+void StillTableLayer::findReceivers() {
+    receivers_.clear();
     const SceneEffect& scene = *renderer_->sceneEffect;
-    bool placed = false;
-    for (const auto& entry : object.mesh->subMeshes) {
-        const Material* material = object.material(entry.first);
-        if (!material || !receivesShadow(*material)) continue;
-        if (!placed) {
+    const int width = renderer_->device->backBufferWidth(), height = renderer_->device->backBufferHeight();
+    for (const SceneObject* object : still_)
+        for (const auto& entry : object->mesh->subMeshes) {
+            const Material* material = object->material(entry.first);
+            if (!material || !receivesShadow(*material)) continue;
+            const ClearRect onScreen =
+                boxOnScreen(*entry.second, object->world * scene.view * scene.projection, width, height);
+            if (onScreen.right > onScreen.left && onScreen.bottom > onScreen.top)
+                receivers_.push_back(Receiver{object, entry.second.get(), onScreen});
+        }
+}
+
+void StillTableLayer::drawReceivedShadows(const std::vector<ClearRect>& rects) {
+    const SceneEffect& scene = *renderer_->sceneEffect;
+    GraphicsDevice& device = *renderer_->device;
+    const SceneObject* placed = nullptr;
+    for (const Receiver& receiver : receivers_) {
+        if (receiver.object != placed) {
             // The same products the scene effect makes, so the points land on the same
             // pixels and depths as when the picture was drawn.
-            receiverEffect_->setMatrix(parameters_[pWorld], object.world);
-            receiverEffect_->setMatrix(parameters_[pWvp], object.world * scene.view * scene.projection);
-            placed = true;
+            receiverEffect_->setMatrix(parameters_[pWorld], receiver.object->world);
+            receiverEffect_->setMatrix(parameters_[pWvp], receiver.object->world * scene.view * scene.projection);
+            placed = receiver.object;
         }
         receiverEffect_->setTechnique(technique_);
-        const SubMesh& sub = *entry.second;
+        const SubMesh& sub = *receiver.sub;
         const int passes = receiverEffect_->begin();
         for (int pass = 0; pass < passes; ++pass) {
             receiverEffect_->beginPass(pass);
-            renderer_->device->drawIndexedTriangles(sub.vertexDeclaration, sub.vertexBuffer.get(),
-                                                    sub.stride, sub.indexBuffer.get(),
-                                                    sub.vertexCount, sub.triangleCount);
+            for (const ClearRect& rect : rects) {
+                // Only where the rectangle meets the surface: no draw at all elsewhere.
+                const ClearRect both{std::max(rect.left, receiver.onScreen.left), std::max(rect.top, receiver.onScreen.top),
+                                     std::min(rect.right, receiver.onScreen.right),
+                                     std::min(rect.bottom, receiver.onScreen.bottom)};
+                if (both.right <= both.left || both.bottom <= both.top) continue;
+                device.setScissor(&both);
+                device.drawIndexedTriangles(sub.vertexDeclaration, sub.vertexBuffer.get(), sub.stride,
+                                            sub.indexBuffer.get(), sub.vertexCount, sub.triangleCount);
+            }
             receiverEffect_->endPass();
         }
         receiverEffect_->end();

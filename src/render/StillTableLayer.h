@@ -3,11 +3,12 @@
 // (the floor, the cabinet, the field with its walls and goal mouths, the rim when it is
 // on) look the same in every frame but for the shadows the rods, figures and ball throw
 // on them. So they are drawn once into two off-screen pictures with their depth, as lit
-// and as they look in full shadow, and each frame starts from a copy of the lit one; the
-// surfaces that receive shadows are drawn over it once more with one shadow look-up and
-// two reads per pixel (StillTable.fx) instead of their whole lighting, and only where a
-// moving part's shadow can reach (ShadowReach); then the moving objects are drawn as
-// always. The picture is the same as drawing everything.
+// and as they look in full shadow. A frame starts from a copy of the lit one; the surfaces
+// that receive shadows are drawn over it once more with one shadow look-up and two reads
+// per pixel (StillTable.fx) instead of their whole lighting, and only where a caster's
+// shadow can reach (ShadowReach); then the moving objects are drawn as always (or the kept
+// scene does all this only where something changed, KeptScene). The picture is the same
+// as drawing everything.
 //
 // The pictures are drawn again whenever what they show may have changed: the view, the
 // projection, the light, shadows on or off, the still objects, their places or their
@@ -25,6 +26,7 @@ class Effect;
 class RenderSurface;
 class Renderer;
 class SceneObject;
+struct SubMesh;
 
 class StillTableLayer {
 public:
@@ -44,6 +46,17 @@ public:
     // In place of the back buffer's clear and the still objects: the lit picture and its
     // depth copied into the back buffer, then the received shadows on the still surfaces.
     void drawInto();
+    // The received shadows of this frame's casters (the renderer's casterPlaces) over the
+    // table in the bound target, whose depth must be the table's; only within the given
+    // rectangles when there are some.
+    void drawShadows(const std::vector<ClearRect>* within);
+    // Where casters in these boxes may darken the table (nothing without shadows).
+    std::vector<ClearRect> reachOf(const std::vector<CasterBox>& boxes, bool anywhere);
+    RenderSurface* table() const { return lit_.get(); }
+    DepthSurface* tableDepth() const { return depth_.get(); }
+    // The pictures were drawn again since changesSeen: a picture made from them is stale.
+    bool changedEverywhere() const { return changedEverywhere_; }
+    void changesSeen() { changedEverywhere_ = false; }
     // The device is about to be reset: the pictures are given up and drawn again later.
     void release();
 
@@ -58,10 +71,19 @@ private:
     std::vector<std::uint8_t> describeScene(bool shadows) const;
     void drawPictures(bool shadows);
     bool loadReceiverEffect();
-    void drawReceivedShadows(const SceneObject& object);
+    void findReceivers();
+    void drawReceivedShadows(const std::vector<ClearRect>& rects);
 
     Renderer* renderer_;
     std::vector<SceneObject*> still_;  // this frame's still objects, in list order
+    // The surfaces that take shadows, each with the part of the screen it covers: a
+    // rectangle of received shadows is drawn only over the surfaces it meets.
+    struct Receiver {
+        const SceneObject* object;
+        const SubMesh* sub;
+        ClearRect onScreen;
+    };
+    std::vector<Receiver> receivers_;
     std::vector<std::uint8_t> drawnScene_;  // what the pictures show; empty when none
     bool shadows_ = false;
     std::unique_ptr<DeviceTexture> litTexture_;
@@ -69,6 +91,7 @@ private:
     std::unique_ptr<DeviceTexture> shadowedTexture_;
     std::unique_ptr<RenderSurface> shadowed_;
     std::unique_ptr<DepthSurface> depth_;
+    bool changedEverywhere_ = true;
     Effect* receiverEffect_ = nullptr;  // StillTable.fx, owned by the resource manager
     bool receiverEffectTried_ = false;
     bool targetsRefused_ = false;

@@ -5,6 +5,7 @@
 // files in the test folder for a look.
 #include "testkit/display/TableScene.h"
 
+#include "render/KeptScene.h"
 #include "render/StillTableLayer.h"
 #include "simulation/Simulation.h"
 
@@ -176,6 +177,44 @@ TEST_F(StillTableGl, ThePicturesAreDrawnAgainWhenWhatTheyShowChanges) {
     scene.display->update();
     EXPECT_TRUE(scene.renderer.stillCamera);
     expectRedrawn("camera back at the table", true);
+}
+
+// Frame after frame only what changed is drawn again (in the shadow map and in the kept
+// scene), so a rod, the ball and their shadows must leave the place they left and appear
+// where they went. Layered frames follow one another without a whole frame
+// between them; each is then compared with the same moment drawn whole.
+TEST_F(StillTableGl, ShadowsFollowTheCastersThatMovedFrameAfterFrame) {
+    scene.setShadows(true);
+    using Pose = void (*)(Simulation&);
+    const Pose poses[] = {
+        [](Simulation&) {},
+        [](Simulation& s) { s.placeBall(80.0f, 36.0f); },                 // the ball alone
+        [](Simulation& s) { s.teams[0].rods[1].angle = 1.25f; },          // figures up: long shadows
+        [](Simulation& s) { s.teams[0].rods[1].angle = 0.3f; s.placeBall(30.0f, 20.0f); },
+        [](Simulation& s) { for (Rod& rod : s.teams[1].rods) rod.shift += 5.0f; },
+        [](Simulation&) {},                                               // nothing moves
+    };
+    std::vector<Image> layered;
+    std::vector<int> redrawn;
+    for (Pose pose : poses) {
+        pose(scene.simulation);
+        scene.display->update();
+        layered.push_back(frame(true));
+        redrawn.push_back(scene.renderer.keptScene->redrawnPixels());
+    }
+    EXPECT_EQ(redrawn.back(), 0) << "nothing moved, nothing drawn again";
+    EXPECT_GT(redrawn[1], 0);
+    EXPECT_LT(redrawn[1], 1024 * 768 / 10) << "the ball and its shadow alone";
+    // The same moments again, each drawn whole.
+    scene.poseMatch();
+    for (std::size_t i = 0; i < layered.size(); ++i) {
+        poses[i](scene.simulation);
+        scene.display->update();
+        const Image whole = frame(false);
+        const Difference d = compare(layered[i], whole);
+        EXPECT_LE(d.pixels, 400) << "moment " << i << ", worst " << d.worst;
+        if (i == 3) keep("still_table_followed_layered.png", layered[i]);
+    }
 }
 
 // The smoothing pass and the wide picture work on the frame the layer helped make: the

@@ -408,6 +408,30 @@ void GraphicsDevice::copyToBackBuffer(RenderSurface* colour, DepthSurface* depth
     glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
 }
 
+void GraphicsDevice::copySurface(RenderSurface* from, RenderSurface* to) {
+    if (!context_ || !from || !to) return;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, from->framebuffer());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to->framebuffer());
+    glDisable(GL_SCISSOR_TEST);
+    glBlitFramebuffer(0, 0, from->width(), from->height(), 0, 0, to->width(), to->height(), GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+}
+
+void GraphicsDevice::copyRect(RenderSurface* fromColour, DepthSurface* fromDepth, RenderSurface* toColour,
+                              DepthSurface* toDepth, const ClearRect& rect) {
+    if (!context_ || !fromColour || !fromDepth || !toColour || !toDepth) return;
+    const int height = toColour->height();
+    const int x0 = rect.left, x1 = rect.right, y0 = height - rect.bottom, y1 = height - rect.top;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fromColour->framebuffer());
+    glFramebufferRenderbuffer(GL_READ_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, fromDepth->renderbuffer());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, toColour->framebuffer());
+    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, toDepth->renderbuffer());
+    glDisable(GL_SCISSOR_TEST);
+    glBlitFramebuffer(x0, y0, x1, y1, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
+}
+
 void GraphicsDevice::readSurfaceRows(RenderSurface* colour, int firstRow, int rows,
                                      std::vector<std::uint8_t>& rgba) {
     if (!context_ || !colour) return;

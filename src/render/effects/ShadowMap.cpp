@@ -7,8 +7,12 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "render/Renderer.h"
+#include "render/ScreenBounds.h"
 #include "render/effects/RequiredTechniques.h"
 #include "render/effects/SceneObject.h"
+
+#include <algorithm>
+#include <cmath>
 
 ShadowMap::ShadowMap(Renderer* r) : renderer(r) {}
 
@@ -41,10 +45,12 @@ bool ShadowMap::createSurfaces() {
     device->setRenderTarget(surface.get(), depthSurface.get());
     device->clear(nullptr, 0xFFFFFFFFu, 1.0f);
     device->setRenderTarget(previous, previousDepth);
+    forget();
     return true;
 }
 
 void ShadowMap::releaseSurfaces() {
+    forget();
     surface.reset();
     depthSurface.reset();
     texture.reset();
@@ -82,6 +88,61 @@ void ShadowMap::drawCaster(const SceneObject& object) {
         }
         casterEffect->end();
     }
+}
+
+namespace {
+
+// A box's texels as a rectangle of the map (top-down, as clears and scissors take them),
+// a texel wider on every side, within the map.
+ClearRect texelsOf(const CasterBox& box) {
+    const float size = static_cast<float>(ShadowMap::kSize);
+    auto at = [&](float v) { return static_cast<int>(std::clamp(v, 0.0f, size)); };
+    return ClearRect{at(std::floor(box.texelMin[0]) - 1.0f), at(size - std::ceil(box.texelMax[1]) - 1.0f),
+                     at(std::ceil(box.texelMax[0]) + 1.0f), at(size - std::floor(box.texelMin[1]) + 1.0f)};
+}
+
+}  // namespace
+
+void ShadowMap::drawCasters(const std::vector<SceneObject*>& objects, const CasterPlaces& now, bool aroundMoved) {
+    GraphicsDevice* device = renderer ? renderer->device : nullptr;
+    if (!device) return;
+    if (!aroundMoved || !CasterPlaces::movedBetween(drawn_, now, moved_)) {
+        clear();
+        for (SceneObject* object : objects) drawCaster(*object);
+        drawn_ = now;
+        return;
+    }
+    // The moved boxes as regions of the map, overlapping ones joined.
+    std::vector<ClearRect> regions;
+    for (const CasterBox& box : moved_) {
+        ClearRect r = texelsOf(box);
+        if (r.right <= r.left || r.bottom <= r.top) continue;
+        for (std::size_t i = 0; i < regions.size();) {
+            if (!rectsOverlap(regions[i], r)) {
+                ++i;
+                continue;
+            }
+            r = ClearRect{std::min(r.left, regions[i].left), std::min(r.top, regions[i].top),
+                          std::max(r.right, regions[i].right), std::max(r.bottom, regions[i].bottom)};
+            regions[i] = regions.back();
+            regions.pop_back();
+            i = 0;
+        }
+        regions.push_back(r);
+    }
+    const std::vector<CasterPlaces::Place>& places = now.places();
+    for (const ClearRect& region : regions) {
+        device->clear(&region, 0xFFFFFFFFu, 1.0f);
+        device->setScissor(&region);
+        for (const CasterPlaces::Place& place : places) {
+            bool reaches = false;
+            for (int i = 0; i < place.boxCount && !reaches; ++i)
+                reaches = rectsOverlap(region, texelsOf(now.boxes()[place.firstBox + i]));
+            if (reaches) drawCaster(*place.object);
+        }
+    }
+    device->setScissor(nullptr);
+    drawn_ = now;
 }
 
 bool setUpShadowMap(Renderer& renderer) {

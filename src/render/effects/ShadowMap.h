@@ -2,8 +2,10 @@
 // The shadow map: the casting sub-meshes rendered from the light into a 1024x1024 R32F
 // texture (1.0 = no occluder), which the shadowed techniques sample.
 #include "core/math/Matrix4.h"
+#include "render/CasterPlaces.h"
 
 #include <memory>
+#include <vector>
 
 class DeviceTexture;
 class DepthSurface;
@@ -35,8 +37,19 @@ public:
     // where the table lies, or on a software renderer the whole map (see the .cpp).
     void clear();
     void drawCaster(const SceneObject& object);
+    // This frame's casters into the map (bound as the render target): cleared and drawn
+    // whole, or, with aroundMoved, only where the casters that moved since the map was
+    // last drawn were and are now (cleared there and every caster reaching in drawn
+    // again, in list order: the same texels as drawing it whole).
+    void drawCasters(const std::vector<SceneObject*>& objects, const CasterPlaces& now, bool aroundMoved);
+    // Someone else cleared the map: the next drawCasters draws it whole.
+    void forget() { drawn_.forget(); }
     void releaseSurfaces();
     bool createSurfaces();
+
+private:
+    CasterPlaces drawn_;  // the casters as the map shows them
+    std::vector<CasterBox> moved_;
 };
 
 // The match set-up's shadow step: on a shadow-capable device builds the map, sets the

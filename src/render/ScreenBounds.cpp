@@ -1,0 +1,45 @@
+#include "render/ScreenBounds.h"
+
+#include "render/effects/SceneObject.h"
+
+#include <algorithm>
+
+ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height) {
+    const ClearRect whole{0, 0, width, height};
+    if (!sub.bounded) return whole;
+    float left = 1e30f, right = -1e30f, bottom = -1e30f, top = 1e30f;
+    for (int corner = 0; corner < 8; ++corner) {
+        const float p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
+                            (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
+                            (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
+        float clip[4];
+        for (int c = 0; c < 4; ++c)
+            clip[c] = p[0] * toClip.m[0][c] + p[1] * toClip.m[1][c] + p[2] * toClip.m[2][c] + toClip.m[3][c];
+        if (clip[3] <= 1e-4f) return whole;
+        const float x = (clip[0] / clip[3] * 0.5f + 0.5f) * width;
+        const float y = (0.5f - clip[1] / clip[3] * 0.5f) * height;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    auto pixel = [](float v, int limit) { return static_cast<int>(std::clamp(v, 0.0f, static_cast<float>(limit))); };
+    return ClearRect{pixel(left - 1.0f, width), pixel(top - 1.0f, height), pixel(right + 2.0f, width),
+                     pixel(bottom + 2.0f, height)};
+}
+
+ClearRect objectOnScreen(const SceneObject& object, const Matrix4& viewProjection, int width, int height) {
+    ClearRect around{0, 0, 0, 0};
+    if (!object.mesh) return around;
+    const Matrix4 toClip = object.world * viewProjection;
+    for (const auto& entry : object.mesh->subMeshes)
+        if (object.material(entry.first)) around = rectAround(around, boxOnScreen(*entry.second, toClip, width, height));
+    return around;
+}
+
+ClearRect rectAround(const ClearRect& a, const ClearRect& b) {
+    if (rectEmpty(a)) return b;
+    if (rectEmpty(b)) return a;
+    return ClearRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                     std::max(a.bottom, b.bottom)};
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The part of the screen a model covers: the boxes around its sub-meshes taken through a
+// view and projection, padded a pixel. Conservative: the whole screen when a box reaches
+// behind the eye or a sub-mesh has no bounds.
+#include "core/math/Matrix4.h"
+#include "platform/gfx/GraphicsDevice.h"
+
+class SceneObject;
+struct SubMesh;
+
+// A sub-mesh's box through toClip (model to clip space, row vectors) on a width x height
+// target, top-down.
+ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height);
+// Every sub-mesh of the object that has a material, through the view and projection;
+// empty (right <= left) for an object without a mesh.
+ClearRect objectOnScreen(const SceneObject& object, const Matrix4& viewProjection, int width, int height);
+
+inline bool rectsOverlap(const ClearRect& a, const ClearRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+inline bool rectEmpty(const ClearRect& r) { return r.right <= r.left || r.bottom <= r.top; }
+// The smallest rectangle holding both (an empty one holds nothing).
+ClearRect rectAround(const ClearRect& a, const ClearRect& b);
