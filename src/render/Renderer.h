@@ -9,6 +9,7 @@
 #include "render/AtlasImage.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"
+#include "render/StillOnlyResources.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,6 +44,8 @@ public:
     // marked still be drawn from the still-table layer instead of being shaded again.
     bool stillCamera = false;
     std::unique_ptr<StillTableLayer> stillTable;  // made with the device
+    // What only the still table's pictures draw with, let go while the pictures stand.
+    StillOnlyResources stillOnly;
     std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
     float mouseX = 0.0f;
     float mouseY = 0.0f;
