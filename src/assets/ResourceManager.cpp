@@ -15,6 +15,36 @@ void ResourceManager::loadTextureInto(const std::string& name, TextureEntry& ent
     entry.record->texture = entry.texture.get();
     entry.record->width = entry.texture ? entry.texture->width : 0;
     entry.record->height = entry.texture ? entry.texture->height : 0;
+    if (!entry.record->setAside) ++entry.record->loads;
+    entry.record->setAside = false;
+}
+
+void ResourceManager::logLoadFailure(const std::string& name) const {
+    logError("Loading texture file: " + baseDirectory_ + "textures/" + name + " failed");
+}
+
+ResourceManager::TextureEntry* ResourceManager::entryOf(const TextureRecord* record) {
+    for (auto& entry : textures_)
+        if (entry.second.record.get() == record) return &entry.second;
+    return nullptr;
+}
+
+void ResourceManager::setAside(TextureRecord* record) {
+    TextureEntry* entry = entryOf(record);
+    if (!entry || !entry->texture) return;
+    entry->texture.reset();
+    record->texture = nullptr;
+    record->setAside = true;
+}
+
+void ResourceManager::bringBack(TextureRecord* record) {
+    if (!record || !record->setAside) return;
+    for (auto& entry : textures_) {
+        if (entry.second.record.get() != record) continue;
+        loadTextureInto(entry.first, entry.second);
+        if (!entry.second.texture) logLoadFailure(entry.first);
+        return;
+    }
 }
 
 TextureRecord* ResourceManager::getTexture(const std::string& name) {
@@ -26,11 +56,11 @@ TextureRecord* ResourceManager::getTexture(const std::string& name) {
         it = textures_.emplace(name, std::move(entry)).first;
     }
     TextureEntry& entry = it->second;
-    if (fresh || entry.unloaded) {
+    if (fresh || entry.unloaded || entry.record->setAside) {
         entry.unloaded = false;
         loadTextureInto(name, entry);
         // Said at each asking for the file: the tries after a device reset would only repeat it.
-        if (!entry.texture) logError("Loading texture file: " + baseDirectory_ + "textures/" + name + " failed");
+        if (!entry.texture) logLoadFailure(name);
     }
     return entry.record.get();
 }
@@ -41,6 +71,7 @@ void ResourceManager::unloadTexture(const std::string& name) {
     TextureEntry& entry = it->second;
     entry.record->texture = nullptr;
     entry.record->width = entry.record->height = 0;
+    entry.record->setAside = false;
     entry.texture.reset();
     entry.unloaded = true;
 }
@@ -91,8 +122,9 @@ void ResourceManager::effectsLost() {
 }
 
 void ResourceManager::reloadTextures() {
+    // A texture set aside stays so until it is asked for.
     for (auto& entry : textures_)
-        if (!entry.second.unloaded) loadTextureInto(entry.first, entry.second);
+        if (!entry.second.unloaded && !entry.second.record->setAside) loadTextureInto(entry.first, entry.second);
 }
 
 void ResourceManager::reloadMeshes() {

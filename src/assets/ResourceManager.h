@@ -45,6 +45,11 @@ public:
     // 3 MB of the renderer's memory). Its record stays, empty, and the next getTexture
     // loads the file again; a device reset leaves it unloaded.
     void unloadTexture(const std::string& name);
+    // Lets a loaded texture's device memory go while nothing draws it, keeping its size
+    // (the record says setAside); bringBack loads the same file again, and so does the next
+    // getTexture. A failed bringBack writes the load's error line and leaves it empty.
+    void setAside(TextureRecord* record);
+    void bringBack(TextureRecord* record);
 
     // Around a device reset, in this order: release*, effectsLost, reset, reload*, effectsReset.
     void releaseTextures();
@@ -63,6 +68,8 @@ private:
         bool unloaded = false;
     };
     void loadTextureInto(const std::string& name, TextureEntry& entry);
+    TextureEntry* entryOf(const TextureRecord* record);
+    void logLoadFailure(const std::string& name) const;
 
     std::map<std::string, TextureEntry> textures_;
     std::map<std::string, std::unique_ptr<Effect>> effects_;

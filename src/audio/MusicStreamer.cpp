@@ -22,7 +22,11 @@ MusicStreamer::MusicStreamer(const StreamedMusic& music, bool loop) : music_(mus
     scratch_.resize(static_cast<std::size_t>(frames) * static_cast<std::size_t>(music.piece.channels) * 2);
 }
 
-MusicStreamer::~MusicStreamer() { deleteBuffers(); }
+MusicStreamer::~MusicStreamer() {
+    deleteBuffers();
+    stream_.close();
+    if (file_) std::fclose(file_);
+}
 
 void MusicStreamer::deleteBuffers() {
     if (generated_) alDeleteBuffers(kQueueBuffers, buffers_);
@@ -36,7 +40,8 @@ void MusicStreamer::detach(unsigned int source) {
 }
 
 bool MusicStreamer::prime(unsigned int source) {
-    if (music_.bytes.empty() && !readMusicFile(music_.path, fileBytes_)) {
+    if (music_.bytes.empty() && !file_) file_ = std::fopen(music_.path.c_str(), "rb");
+    if (music_.bytes.empty() && !file_) {
         logError("Streaming music file: " + music_.path + " failed");
         return false;
     }
@@ -77,7 +82,9 @@ long MusicStreamer::fill(unsigned int buffer) {
             if (stream_.isOpen() && !loop_) break;
             // Opening the stream afresh, rather than seeking, gives exactly the samples of
             // the first pass, whatever the pages claim about their positions.
-            if (!stream_.open(bytes().data(), bytes().size())) {
+            const bool opened = music_.bytes.empty() ? stream_.open(file_)
+                                                     : stream_.open(music_.bytes.data(), music_.bytes.size());
+            if (!opened) {
                 logError("Streaming music file: " + music_.path + " failed");
                 return -1;
             }

@@ -8,13 +8,14 @@
 #include "audio/OggStream.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 // A music file as loaded for streaming: where it is and what one pass over it decodes to.
 // The sound system keeps no bytes (four pieces would hold about 4 MB): a streamer reads the
-// file when it starts playing and lets its bytes go when it ends. Bytes given here are
-// streamed instead of the file's.
+// file when it starts playing, a buffer at a time, and closes it when it ends. Bytes given
+// here are streamed instead of the file's.
 struct StreamedMusic {
     std::string path;
     std::vector<unsigned char> bytes;
@@ -66,8 +67,9 @@ private:
     void deleteBuffers();
 
     const StreamedMusic& music_;
-    std::vector<unsigned char> fileBytes_;  // the file's, read by prime() unless music_ has bytes
-    const std::vector<unsigned char>& bytes() const { return music_.bytes.empty() ? fileBytes_ : music_.bytes; }
+    // The file, opened by prime() unless music_ has bytes, and read a buffer at a time: the
+    // whole file held would cost a megabyte per piece playing.
+    std::FILE* file_ = nullptr;
     bool loop_;
     OggStream stream_;
     std::size_t passBytes_ = 0;  // decoded so far in the current pass over the piece

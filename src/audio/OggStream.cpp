@@ -28,6 +28,16 @@ int seekMemory(void* source, ogg_int64_t offset, int whence) {
 
 long tellMemory(void* source) { return static_cast<long>(static_cast<OggStream::Source*>(source)->position); }
 
+std::size_t readFile(void* into, std::size_t size, std::size_t count, void* file) {
+    return std::fread(into, size, count, static_cast<std::FILE*>(file));
+}
+
+int seekFile(void* file, ogg_int64_t offset, int whence) {
+    return std::fseek(static_cast<std::FILE*>(file), static_cast<long>(offset), whence);
+}
+
+long tellFile(void* file) { return std::ftell(static_cast<std::FILE*>(file)); }
+
 }  // namespace
 
 OggStream::OggStream() : file_(std::make_unique<OggVorbis_File>()) {}
@@ -38,7 +48,18 @@ bool OggStream::open(const unsigned char* bytes, std::size_t size) {
     close();
     source_ = Source{bytes, size, 0};
     ov_callbacks callbacks{readMemory, seekMemory, nullptr, tellMemory};
-    if (ov_open_callbacks(&source_, file_.get(), nullptr, 0, callbacks) != 0) return false;
+    return opened(ov_open_callbacks(&source_, file_.get(), nullptr, 0, callbacks));
+}
+
+bool OggStream::open(std::FILE* file) {
+    close();
+    if (!file || std::fseek(file, 0, SEEK_SET) != 0) return false;
+    ov_callbacks callbacks{readFile, seekFile, nullptr, tellFile};
+    return opened(ov_open_callbacks(file, file_.get(), nullptr, 0, callbacks));
+}
+
+bool OggStream::opened(int result) {
+    if (result != 0) return false;
     open_ = true;
     vorbis_info* info = ov_info(file_.get(), -1);
     if (info == nullptr || (info->channels != 1 && info->channels != 2) || info->rate <= 0) {

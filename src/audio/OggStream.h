@@ -2,6 +2,7 @@
 // An Ogg Vorbis file held in memory, read as 16-bit signed little-endian PCM a run at a
 // time. Both the whole decode of a piece and the music streamer read through it.
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 
 struct OggVorbis_File;
@@ -16,6 +17,9 @@ public:
     // Opens the stream over bytes that must outlive it. false (and closed) unless they are
     // mono or stereo Ogg Vorbis at a positive rate: only those can be played.
     bool open(const unsigned char* bytes, std::size_t size);
+    // The same over an open file, read from its start; the file must outlive the stream
+    // (closing the stream leaves it open).
+    bool open(std::FILE* file);
     void close();
     bool isOpen() const { return open_; }
     int channels() const { return channels_; }
@@ -37,6 +41,7 @@ public:
     };
 
 private:
+    bool opened(int result);
     std::unique_ptr<OggVorbis_File> file_;
     Source source_;
     bool open_ = false;

@@ -207,7 +207,12 @@ void Renderer::renderFrame() {
     }
     // The still table's pictures are drawn (when out of date) before the shadow pass, as
     // drawing them clears the shadow map.
+    const int drawingsBefore = stillTable ? stillTable->drawings() : 0;
     const bool layered = scene && stillCamera && stillTable && stillTable->prepare();
+    // Fresh pictures: what only they needed goes until they are drawn again; a table drawn
+    // whole needs it back first.
+    if (layered && stillTable->drawings() != drawingsBefore) stillOnly.setAside(*this);
+    if (scene && !layered) stillOnly.bringBack(*this);
 
     // Shadow pass: the casters seen from the light into the shadow map.
     if (!objects.empty() && shadowsEnabled != 0 && shadowMap) {

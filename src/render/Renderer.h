@@ -6,10 +6,11 @@
 // recorder in tests).
 #include "assets/TextureRecord.h"
 #include "core/math/Matrix4.h"
-#include "render/CasterPlaces.h"
 #include "render/AtlasImage.h"
+#include "render/CasterPlaces.h"
 #include "render/FrameCounter.h"
 #include "render/SpriteSink.h"
+#include "render/StillOnlyResources.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,6 +47,8 @@ public:
     bool stillCamera = false;
     std::unique_ptr<StillTableLayer> stillTable;  // made with the device
     std::unique_ptr<KeptScene> keptScene;         // the layered scene as last drawn
+    // What only the still table's pictures draw with, let go while the pictures stand.
+    StillOnlyResources stillOnly;
     std::unique_ptr<ShadowMap> shadowMap;    // set by the match set-up when one was built
     CasterPlaces casterPlaces;               // this frame's shadow casters (while shadows are on)
     float mouseX = 0.0f;

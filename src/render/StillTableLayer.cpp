@@ -125,7 +125,9 @@ std::vector<std::uint8_t> StillTableLayer::describeScene(bool shadows) const {
             append(scene, m.ambienceFactor);
             append(scene, m.lightingModel);
             append(scene, m.texture);
-            append(scene, m.texture ? m.texture->texture : nullptr);
+            // A texture set aside (or brought back) still shows the same picture.
+            append(scene, m.texture && (m.texture->texture || m.texture->setAside));
+            append(scene, m.texture ? m.texture->loads : 0u);
             for (float v : m.meshColor) append(scene, v);
             append(scene, m.specPower);
             append(scene, m.specIntensity);
@@ -150,6 +152,7 @@ bool StillTableLayer::prepare() {
     std::vector<std::uint8_t> scene = describeScene(shadows);
     if (lit_ && scene == drawnScene_) return true;
     if (!makeTargets(r.device->backBufferWidth(), r.device->backBufferHeight(), shadows)) return false;
+    r.stillOnly.bringBack(r);
     drawPictures(shadows);
     drawnScene_ = std::move(scene);
     shadows_ = shadows;

@@ -161,6 +161,47 @@ TEST(ResourceManagerTest, AnUnloadedTextureStaysAwayUntilAskedForAgain) {
     EXPECT_EQ(f.loader->calls.size(), 2u);
 }
 
+// A texture only the still table's pictures show is set aside while they stand: its record
+// keeps its size, a device reset leaves it aside, the next asking brings it back once; a
+// file gone meanwhile writes its error line and leaves the record empty.
+TEST(ResourceManagerTest, ASetAsideTextureComesBackWhenAskedFor) {
+    const std::string log = ::testing::TempDir() + "resource_manager_aside_errors.txt";
+    std::remove(log.c_str());
+    setErrorLogPath(log);
+    Fixture f;
+    f.loader->existing = {"res/textures/field.png", "res/textures/wood.png"};
+    TextureRecord* field = f.resources.getTexture("field.png");
+    TextureRecord* wood = f.resources.getTexture("wood.png");
+    const unsigned loads = field->loads;
+    f.resources.setAside(field);
+    EXPECT_TRUE(field->setAside);
+    EXPECT_EQ(field->texture, nullptr);
+    EXPECT_EQ(field->width, 16);
+    f.loader->calls.clear();
+    f.resources.releaseTextures();
+    f.resources.reloadTextures();
+    EXPECT_EQ(field->texture, nullptr);
+    EXPECT_EQ(f.loader->calls, (std::vector<std::string>{"texture res/textures/wood.png"}));
+    f.resources.bringBack(field);
+    f.resources.bringBack(field);  // back already: nothing more
+    ASSERT_NE(field->texture, nullptr);
+    EXPECT_FALSE(field->setAside);
+    EXPECT_EQ(field->loads, loads);  // the same picture as before
+    EXPECT_EQ(f.loader->calls.size(), 2u);
+    f.resources.setAside(field);
+    EXPECT_EQ(f.resources.getTexture("field.png"), field);
+    EXPECT_NE(field->texture, nullptr);
+    f.resources.setAside(wood);
+    f.loader->existing.erase("res/textures/wood.png");
+    f.resources.bringBack(wood);
+    EXPECT_EQ(wood->texture, nullptr);
+    EXPECT_FALSE(wood->setAside);
+    std::ifstream in(log);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    EXPECT_EQ(lines, std::vector<std::string>{"error: Loading texture file: res/textures/wood.png failed"});
+}
+
 TEST(ResourceManagerTest, AMissingTextureIsNamedOnceInTheErrorFile) {
     const std::string log = ::testing::TempDir() + "resource_manager_errors.txt";
     std::remove(log.c_str());

@@ -139,6 +139,17 @@ TEST_F(StillTableGl, ThePicturesAreDrawnAgainWhenWhatTheyShowChanges) {
     frame(true);
     int drawn = layer().drawings();
     ASSERT_GE(drawn, 1);
+    // Once the pictures stand, the field's picture is let go (only they show it); the
+    // wood stays, the rods' handles show it. The whole table brings the field back.
+    const TextureRecord* field = scene.display->playfield->material("playfield")->texture;
+    const TextureRecord* wood = scene.display->playfield->material("top")->texture;
+    ASSERT_TRUE(field && wood);
+    EXPECT_TRUE(field->setAside && !field->texture);
+    EXPECT_FALSE(wood->setAside);
+    EXPECT_NE(wood->texture, nullptr);
+    frame(false);
+    EXPECT_FALSE(field->setAside);
+    EXPECT_NE(field->texture, nullptr);
     auto expectRedrawn = [&](const char* why, bool redrawn) {
         const Image layered = frame(true);
         EXPECT_EQ(layer().drawings(), drawn + (redrawn ? 1 : 0)) << why;

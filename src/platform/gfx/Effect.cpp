@@ -274,6 +274,14 @@ void Effect::releasePrograms() {
         }
 }
 
+void Effect::releaseTechnique(int technique) {
+    if (technique < 0 || technique >= static_cast<int>(techniques_.size())) return;
+    for (Pass& p : techniques_[technique].passes) {
+        if (p.program) glDeleteProgram(p.program);
+        p.program = 0;
+    }
+}
+
 int Effect::techniqueByName(const std::string& name) const {
     for (std::size_t i = 0; i < techniques_.size(); ++i)
         if (techniques_[i].name == name) return static_cast<int>(i);

@@ -79,6 +79,9 @@ public:
     void endPass() {}
     void end() {}
 
+    // Lets the programs of a technique's passes go; they are linked again at its next draw.
+    void releaseTechnique(int technique);
+
     // Device loss: programs are released and rebuilt from the kept sources.
     void onLostDevice();
     bool onResetDevice(std::string& errors);
