@@ -45,27 +45,6 @@ bool boxesMeet(const CasterBox& a, const CasterBox& b) {
            a.texelMin[1] <= b.texelMax[1] + kTexelPad && a.texelMax[1] >= b.texelMin[1] - kTexelPad;
 }
 
-// Joins overlapping rectangles until none overlap, within the screen.
-void joinOverlapping(std::vector<ClearRect>& rects, int width, int height) {
-    std::vector<ClearRect> joined;
-    for (ClearRect r : rects) {
-        r = ClearRect{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, width), std::min(r.bottom, height)};
-        if (rectEmpty(r)) continue;
-        for (std::size_t i = 0; i < joined.size();) {
-            if (!rectsOverlap(joined[i], r)) {
-                ++i;
-                continue;
-            }
-            r = rectAround(r, joined[i]);
-            joined[i] = joined.back();
-            joined.pop_back();
-            i = 0;
-        }
-        joined.push_back(r);
-    }
-    rects.swap(joined);
-}
-
 }  // namespace
 
 KeptScene::KeptScene(Renderer* renderer) : renderer_(renderer) {}
@@ -157,7 +136,7 @@ bool KeptScene::drawInto(StillTableLayer& table) {
     takeParts(now_);
     std::vector<ClearRect> dirty;
     findChanges(table, dirty);
-    joinOverlapping(dirty, width, height);
+    joinOverlappingRects(dirty, width, height);
     table.changesSeen();
 
     redrawnPixels_ = 0;

@@ -43,3 +43,23 @@ ClearRect rectAround(const ClearRect& a, const ClearRect& b) {
     return ClearRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                      std::max(a.bottom, b.bottom)};
 }
+
+void joinOverlappingRects(std::vector<ClearRect>& rects, int width, int height) {
+    std::vector<ClearRect> joined;
+    for (ClearRect r : rects) {
+        r = ClearRect{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, width), std::min(r.bottom, height)};
+        if (rectEmpty(r)) continue;
+        for (std::size_t i = 0; i < joined.size();) {
+            if (!rectsOverlap(joined[i], r)) {
+                ++i;
+                continue;
+            }
+            r = rectAround(r, joined[i]);
+            joined[i] = joined.back();
+            joined.pop_back();
+            i = 0;
+        }
+        joined.push_back(r);
+    }
+    rects.swap(joined);
+}

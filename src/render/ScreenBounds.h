@@ -5,6 +5,8 @@
 #include "core/math/Matrix4.h"
 #include "platform/gfx/GraphicsDevice.h"
 
+#include <vector>
+
 class SceneObject;
 struct SubMesh;
 
@@ -21,3 +23,6 @@ inline bool rectsOverlap(const ClearRect& a, const ClearRect& b) {
 inline bool rectEmpty(const ClearRect& r) { return r.right <= r.left || r.bottom <= r.top; }
 // The smallest rectangle holding both (an empty one holds nothing).
 ClearRect rectAround(const ClearRect& a, const ClearRect& b);
+// Joins overlapping rectangles into the rectangles around them until none overlap,
+// within a width x height target; empty ones are dropped.
+void joinOverlappingRects(std::vector<ClearRect>& rects, int width, int height);

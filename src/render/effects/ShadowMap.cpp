@@ -114,22 +114,8 @@ void ShadowMap::drawCasters(const std::vector<SceneObject*>& objects, const Cast
     }
     // The moved boxes as regions of the map, overlapping ones joined.
     std::vector<ClearRect> regions;
-    for (const CasterBox& box : moved_) {
-        ClearRect r = texelsOf(box);
-        if (r.right <= r.left || r.bottom <= r.top) continue;
-        for (std::size_t i = 0; i < regions.size();) {
-            if (!rectsOverlap(regions[i], r)) {
-                ++i;
-                continue;
-            }
-            r = ClearRect{std::min(r.left, regions[i].left), std::min(r.top, regions[i].top),
-                          std::max(r.right, regions[i].right), std::max(r.bottom, regions[i].bottom)};
-            regions[i] = regions.back();
-            regions.pop_back();
-            i = 0;
-        }
-        regions.push_back(r);
-    }
+    for (const CasterBox& box : moved_) regions.push_back(texelsOf(box));
+    joinOverlappingRects(regions, kSize, kSize);
     const std::vector<CasterPlaces::Place>& places = now.places();
     for (const ClearRect& region : regions) {
         device->clear(&region, 0xFFFFFFFFu, 1.0f);
