@@ -188,17 +188,18 @@ void FoosballAI::chooseAction()
     }
     // No rod can strike the ball. One lying still just behind a rod is not left for dead:
     // that rod taps it back softly, so it rolls into the reach of the rod behind. The
-    // goalkeeper has nothing behind it but its own goal.
-    for (int i = 3; i >= 1; --i) {
+    // goalkeeper has nothing behind it but its own goal: it taps nothing back, but its feet
+    // do not stay on such a ball either.
+    for (int i = 3; i >= 0; --i) {
         if (!liesJustBehind(i)) continue;
         if (feetHangBehind(i)) {
             // Turning forward from there the feet would come down on top of the ball and
             // trap it; they go on backwards over the top first, so the tap comes from in
-            // front of the ball.
+            // front of the ball (the goalkeeper's feet turn up off the ball and let it lie).
             bool overTheTop = states[i] && states[i]->typeId() == kAStateType &&
                               static_cast<const AState*>(states[i])->targetAngle == -kPi;
             if (!overTheTop) installState(i, new AState(&rods[i], this, -kPi, rotationSpeed));
-        } else if (passBack(i)) {
+        } else if (i >= 1 && passBack(i)) {
             pendingRod = i;
         }
         return;

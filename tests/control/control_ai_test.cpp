@@ -551,6 +551,35 @@ TEST_F(OpponentTest, FeetHangingForwardOverABallInFrontTurnOnOverTheTopAndShoot)
     }
 }
 
+TEST_F(OpponentTest, GoalkeeperFeetHangingBackOverABallInItsGoalMouthTurnUpOffIt)
+{
+    // Met in play (BOB, rim on): the goalkeeper's feet turned back over a ball lying still
+    // in its goal mouth. Standing up again pressed them down on the ball, which stayed
+    // frozen under them until the opponent gave it up as dead 11 s later.
+    sim = Simulation();
+    sim.rimEnabled = true;
+    for (Rod& rod : sim.teams[0].rods) rod.angle = kHalfPi;
+    play(kBob);
+    sim.addSimulationListener(ai.get());
+    seedGameRandom(3);
+    Rod& keeper = sim.teams[1].rods[0];
+    keeper.angle = -1.1484f;
+    ballOwn(2.594f, 32.262f);
+    sim.ballAtRest = true;
+    for (int i = 0; i < 3000; ++i) {
+        ai->update(0.001f);
+        sim.step(0.001f);
+    }
+    // Within three seconds the feet have turned up off the ball, and not into the own goal.
+    OwnFrameVector ball = ai->ballPositionOwn();
+    float footX = keeper.position + kFootArm * std::sin(keeper.angle);
+    float footY = kRodAxisHeight - kFootArm * std::cos(keeper.angle);
+    EXPECT_GT(std::hypot(ball.x - footX, sim.ballPosition.y - footY), kBallRadius + kFootRadius + 0.5f);
+    EXPECT_EQ(sim.state, InPlay);
+    EXPECT_NEAR(ball.x, 2.594f, 0.1f);
+    sim.removeSimulationListener(ai.get());
+}
+
 TEST_F(OpponentTest, AStrikeThatMissesEndsTheActionAndTheOpponentPlansAgain)
 {
     play(kBob);
