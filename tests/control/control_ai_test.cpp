@@ -103,6 +103,55 @@ TEST_F(OpponentTest, DifficultiesKeepNormalAsDesignedEasyNeverStrongerHardNeverW
     }
 }
 
+TEST_F(OpponentTest, EasyBeginnersPushRestingBallsSeeOncomingBallsLateAndGiveUpStuckBallsSooner)
+{
+    // BOB and ROBERT on EASY, each habit beside the same opponent on NORMAL.
+    CountingDeadBalls deadBalls;
+    sim.addDeadBallListener(&deadBalls);
+    for (int opponent : {kBob, kRobert}) {
+        SCOPED_TRACE(testing::Message() << "opponent " << opponent);
+        const OpponentParameters normal = opponentEntry(opponent).parameters;
+        const OpponentParameters easy = parametersAt(opponent, Difficulty::Easy);
+        play(opponent);
+        // A resting ball in front of the midfield: sometimes only pushed on gently.
+        int pushed[2] = {0, 0};
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            for (int n = 0; n < 40; ++n) {
+                seedGameRandom(100 + n);
+                ai->initStates();
+                ai->pendingRod = -1;
+                ballOwn(56.0f, 40.0f);
+                ai->decide();
+                ASSERT_EQ(type(2), kSStateType);
+                pushed[level] += shot(2)->strikeSpeed < 2.5f;
+            }
+        }
+        EXPECT_EQ(pushed[0], 0);
+        EXPECT_GT(pushed[1], 10);
+        EXPECT_LT(pushed[1], 35);
+        // A ball coming at the defence a quarter of a second more than the reaction time
+        // away: NORMAL's defence goes for it, EASY's sees it too late and leaves it to the
+        // goalkeeper.
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            ballOwn(21.0f + 30.0f * (normal.reactionTime + 0.25f), 33.2f, -30.0f, 0.0f);
+            ai->decide();
+            EXPECT_EQ(ai->canReach(1), level == 0);
+            EXPECT_TRUE(ai->canReach(0));
+        }
+        // A resting ball behind its goalkeeper, only it reaches: EASY gives it up after 6 s.
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            const int before = deadBalls.calls;
+            ballOwn(3.0f, 33.2f);
+            sim.regionTime = 6.0f;
+            ai->decide();
+            EXPECT_EQ(deadBalls.calls - before, level);
+        }
+    }
+}
+
 TEST_F(OpponentTest, RestingBallInFrontOfTheMidfieldIsShotWithTheNearestFigure)
 {
     play(kBob);
