@@ -43,8 +43,10 @@ constexpr float kPassedDistance = 2.0f;
 constexpr int32_t kActionAfterglow = 400;   // updates, about 0.4 s
 constexpr float kHalfWidth = 33.2f;
 constexpr float kTravelSlack = 1.0f;        // a figure may be sought 1.0 beyond the end stop
-constexpr float kDeadBallTime = 11.0f;
 constexpr float kPassAimZ = 1.2f;
+// A resting ball only pushed on leaves the foot at about 14 units/s and rolls some 25 units:
+// into the reach of the other side's rods in front of it, seldom into a goal.
+constexpr float kGentlePush = 2.1f;  // rad/s
 
 float randomUnit()
 {
@@ -72,6 +74,9 @@ void FoosballAI::useParameters(const OpponentParameters& p)
     goalieTracking = p.goalieTracking;
     trackingRange = p.trackingRange;
     passChance = p.passChance;
+    restingPushChance = p.restingPushChance;
+    defenceReactionDelay = p.defenceReactionDelay;
+    deadBallTime = p.deadBallTime;
 }
 
 void FoosballAI::initStates()
@@ -188,17 +193,18 @@ void FoosballAI::chooseAction()
     }
     // No rod can strike the ball. One lying still just behind a rod is not left for dead:
     // that rod taps it back softly, so it rolls into the reach of the rod behind. The
-    // goalkeeper has nothing behind it but its own goal.
-    for (int i = 3; i >= 1; --i) {
+    // goalkeeper has nothing behind it but its own goal: it taps nothing back, but its feet
+    // do not stay on such a ball either.
+    for (int i = 3; i >= 0; --i) {
         if (!liesJustBehind(i)) continue;
         if (feetHangBehind(i)) {
             // Turning forward from there the feet would come down on top of the ball and
             // trap it; they go on backwards over the top first, so the tap comes from in
-            // front of the ball.
+            // front of the ball (the goalkeeper's feet turn up off the ball and let it lie).
             bool overTheTop = states[i] && states[i]->typeId() == kAStateType &&
                               static_cast<const AState*>(states[i])->targetAngle == -kPi;
             if (!overTheTop) installState(i, new AState(&rods[i], this, -kPi, rotationSpeed));
-        } else if (passBack(i)) {
+        } else if (i >= 1 && passBack(i)) {
             pendingRod = i;
         }
         return;
@@ -285,7 +291,7 @@ void FoosballAI::reportDeadBallIfStuck()
     Vector3 ownPoint(ballX, 0.0f, ballZ);
     Vector3 otherPoint(simulation->length - ballX, 0.0f, simulation->width - ballZ);
     if (!simulation->inReach(other, otherPoint) && simulation->inReach(own, ownPoint) &&
-        simulation->regionTime > kDeadBallTime && ballSpeed() < 0.001f)
+        simulation->regionTime > deadBallTime && ballSpeed() < 0.001f)
         simulation->reportDeadBall(own);
 }
 
@@ -296,7 +302,9 @@ bool FoosballAI::canReach(int i) const
         float d = ballX - rodX;
         if (d * ballVx >= 0.0f) return false;  // not heading for the rod's line
         float t = -d / ballVx;
-        return reactionTime < t;
+        // The goalkeeper and the defence of a beginner see a ball coming later still.
+        float reaction = i <= 1 ? reactionTime + defenceReactionDelay : reactionTime;
+        return reaction < t;
     }
     return std::fabs(rodX - ballX) < kSlowReach && ballX - rodX > -kSlowReachBehind;
 }
@@ -384,6 +392,8 @@ void FoosballAI::shoot(int i)
         // No figure can get to the ball: the rod stays as it is, and pending.
         if (!findFigure(i, ballZ, shift, strikeX, strikeZ)) return;
         if (!pass) error = (randomUnit() - 0.5f) * aimErrorResting;
+        // A beginner often does not shoot a resting ball at all but pushes it on.
+        if (restingPushChance > 0.0f && randomUnit() < restingPushChance) strike = std::min(strike, kGentlePush);
     } else {
         float crossing = crossingZ(i);
         strikeZ = crossing;

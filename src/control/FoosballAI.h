@@ -23,6 +23,9 @@ public:
     bool goalieTracking = false;
     float trackingRange = 0.0f;
     float passChance = 0.0f;
+    float restingPushChance = 0.0f;
+    float defenceReactionDelay = 0.0f;
+    float deadBallTime = 11.0f;
     int32_t pendingRod = -1;
     float ballX = 0.0f;
     float ballZ = 0.0f;

@@ -13,11 +13,30 @@ namespace {
 // it stays quick, and its goalkeeper stands in the middle instead of following the ball (a
 // beginner scores, and the matches end sooner). Its aim and passes stay its own. The rungs
 // were measured with the scripted average player so that its win rate falls in even steps
-// from BOB to JOHN THE KING. Then the first rungs are softened for a beginner, BOB fully,
-// ROBERT by 0.6 and DAVID by 0.45 of: reaction 0.3 s later, strikes at 0.6 and actions on
-// balls below 0.7 of the speed.
+// from BOB to JOHN THE KING. DAVID is softened by 0.45 of: reaction 0.3 s later, strikes at
+// 0.6 and actions on balls below 0.7 of the speed.
+//
+// BOB and ROBERT, the rungs a beginner starts on, keep their own speeds and play with a
+// beginner's habits instead. Softer strikes and later reactions made a quick player win
+// more, not a slow one: the slow player loses to shots his goalkeeper is not lined up for,
+// however long they take, and his matches drag on. So these two more often than not only
+// push a resting ball on gently (into the other side's reach, instead of shooting it from
+// where it lies, which scored against a slow player and almost never against a quick one);
+// their goalkeeper and defence see an oncoming ball half a second late and leave it to the
+// figures standing in the middle; and a resting ball that only they reach and cannot play
+// (behind their goalkeeper, say) is given up after 4 s (BOB) or 5.5 s (ROBERT) instead of 11,
+// so it is played again sooner. BOB's rods in front of the ball also lift sooner and come
+// down later while he attacks (at 2 and 40 units instead of 6 and 6), so a ball played back
+// finds gaps.
 constexpr float kEasyRung[kOpponentTableSize] = {0.0f, 1.0f, 1.6f, 0.9f, 1.9f, 2.4f, 2.6f, 2.9f};
-constexpr float kEasySoftening[kOpponentTableSize] = {1.0f, 0.6f, 0.45f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+constexpr float kEasySoftening[kOpponentTableSize] = {0.0f, 0.0f, 0.45f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+constexpr bool kEasyBeginner[kOpponentTableSize] = {true, true, false, false, false, false, false, false};
+constexpr float kEasyDeadBallTime[kOpponentTableSize] = {4.0f, 5.5f, 11.0f, 11.0f, 11.0f, 11.0f, 11.0f, 11.0f};
+constexpr bool kEasyLiftsLong[kOpponentTableSize] = {true, false, false, false, false, false, false, false};
+constexpr float kBeginnerPushChance = 0.6f;
+constexpr float kBeginnerDefenceDelay = 0.5f;  // s
+constexpr float kBeginnerLift = 2.0f;
+constexpr float kBeginnerLower = 40.0f;
 constexpr float kSoftReactionDelay = 0.3f;
 constexpr float kSoftStrike = 0.6f;
 constexpr float kSoftAction = 0.7f;
@@ -47,6 +66,15 @@ OpponentParameters parametersAt(int index, Difficulty difficulty)
         p.reactionTime += kSoftReactionDelay * soft;
         p.strikeSpeed *= between(1.0f, kSoftStrike, soft);
         p.actSpeed *= between(1.0f, kSoftAction, soft);
+        if (kEasyBeginner[index]) {
+            p.restingPushChance = kBeginnerPushChance;
+            p.defenceReactionDelay = kBeginnerDefenceDelay;
+            p.deadBallTime = kEasyDeadBallTime[index];
+        }
+        if (kEasyLiftsLong[index]) {
+            p.liftDistance = kBeginnerLift;
+            p.lowerDistance = kBeginnerLower;
+        }
     } else if (difficulty == Difficulty::Hard) {
         p.reactionTime *= kHardReaction;
         p.actSpeed *= kHardSpeeds;

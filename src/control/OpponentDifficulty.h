@@ -2,7 +2,7 @@
 // The difficulty a player chooses: NORMAL is the opponent table exactly as designed. EASY
 // gives each opponent the reaction and the action and block speeds of a point further down
 // the designed ladder, spread so that the ladder climbs without a wall, a goalkeeper that
-// stands in the middle, and softens its first rungs; HARD makes
+// stands in the middle, and gives its first rungs a beginner's habits; HARD makes
 // every opponent react sooner, act on faster balls and turn and strike faster.
 #include "control/OpponentParameters.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// The thirteen numbers that make one computer opponent differ from another.
+// The numbers that make one computer opponent differ from another: thirteen in the designed
+// table, and three beginner's habits that only the EASY difficulty sets.
 struct OpponentParameters {
     float rotationSpeed;    // rad/s: guard uprighting, lifting, wind-up
     float shiftSpeed;       // units/s: shot and block positioning; guards use 0.8 of it
@@ -14,4 +15,7 @@ struct OpponentParameters {
     bool goalieTracking;    // the goalkeeper follows the ball sideways
     float trackingRange;    // ...while the ball is closer than this to the centre line
     float passChance;       // 0..1: share of midfield shots that are diagonal passes
+    float restingPushChance = 0.0f;    // 0..1: share of resting balls only pushed on gently
+    float defenceReactionDelay = 0.0f; // s: goalkeeper and defence see a moving ball this late
+    float deadBallTime = 11.0f;        // s: a resting ball only this side reaches is reported
 };

@@ -103,6 +103,55 @@ TEST_F(OpponentTest, DifficultiesKeepNormalAsDesignedEasyNeverStrongerHardNeverW
     }
 }
 
+TEST_F(OpponentTest, EasyBeginnersPushRestingBallsSeeOncomingBallsLateAndGiveUpStuckBallsSooner)
+{
+    // BOB and ROBERT on EASY, each habit beside the same opponent on NORMAL.
+    CountingDeadBalls deadBalls;
+    sim.addDeadBallListener(&deadBalls);
+    for (int opponent : {kBob, kRobert}) {
+        SCOPED_TRACE(testing::Message() << "opponent " << opponent);
+        const OpponentParameters normal = opponentEntry(opponent).parameters;
+        const OpponentParameters easy = parametersAt(opponent, Difficulty::Easy);
+        play(opponent);
+        // A resting ball in front of the midfield: sometimes only pushed on gently.
+        int pushed[2] = {0, 0};
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            for (int n = 0; n < 40; ++n) {
+                seedGameRandom(100 + n);
+                ai->initStates();
+                ai->pendingRod = -1;
+                ballOwn(56.0f, 40.0f);
+                ai->decide();
+                ASSERT_EQ(type(2), kSStateType);
+                pushed[level] += shot(2)->strikeSpeed < 2.5f;
+            }
+        }
+        EXPECT_EQ(pushed[0], 0);
+        EXPECT_GT(pushed[1], 10);
+        EXPECT_LT(pushed[1], 35);
+        // A ball coming at the defence a quarter of a second more than the reaction time
+        // away: NORMAL's defence goes for it, EASY's sees it too late and leaves it to the
+        // goalkeeper.
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            ballOwn(21.0f + 30.0f * (normal.reactionTime + 0.25f), 33.2f, -30.0f, 0.0f);
+            ai->decide();
+            EXPECT_EQ(ai->canReach(1), level == 0);
+            EXPECT_TRUE(ai->canReach(0));
+        }
+        // A resting ball behind its goalkeeper, only it reaches: EASY gives it up after 6 s.
+        for (int level = 0; level < 2; ++level) {
+            ai->useParameters(level ? easy : normal);
+            const int before = deadBalls.calls;
+            ballOwn(3.0f, 33.2f);
+            sim.regionTime = 6.0f;
+            ai->decide();
+            EXPECT_EQ(deadBalls.calls - before, level);
+        }
+    }
+}
+
 TEST_F(OpponentTest, RestingBallInFrontOfTheMidfieldIsShotWithTheNearestFigure)
 {
     play(kBob);
@@ -549,6 +598,35 @@ TEST_F(OpponentTest, FeetHangingForwardOverABallInFrontTurnOnOverTheTopAndShoot)
         EXPECT_GT(fastest, 10.0f);
         sim.removeSimulationListener(ai.get());
     }
+}
+
+TEST_F(OpponentTest, GoalkeeperFeetHangingBackOverABallInItsGoalMouthTurnUpOffIt)
+{
+    // Met in play (BOB, rim on): the goalkeeper's feet turned back over a ball lying still
+    // in its goal mouth. Standing up again pressed them down on the ball, which stayed
+    // frozen under them until the opponent gave it up as dead 11 s later.
+    sim = Simulation();
+    sim.rimEnabled = true;
+    for (Rod& rod : sim.teams[0].rods) rod.angle = kHalfPi;
+    play(kBob);
+    sim.addSimulationListener(ai.get());
+    seedGameRandom(3);
+    Rod& keeper = sim.teams[1].rods[0];
+    keeper.angle = -1.1484f;
+    ballOwn(2.594f, 32.262f);
+    sim.ballAtRest = true;
+    for (int i = 0; i < 3000; ++i) {
+        ai->update(0.001f);
+        sim.step(0.001f);
+    }
+    // Within three seconds the feet have turned up off the ball, and not into the own goal.
+    OwnFrameVector ball = ai->ballPositionOwn();
+    float footX = keeper.position + kFootArm * std::sin(keeper.angle);
+    float footY = kRodAxisHeight - kFootArm * std::cos(keeper.angle);
+    EXPECT_GT(std::hypot(ball.x - footX, sim.ballPosition.y - footY), kBallRadius + kFootRadius + 0.5f);
+    EXPECT_EQ(sim.state, InPlay);
+    EXPECT_NEAR(ball.x, 2.594f, 0.1f);
+    sim.removeSimulationListener(ai.get());
 }
 
 TEST_F(OpponentTest, AStrikeThatMissesEndsTheActionAndTheOpponentPlansAgain)
