@@ -21,9 +21,10 @@ void mix(std::uint64_t& hash, const void* data, std::size_t bytes) {
     for (std::size_t i = 0; i < bytes; ++i) hash = (hash ^ p[i]) * 1099511628211ull;
 }
 
-// Everything of an object's materials that its pixels depend on.
+// Everything of an object's mesh and materials that its pixels depend on.
 std::uint64_t looksOf(const SceneObject& object) {
     std::uint64_t hash = 14695981039346656037ull;
+    mix(hash, &object.mesh, sizeof object.mesh);
     for (const auto& entry : object.materials) {
         const Material& m = *entry.second;
         const void* texture = m.texture ? static_cast<const void*>(m.texture->texture) : nullptr;
