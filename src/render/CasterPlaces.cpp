@@ -1,5 +1,6 @@
 #include "render/CasterPlaces.h"
 
+#include "render/ScreenBounds.h"
 #include "render/effects/SceneObject.h"
 
 #include <algorithm>
@@ -35,12 +36,8 @@ bool CasterPlaces::lightBox(const SubMesh& sub, const Matrix4& toLight, CasterBo
     if (!sub.bounded) return false;
     box = CasterBox{{1e30f, 1e30f}, {-1e30f, -1e30f}, 1e30f};
     for (int corner = 0; corner < 8; ++corner) {
-        const double p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
-                             (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
-                             (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
         double light[4];
-        for (int c = 0; c < 4; ++c)
-            light[c] = p[0] * toLight.m[0][c] + p[1] * toLight.m[1][c] + p[2] * toLight.m[2][c] + toLight.m[3][c];
+        boxCornerThrough(sub, corner, toLight, light);
         // A corner at or behind the light's eye: its shadow may fall anywhere.
         if (light[3] <= 1e-3) return false;
         const float u = static_cast<float>((light[0] / light[3] * 0.5 + 0.5) * kMapSize);

@@ -32,9 +32,8 @@ public:
     // brought up to date and copied into the back buffer. False when its pictures cannot be
     // had (the caller then draws the frame as before).
     bool drawInto(StillTableLayer& table);
-    // The device is about to be reset, or the frame was drawn another way: start again.
+    // The device is about to be reset: start again.
     void release();
-    void forget() { valid_ = false; }
 
     // The parts of the screen the last frame drew again (benchmarks, tests).
     int redrawnPixels() const { return redrawnPixels_; }

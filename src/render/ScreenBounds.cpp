@@ -4,20 +4,23 @@
 
 #include <algorithm>
 
+void boxCornerThrough(const SubMesh& sub, int corner, const Matrix4& m, double out[4]) {
+    const double p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
+                         (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
+                         (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
+    for (int c = 0; c < 4; ++c) out[c] = p[0] * m.m[0][c] + p[1] * m.m[1][c] + p[2] * m.m[2][c] + m.m[3][c];
+}
+
 ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height) {
     const ClearRect whole{0, 0, width, height};
     if (!sub.bounded) return whole;
     float left = 1e30f, right = -1e30f, bottom = -1e30f, top = 1e30f;
     for (int corner = 0; corner < 8; ++corner) {
-        const float p[3] = {(corner & 1) ? sub.boundsMax[0] : sub.boundsMin[0],
-                            (corner & 2) ? sub.boundsMax[1] : sub.boundsMin[1],
-                            (corner & 4) ? sub.boundsMax[2] : sub.boundsMin[2]};
-        float clip[4];
-        for (int c = 0; c < 4; ++c)
-            clip[c] = p[0] * toClip.m[0][c] + p[1] * toClip.m[1][c] + p[2] * toClip.m[2][c] + toClip.m[3][c];
-        if (clip[3] <= 1e-4f) return whole;
-        const float x = (clip[0] / clip[3] * 0.5f + 0.5f) * width;
-        const float y = (0.5f - clip[1] / clip[3] * 0.5f) * height;
+        double clip[4];
+        boxCornerThrough(sub, corner, toClip, clip);
+        if (clip[3] <= 1e-4) return whole;
+        const float x = static_cast<float>((clip[0] / clip[3] * 0.5 + 0.5) * width);
+        const float y = static_cast<float>((0.5 - clip[1] / clip[3] * 0.5) * height);
         left = std::min(left, x);
         right = std::max(right, x);
         top = std::min(top, y);

@@ -10,6 +10,8 @@
 class SceneObject;
 struct SubMesh;
 
+// Corner 0-7 of a sub-mesh's box through m (row vectors), as x, y, z, w.
+void boxCornerThrough(const SubMesh& sub, int corner, const Matrix4& m, double out[4]);
 // A sub-mesh's box through toClip (model to clip space, row vectors) on a width x height
 // target, top-down.
 ClearRect boxOnScreen(const SubMesh& sub, const Matrix4& toClip, int width, int height);

@@ -408,16 +408,6 @@ void GraphicsDevice::copyToBackBuffer(RenderSurface* colour, DepthSurface* depth
     glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
 }
 
-void GraphicsDevice::copySurface(RenderSurface* from, RenderSurface* to) {
-    if (!context_ || !from || !to) return;
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, from->framebuffer());
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to->framebuffer());
-    glDisable(GL_SCISSOR_TEST);
-    glBlitFramebuffer(0, 0, from->width(), from->height(), 0, 0, to->width(), to->height(), GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, currentColour_ ? currentColour_->framebuffer() : drawFramebuffer_);
-}
-
 void GraphicsDevice::copyRect(RenderSurface* fromColour, DepthSurface* fromDepth, RenderSurface* toColour,
                               DepthSurface* toDepth, const ClearRect& rect) {
     if (!context_ || !fromColour || !fromDepth || !toColour || !toDepth) return;

@@ -135,8 +135,6 @@ public:
     // Copies a colour surface and a depth surface of the back buffer's size over the back
     // buffer's colour and depth, pixel for pixel.
     void copyToBackBuffer(RenderSurface* colour, DepthSurface* depth);
-    // Copies one colour surface over another of the same size, pixel for pixel.
-    void copySurface(RenderSurface* from, RenderSurface* to);
     // Copies a rectangle (top-down) of a colour surface and its depth over the same
     // rectangle of another pair of the same size.
     void copyRect(RenderSurface* fromColour, DepthSurface* fromDepth, RenderSurface* toColour,
