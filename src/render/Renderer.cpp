@@ -6,6 +6,7 @@
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderTarget.h"
 #include "platform/gfx/SpriteBatcher.h"
+#include "platform/system/MemoryMode.h"
 #include "platform/time/GameClock.h"
 #include "platform/window/GameWindow.h"
 #include "platform/window/WindowMetrics.h"
@@ -211,7 +212,11 @@ void Renderer::renderFrame() {
     const bool layered = scene && stillCamera && stillTable && stillTable->prepare();
     // Fresh pictures: what only they needed goes until they are drawn again; a table drawn
     // whole needs it back first.
-    if (layered && stillTable->drawings() != drawingsBefore) stillOnly.setAside(*this);
+    const bool freshPictures = layered && stillTable->drawings() != drawingsBefore;
+    if (freshPictures) {
+        stillOnly.setAside(*this);
+        giveBackFreedMemory();
+    }
     if (scene && !layered) stillOnly.bringBack(*this);
 
     // Shadow pass: the casters seen from the light into the shadow map.
@@ -238,6 +243,9 @@ void Renderer::renderFrame() {
             for (SceneObject* object : objects)
                 if (!object->still) sceneEffect->drawObject(*object);
         }
+        // The first frame on fresh pictures compiled the programs it drew with; what that
+        // took is let go rather than kept resident.
+        if (freshPictures) giveBackFreedMemory();
     } else {
         device->clear(nullptr, 0xFF000000u, 1.0f);
         if (scene) {

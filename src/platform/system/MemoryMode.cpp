@@ -20,3 +20,8 @@ void keepLargeBlocksBetweenFrames()
     // the space.
     malloc_trim(0);
 }
+
+void giveBackFreedMemory()
+{
+    malloc_trim(0);
+}

@@ -12,3 +12,9 @@ void returnLargeBlocksAtOnce();
 
 // Call once start-up has finished, before the first frame.
 void keepLargeBlocksBetweenFrames();
+
+// After a frame that drew the still table's pictures and the whole kept scene: the software
+// renderer compiled that frame's programs, and its scratch memory, freed inside the heap,
+// would stay resident under the blocks the frames hold. Its pages go back to the system;
+// the frames that follow reuse the space. Costs a few milliseconds, so only on such frames.
+void giveBackFreedMemory();
