@@ -76,6 +76,7 @@ void FoosballAI::useParameters(const OpponentParameters& p)
     passChance = p.passChance;
     restingPushChance = p.restingPushChance;
     defenceReactionDelay = p.defenceReactionDelay;
+    goalkeeperReactionDelay = p.goalkeeperReactionDelay;
     deadBallTime = p.deadBallTime;
 }
 
@@ -303,7 +304,9 @@ bool FoosballAI::canReach(int i) const
         if (d * ballVx >= 0.0f) return false;  // not heading for the rod's line
         float t = -d / ballVx;
         // The goalkeeper and the defence of a beginner see a ball coming later still.
-        float reaction = i <= 1 ? reactionTime + defenceReactionDelay : reactionTime;
+        float reaction = reactionTime;
+        if (i == 0) reaction += goalkeeperReactionDelay;
+        if (i == 1) reaction += defenceReactionDelay;
         return reaction < t;
     }
     return std::fabs(rodX - ballX) < kSlowReach && ballX - rodX > -kSlowReachBehind;

@@ -25,6 +25,7 @@ public:
     float passChance = 0.0f;
     float restingPushChance = 0.0f;
     float defenceReactionDelay = 0.0f;
+    float goalkeeperReactionDelay = 0.0f;
     float deadBallTime = 11.0f;
     int32_t pendingRod = -1;
     float ballX = 0.0f;

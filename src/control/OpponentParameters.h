@@ -15,7 +15,8 @@ struct OpponentParameters {
     bool goalieTracking;    // the goalkeeper follows the ball sideways
     float trackingRange;    // ...while the ball is closer than this to the centre line
     float passChance;       // 0..1: share of midfield shots that are diagonal passes
-    float restingPushChance = 0.0f;    // 0..1: share of resting balls only pushed on gently
-    float defenceReactionDelay = 0.0f; // s: goalkeeper and defence see a moving ball this late
-    float deadBallTime = 11.0f;        // s: a resting ball only this side reaches is reported
+    float restingPushChance = 0.0f;       // 0..1: share of resting balls only pushed on gently
+    float defenceReactionDelay = 0.0f;    // s: the defence sees a moving ball this late
+    float goalkeeperReactionDelay = 0.0f; // s: the goalkeeper sees a moving ball this late
+    float deadBallTime = 11.0f;           // s: a resting ball only this side reaches is reported
 };
