@@ -93,6 +93,17 @@ struct MatchFixture : DevicelessGameFixture {
         for (long i = 0; i < frames; ++i) frame(dt);
     }
 
+    // The table has just counted a goal (by team 0 when `byTeam0`), leaving the score at
+    // team0-team1; one frame lets the screen take it.
+    void goalCounted(int team0, int team1, bool byTeam0) {
+        Simulation& sim = match->simulation;
+        sim.score[0] = team0;
+        sim.score[1] = team1;
+        sim.goalPending = true;
+        sim.goalByTeam0 = byTeam0;
+        frame(0.01f);
+    }
+
     std::string opponentName(int i) const { return game.opponents[i]->name; }
 };
 
