@@ -58,11 +58,6 @@ public:
         cache_[name] = handle;
         return handle;
     }
-    const std::vector<std::string> requested() const {
-        std::vector<std::string> names;
-        for (const auto& entry : cache_) names.push_back(entry.first);
-        return names;
-    }
 
 private:
     SoundSystem* sounds_;
