@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
