@@ -9,11 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <cstdio>
-#include <fstream>
-#include <vector>
 
 namespace {
 
