@@ -1,6 +1,5 @@
 #include "render/fonts/FittedText.h"
 #include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "render/fonts/TextLayout.h"
 #include "support/CountingFont.h"
 
