@@ -3,30 +3,17 @@
 // fonts and the GUI style have empty textures (the glyph tables still give real widths),
 // the table sounds are recorded, errors and the save file go to a fresh temporary folder,
 // and plain screens stand in for the menus the match leaves to.
-#include "app/Game.h"
-#include "core/ErrorLog.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
 #include "input/InputSystem.h"
-#include "render/Renderer.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "screens/MatchScreen.h"
 #include "simulation/RecordingTableSounds.h"
 #include "support/DevicelessGameFixture.h"
-#include "ui/GUIStyle.h"
-#include "screens/PBScreen.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
-#include <string>
-#include <vector>
 
 struct MatchFixture : DevicelessGameFixture {
     MatchScreen* match = nullptr;

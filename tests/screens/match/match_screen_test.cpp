@@ -4,14 +4,11 @@
 #include "MatchFixture.h"
 
 #include "audio/SoundSystem.h"
-#include "control/Opponent.h"
 #include "control/OpponentDifficulty.h"
 #include "control/ReleaseControl.h"
 #include "profiles/SettingsFile.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace {
 

@@ -1,15 +1,12 @@
 // The menu keys on the real screens: where the focus starts, where each direction takes it,
 // what press and back do, the pointer taking over, the letter grid of the new-profile
 // screen, and a pad answering the match's quit question.
-#include "input/InputSystem.h"
 #include "screens/SettingsScreen.h"
 #include "screens/match/MatchFixture.h"
 #include "screens/menus/MenusAFixture.h"
 #include "ui/widgets/PBEditor.h"
 #include "ui/widgets/PBLetterGrid.h"
 #include "ui/widgets/PBSelector.h"
-
-#include <initializer_list>
 
 namespace {
 
