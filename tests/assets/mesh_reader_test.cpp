@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {

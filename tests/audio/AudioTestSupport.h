@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -57,11 +56,6 @@ public:
         const SoundHandle* handle = sounds_->loadWav(soundPath(name));
         cache_[name] = handle;
         return handle;
-    }
-    const std::vector<std::string> requested() const {
-        std::vector<std::string> names;
-        for (const auto& entry : cache_) names.push_back(entry.first);
-        return names;
     }
 
 private:

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 class MusicRotationTest : public ::testing::Test {

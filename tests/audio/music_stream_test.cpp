@@ -12,12 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <AL/al.h>
-
 #include <chrono>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <set>
 #include <thread>
 

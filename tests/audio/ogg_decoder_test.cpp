@@ -3,13 +3,8 @@
 // gives a plain answer; none may abort the game.
 #include "AudioTestSupport.h"
 #include "ShortMusicLoop.h"
-#include "audio/OggDecoder.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
-#include <fstream>
-#include <iterator>
 
 namespace {
 

@@ -135,11 +135,15 @@ protected:
 
     // One match frame of the table with its real sound player: `setUp` places the ball and
     // the rods, then sixteen 1 ms steps and the end of the frame.
-    static void playTableFrame(SoundSystem& sounds, const std::function<void(Simulation&)>& setUp) {
+    // A sound cache for this session; the previous session's handles died with its sound system.
+    static SoundFolder* freshFolder(SoundSystem& sounds) {
         static SoundFolder* folder = nullptr;
-        delete folder;  // the previous session's handles died with its sound system
-        folder = new SoundFolder(&sounds);
-        OpenALTableSounds table(&sounds, folder);
+        delete folder;
+        return folder = new SoundFolder(&sounds);
+    }
+
+    static void playTableFrame(SoundSystem& sounds, const std::function<void(Simulation&)>& setUp) {
+        OpenALTableSounds table(&sounds, freshFolder(sounds));
         Simulation sim;
         sim.tableSounds = &table;
         for (Team& team : sim.teams)
@@ -249,10 +253,7 @@ TEST_F(RecordedMixTest, HitsInSeveralStepsOfAFrameAreNoLouderThanTheLoudest) {
     Recording burst = record(
         [](SoundSystem& s) {
             listenAsInAMatch(s);
-            static SoundFolder* folder = nullptr;
-            delete folder;
-            folder = new SoundFolder(&s);
-            OpenALTableSounds table(&s, folder);
+            OpenALTableSounds table(&s, freshFolder(s));
             for (int step = 0; step < 3; ++step) table.playKick({-4.7f + 0.2f * step, 1.8f, 0.0f}, 1.0f);
             table.endFrame();
         },

@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
-
 
 struct RecordingPresenter : ErrorBoxPresenter {
     std::string title, message, logAtPresent;

@@ -9,17 +9,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <cstdio>
-#include <fstream>
-#include <vector>
 
 namespace {
 
 struct InitFailure {
     void (*breakIt)(FakeInputDevices&);
     const char* line;
+};
+
+// A started input system on fake devices the case changes between polls.
+struct InputSystemPoll : ::testing::Test {
+    InputSystem input;
+    FakeInputDevices* devices = new FakeInputDevices;  // the input system owns it
+    void SetUp() override { ASSERT_TRUE(input.init(devices)); }
 };
 } // namespace
 
@@ -55,11 +58,8 @@ TEST(InputSystemInit, EachMissingPieceWritesItsLineAndFails)
     setErrorLogPath("error.txt");
 }
 
-TEST(InputSystemPoll, HeldKeyIsPressedInExactlyOneFrame)
+TEST_F(InputSystemPoll, HeldKeyIsPressedInExactlyOneFrame)
 {
-    InputSystem input;
-    auto* devices = new FakeInputDevices;
-    ASSERT_TRUE(input.init(devices));
     input.poll();
     EXPECT_FALSE(input.isPressed(Key::P));
 
@@ -81,11 +81,8 @@ TEST(InputSystemPoll, HeldKeyIsPressedInExactlyOneFrame)
     EXPECT_TRUE(input.isPressed(Key::P));
 }
 
-TEST(InputSystemPoll, MouseMovementAndButtonsComeFromThisFrame)
+TEST_F(InputSystemPoll, MouseMovementAndButtonsComeFromThisFrame)
 {
-    InputSystem input;
-    auto* devices = new FakeInputDevices;
-    ASSERT_TRUE(input.init(devices));
     devices->mouse.x = -7;
     devices->mouse.y = 12;
     devices->mouse.buttons[1] = 0x80;
@@ -96,11 +93,8 @@ TEST(InputSystemPoll, MouseMovementAndButtonsComeFromThisFrame)
     EXPECT_TRUE(input.isButtonDown(1));
 }
 
-TEST(InputSystemPoll, LostDevicesKeepStateUntilFocusReturnsThenReacquire)
+TEST_F(InputSystemPoll, LostDevicesKeepStateUntilFocusReturnsThenReacquire)
 {
-    InputSystem input;
-    auto* devices = new FakeInputDevices;
-    ASSERT_TRUE(input.init(devices));
     devices->keys[Key::Space] = 0x80;
     devices->mouse.x = 5;
     devices->mouse.buttons[0] = 0x80;
@@ -132,11 +126,8 @@ TEST(InputSystemPoll, LostDevicesKeepStateUntilFocusReturnsThenReacquire)
     EXPECT_TRUE(input.isPressed(Key::Space));
 }
 
-TEST(InputSystemPoll, TypedCharactersComeInTheOrderTheyWereTypedOnce)
+TEST_F(InputSystemPoll, TypedCharactersComeInTheOrderTheyWereTypedOnce)
 {
-    InputSystem input;
-    auto* devices = new FakeInputDevices;
-    ASSERT_TRUE(input.init(devices));
     devices->typed = {'t', 'e', 's', 't', 'e', 'r'};
     devices->keys[Key::R] = 0x80;
     input.poll();
@@ -167,7 +158,6 @@ SDL_Event keyEvent(Uint32 type, SDL_Scancode scancode, bool repeat = false)
     e.key.keysym.scancode = scancode;
     return e;
 }
-} // namespace
 
 SDL_Event textEvent(const char* utf8)
 {
@@ -176,6 +166,7 @@ SDL_Event textEvent(const char* utf8)
     std::strncpy(e.text.text, utf8, sizeof e.text.text - 1);
     return e;
 }
+} // namespace
 
 TEST(SdlTyping, TheLayoutsCharactersQueueInOrderAHeldKeyTypesOnce)
 {

@@ -7,13 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -11,10 +11,6 @@
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <vector>
-
 namespace {
 
 using Image = std::vector<std::uint8_t>;

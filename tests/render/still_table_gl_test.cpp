@@ -7,7 +7,6 @@
 
 #include "render/KeptScene.h"
 #include "render/StillTableLayer.h"
-#include "simulation/Simulation.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +18,6 @@
 #pragma GCC diagnostic pop
 
 #include <cstdint>
-#include <cstdlib>
-#include <string>
 #include <vector>
 
 namespace {

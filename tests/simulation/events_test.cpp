@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "SimulationFixture.h"
 #include "core/ErrorLog.h"

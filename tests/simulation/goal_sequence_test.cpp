@@ -4,6 +4,7 @@
 
 class GoalSequence : public SimulationFixture {
 protected:
+    GoalSequence() { liftAllRods(); }
     // Runs until the state changes from `from` (at most `limit` steps); returns the steps.
     int runWhile(SimulationState from, int limit) {
         int steps = 0;
@@ -16,7 +17,6 @@ protected:
 };
 
 TEST_F(GoalSequence, FastBallIsCountedTwentyBeyondTheLine) {
-    liftAllRods();
     launch(-0.5f, 30.0f, -50.0f, 0.0f);
     sounds.startRoll();
     runWhile(InPlay, 1000);
@@ -40,7 +40,6 @@ TEST_F(GoalSequence, FastBallIsCountedTwentyBeyondTheLine) {
 }
 
 TEST_F(GoalSequence, SlowBallIsCountedAfterHalfASecond) {
-    liftAllRods();
     launch(sim.length + 4.0f, 30.0f, 20.0f, 0.0f);
     sim.step(0.001f);
     ASSERT_EQ(sim.state, InGoal);
@@ -56,7 +55,6 @@ TEST_F(GoalSequence, SlowBallIsCountedAfterHalfASecond) {
 TEST_F(GoalSequence, InGoalTheBallStaysInsideTheBoxAcross) {
     // Sinking into either goal with a strong sideways run, the ball stops at the goal box's
     // side wall (the goal mouth 21.2 to 45.2, less the ball's radius), not at the table's.
-    liftAllRods();
     launch(-4.0f, 30.0f, -20.0f, -400.0f);
     run(300);
     EXPECT_EQ(sim.state, InGoal);
@@ -68,7 +66,6 @@ TEST_F(GoalSequence, InGoalTheBallStaysInsideTheBoxAcross) {
 }
 
 TEST_F(GoalSequence, SideScoredUponKicksOffAfterTheDelay) {
-    liftAllRods();
     launch(sim.length + 4.0f, 30.0f, 50.0f, 0.0f);
     runWhile(InPlay, 10);
     runWhile(InGoal, 1000);
@@ -86,7 +83,6 @@ TEST_F(GoalSequence, SideScoredUponKicksOffAfterTheDelay) {
 }
 
 TEST_F(GoalSequence, FifthGoalEndsTheMatchWithoutKickOff) {
-    liftAllRods();
     sim.score[1] = 4;
     launch(-4.0f, 30.0f, -50.0f, 0.0f);
     runWhile(InPlay, 10);
@@ -102,7 +98,6 @@ TEST_F(GoalSequence, FifthGoalEndsTheMatchWithoutKickOff) {
 }
 
 TEST_F(GoalSequence, FreePracticeGoalsCountNothing) {
-    liftAllRods();
     sim.practice = true;
     int scoreSounds = 0;
     for (int goal = 0; goal < 2; ++goal) {

@@ -1,9 +1,7 @@
 // Millions of steps with every rod swung and shifted at random: no field may become
 // non-finite and the ball never leaves the table and its goal boxes.
-#include <cmath>
 
 #include "SimulationFixture.h"
-#include "core/GameRandom.h"
 #include "testkit/simulation/RestlessRods.h"
 
 namespace {

@@ -23,14 +23,17 @@ void expectDraw(const SpriteDraw& d, int sx, int sy, int sw, int sh, float x, fl
     EXPECT_FLOAT_EQ(d.dstH, h);
     EXPECT_EQ(d.colour, colour);
 }
-} // namespace
-
-TEST(GUIStyle, BarIsTwoCapsAndAStretchedMiddleOfTheWidgetsWidth)
-{
+// The style drawing into a recorder instead of a device.
+struct GUIStyleTest : ::testing::Test {
     Renderer renderer;
     Recorder sink;
-    renderer.spriteSink = &sink;
-    GUIStyle style(&renderer);
+    GUIStyle style{&renderer};
+    GUIStyleTest() { renderer.spriteSink = &sink; }
+};
+} // namespace
+
+TEST_F(GUIStyleTest, BarIsTwoCapsAndAStretchedMiddleOfTheWidgetsWidth)
+{
     TextureRecord atlas;
     style.texture = &atlas;
     style.drawBar(100, 200, 300);
@@ -42,12 +45,8 @@ TEST(GUIStyle, BarIsTwoCapsAndAStretchedMiddleOfTheWidgetsWidth)
         EXPECT_EQ(d.texture, &atlas);
 }
 
-TEST(GUIStyle, OutlineLinesLieJustOutsideTheRectangle)
+TEST_F(GUIStyleTest, OutlineLinesLieJustOutsideTheRectangle)
 {
-    Renderer renderer;
-    Recorder sink;
-    renderer.spriteSink = &sink;
-    GUIStyle style(&renderer);
     style.drawOutline(10, 20, 30, 40, 0xFF111111u, 0xFF222222u);
     ASSERT_EQ(sink.draws.size(), 4u);
     expectDraw(sink.draws[0], 1, 1, 2, 2, 9, 19, 32, 1, 0xFF111111u);
@@ -56,12 +55,8 @@ TEST(GUIStyle, OutlineLinesLieJustOutsideTheRectangle)
     expectDraw(sink.draws[3], 1, 1, 2, 2, 40, 19, 1, 42, 0xFF222222u);
 }
 
-TEST(GUIStyle, FrameCornersMeetTheStretchedEdges)
+TEST_F(GUIStyleTest, FrameCornersMeetTheStretchedEdges)
 {
-    Renderer renderer;
-    Recorder sink;
-    renderer.spriteSink = &sink;
-    GUIStyle style(&renderer);
     style.drawFrame(100, 370, 200, 22);
     ASSERT_EQ(sink.draws.size(), 8u);
     expectDraw(sink.draws[0], 445, 3, 10, 10, 95, 365, 10, 10, 0xFFFFFFFFu);

@@ -9,8 +9,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 SDL_Event keyDown(SDL_Scancode scancode, Uint16 mod = KMOD_NONE, bool repeat = false)

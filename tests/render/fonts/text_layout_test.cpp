@@ -1,6 +1,5 @@
 #include "render/fonts/FittedText.h"
 #include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "render/fonts/TextLayout.h"
 #include "support/CountingFont.h"
 
@@ -174,17 +173,11 @@ TEST(DrawWrappedText, HighlightWorksInsideWrappedLines) {
     EXPECT_EQ(p.glyphs[1].x, 10 + 1 + 9);
 }
 
-}  // namespace
-
-namespace {
-
 // The longest beginning of text no wider than maxWidth, found the slow obvious way.
 std::size_t fitByShortening(const KRFont& font, std::string text, int maxWidth) {
     while (!text.empty() && TextLayout::textWidth(font, text) > maxWidth) text.pop_back();
     return text.size();
 }
-
-}  // namespace
 
 TEST(FittingText, KeepsTheLongestBeginningThatFitsInOnePass) {
     PBFontSmall small(nullptr);
@@ -217,3 +210,5 @@ TEST(FittingText, AFittedTextIsFittedAgainOnlyWhenTextFontOrWidthChange) {
     EXPECT_EQ(name.fit(other, "BOB", 100), "BOB");
     EXPECT_GT(counting.lookups, once);
 }
+
+}  // namespace

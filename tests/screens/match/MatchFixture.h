@@ -3,30 +3,17 @@
 // fonts and the GUI style have empty textures (the glyph tables still give real widths),
 // the table sounds are recorded, errors and the save file go to a fresh temporary folder,
 // and plain screens stand in for the menus the match leaves to.
-#include "app/Game.h"
-#include "core/ErrorLog.h"
 #include "control/FoosballAI.h"
 #include "control/Opponent.h"
 #include "input/InputSystem.h"
-#include "render/Renderer.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "screens/MatchScreen.h"
 #include "simulation/RecordingTableSounds.h"
 #include "support/DevicelessGameFixture.h"
-#include "ui/GUIStyle.h"
-#include "screens/PBScreen.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
-#include <string>
-#include <vector>
 
 struct MatchFixture : DevicelessGameFixture {
     MatchScreen* match = nullptr;
@@ -91,6 +78,17 @@ struct MatchFixture : DevicelessGameFixture {
     void run(float seconds, float dt = 0.05f) {
         const long frames = std::lround(seconds / dt);
         for (long i = 0; i < frames; ++i) frame(dt);
+    }
+
+    // The table has just counted a goal (by team 0 when `byTeam0`), leaving the score at
+    // team0-team1; one frame lets the screen take it.
+    void goalCounted(int team0, int team1, bool byTeam0) {
+        Simulation& sim = match->simulation;
+        sim.score[0] = team0;
+        sim.score[1] = team1;
+        sim.goalPending = true;
+        sim.goalByTeam0 = byTeam0;
+        frame(0.01f);
     }
 
     std::string opponentName(int i) const { return game.opponents[i]->name; }

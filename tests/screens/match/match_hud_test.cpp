@@ -99,10 +99,7 @@ TEST_F(MatchHud, FreePracticeHasNoScoreAndNoPicture)
 TEST_F(MatchHud, AGoalIsAnnouncedUnderTheBannerAndThePauseInTheMiddle)
 {
     start(0);
-    match->simulation.score[0] = 1;
-    match->simulation.goalPending = true;
-    match->simulation.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(1, 0, true);
     run(1.0f);  // fully faded in
     sink.clear();
     match->draw(2);
@@ -149,10 +146,7 @@ TEST_F(MatchHud, ALongNameEndsInItsPanelAndItsAnnouncementStaysOnTheScreen)
 {
     profile->name = std::string(5000, 'W');  // only a save file could hold it
     start(0);
-    match->simulation.score[0] = 1;
-    match->simulation.goalPending = true;
-    match->simulation.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(1, 0, true);
     run(1.0f);
     sink.clear();
     match->draw(2);

@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
-
 namespace {
 
 struct Frame {

@@ -4,14 +4,11 @@
 #include "MatchFixture.h"
 
 #include "audio/SoundSystem.h"
-#include "control/Opponent.h"
 #include "control/OpponentDifficulty.h"
 #include "control/ReleaseControl.h"
 #include "profiles/SettingsFile.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -209,12 +206,8 @@ using MatchEnd = MatchFixture;
 TEST_F(MatchEnd, TheOpponentsFifthGoalEndsTheMatchWithoutAWin)
 {
     start(2);
-    Simulation& sim = match->simulation;
-    sim.score[1] = 5;
-    sim.score[0] = 3;
-    sim.goalPending = true;
-    sim.goalByTeam0 = false;
-    frame(0.01f);
+    goalCounted(3, 5, false);
+    const Simulation& sim = match->simulation;
     EXPECT_EQ(opponentName(2) + " WINS", match->ticker.text());
     EXPECT_EQ(&match->goalBanner, match->ticker.image());
     EXPECT_FALSE(sim.goalPending);
@@ -239,12 +232,7 @@ TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
 {
     profile->bestLevel = 6;
     start(7);
-    Simulation& sim = match->simulation;
-    sim.score[0] = 5;
-    sim.score[1] = 2;
-    sim.goalPending = true;
-    sim.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(5, 2, true);
     EXPECT_EQ("ANN WINS", match->ticker.text());
     EXPECT_TRUE(match->finalVictory);
     EXPECT_EQ(7, profile->bestLevel);
@@ -259,10 +247,7 @@ TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
     // last win does too.
     start(4);
     EXPECT_FALSE(match->finalVictory);
-    sim.score[0] = 5;
-    sim.goalPending = true;
-    sim.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(5, 0, true);
     EXPECT_FALSE(match->finalVictory);
     run(5.0f);
     EXPECT_EQ(game.context.screens.playerScreen, current());
@@ -270,10 +255,7 @@ TEST_F(MatchEnd, AWinIsRecordedAndSavedAndTheLastOneLeadsToTheWinnerScreen)
     PBScreen* winner = game.context.screens.winnerScreen;
     game.context.screens.winnerScreen = nullptr;
     start(7);
-    sim.score[0] = 5;
-    sim.goalPending = true;
-    sim.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(5, 0, true);
     run(5.0f);
     EXPECT_EQ(game.context.screens.playerScreen, current());
     game.context.screens.winnerScreen = winner;

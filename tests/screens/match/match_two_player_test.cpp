@@ -126,11 +126,7 @@ TEST_F(TwoPlayers, TheHudNamesBothPlayersAndTheAnnouncementsNameTheScorerAndTheW
 TEST_F(TwoPlayers, AGuestWinsNothingAndLosesNothing)
 {
     startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard, kGuestName);
-    Simulation& sim = match->simulation;
-    sim.score[0] = 5;
-    sim.goalPending = true;
-    sim.goalByTeam0 = true;
-    frame(0.01f);
+    goalCounted(5, 0, true);
     EXPECT_EQ("ANN WINS", match->ticker.text());
     EXPECT_EQ(1, record("ANN", kTwoPlayerWinsKey));
     EXPECT_EQ(-1, record(kGuestName, kTwoPlayerLossesKey));
@@ -178,11 +174,8 @@ TEST_F(TwoPlayers, ATimedMatchEndsWithTheLeaderOrADrawWithTheNextGoal)
 
     // ANN ahead when the clock runs out: she wins, the record says so.
     startTwoPlayers(HandsKind::Mouse, HandsKind::Keyboard, "BEA", MatchLength{kWinningScore, 3});
+    goalCounted(6, 0, true);  // no count of goals ends a timed match
     Simulation& sim = match->simulation;
-    sim.score[0] = 6;  // no count of goals ends a timed match
-    sim.goalPending = true;
-    sim.goalByTeam0 = true;
-    frame(0.01f);
     EXPECT_EQ("ANN SCORES", match->ticker.text());
     run(3.0f);
     match->match.playedSeconds = 179.95;

@@ -16,9 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 struct MenuKeysGl : ::testing::Test {

@@ -1,15 +1,12 @@
 // The menu keys on the real screens: where the focus starts, where each direction takes it,
 // what press and back do, the pointer taking over, the letter grid of the new-profile
 // screen, and a pad answering the match's quit question.
-#include "input/InputSystem.h"
 #include "screens/SettingsScreen.h"
 #include "screens/match/MatchFixture.h"
 #include "screens/menus/MenusAFixture.h"
 #include "ui/widgets/PBEditor.h"
 #include "ui/widgets/PBLetterGrid.h"
 #include "ui/widgets/PBSelector.h"
-
-#include <initializer_list>
 
 namespace {
 
@@ -31,6 +28,14 @@ struct MenuKeys : MenusAFixture {
     }
     void pad(PBScreen* screen, std::initializer_list<MenuKey> pressed) { keys(screen, pressed, true); }
     GUIComponent* focus(PBScreen* screen) const { return screen->menuFocusShown ? screen->menuFocus : nullptr; }
+    // Each key in a frame of its own, and where the focus is after it.
+    void walk(PBScreen* screen, std::initializer_list<std::pair<MenuKey, GUIComponent*>> steps) {
+        int step = 0;
+        for (const auto& [key, expected] : steps) {
+            keys(screen, {key});
+            EXPECT_EQ(focus(screen), expected) << "step " << step++;
+        }
+    }
     // Quads in the highlight colour drawn by the screen: the focus ring's.
     int ringQuads(PBScreen* screen) {
         sink.clear();
@@ -51,10 +56,7 @@ TEST_F(MenuKeys, MainMenuWithoutProfilesSkipsWhatCannotBePressedAndBackGoesToQui
     keys(menu, {MenuKey::Down});
     EXPECT_EQ(focus(menu), button(menu, "new"));
     EXPECT_GT(ringQuads(menu), 0);
-    keys(menu, {MenuKey::Down});
-    EXPECT_EQ(focus(menu), button(menu, "best"));
-    keys(menu, {MenuKey::Back});
-    EXPECT_EQ(focus(menu), button(menu, "quit"));
+    walk(menu, {{MenuKey::Down, button(menu, "best")}, {MenuKey::Back, button(menu, "quit")}});
     keys(menu, {MenuKey::Up, MenuKey::Up, MenuKey::Up, MenuKey::Press});
     EXPECT_EQ(afterFade(menu), game.context.screens.bestAchievementsScreen);
     // The next screen goes on with the focus shown.
@@ -105,18 +107,12 @@ TEST_F(MenuKeys, PlayerMenuStartsOnPlayTheListChoosesTheOpponentAndBackLeaves)
     EXPECT_FALSE(player->playButton->enabled);  // a new profile has not opened the second
     keys(player, {MenuKey::Up});
     EXPECT_EQ(player->selectedOpponent, 0);
-    keys(player, {MenuKey::Right});
-    EXPECT_EQ(focus(player), player->playButton);
-    keys(player, {MenuKey::Right});
-    EXPECT_EQ(focus(player), button(player, "practice"));
-    keys(player, {MenuKey::Down});
-    EXPECT_EQ(focus(player), button(player, PlayerScreen::kTwoPlayersId));  // under FREE PRACTICE
-    keys(player, {MenuKey::Down});
-    EXPECT_EQ(focus(player), button(player, "quit"));
-    keys(player, {MenuKey::Left});
-    EXPECT_EQ(focus(player), button(player, "settings"));
-    keys(player, {MenuKey::Left});
-    EXPECT_EQ(focus(player), button(player, "help"));
+    walk(player, {{MenuKey::Right, player->playButton},
+                  {MenuKey::Right, button(player, "practice")},
+                  {MenuKey::Down, button(player, PlayerScreen::kTwoPlayersId)},  // under FREE PRACTICE
+                  {MenuKey::Down, button(player, "quit")},
+                  {MenuKey::Left, button(player, "settings")},
+                  {MenuKey::Left, button(player, "help")}});
     keys(player, {MenuKey::Back});
     EXPECT_EQ(afterFade(player), menu);
 }

@@ -4,11 +4,6 @@
 // textures (the glyph tables still give real widths), and errors and the save file go to a
 // fresh temporary folder. Plain framed screens stand in for the match and the settings,
 // best-results and credits screens; the help screen is the real one.
-#include "app/Game.h"
-#include "core/ErrorLog.h"
-#include "render/Renderer.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "screens/DeleteProfileScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/NewProfileScreen.h"
@@ -16,16 +11,7 @@
 #include "screens/ProfilesScreen.h"
 #include "screens/WinnerScreen.h"
 #include "support/DevicelessGameFixture.h"
-#include "ui/GUIStyle.h"
-#include "ui/widgets/PBButton.h"
 #include "ui/widgets/PBList.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 struct MenusAFixture : DevicelessGameFixture {
     ProfilesScreen* menu = nullptr;

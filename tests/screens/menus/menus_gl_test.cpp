@@ -13,10 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -3,22 +3,7 @@
 // fonts and the GUI style have empty textures (the glyph tables still give real widths),
 // errors and the save file go to a fresh temporary folder, and plain framed screens stand
 // in for the main menu and the player menu that the screens lead to.
-#include "app/Game.h"
-#include "core/ErrorLog.h"
-#include "render/Renderer.h"
-#include "render/fonts/PBFontBig.h"
-#include "render/fonts/PBFontSmall.h"
 #include "support/DevicelessGameFixture.h"
-#include "ui/GUIStyle.h"
-#include "screens/PBScreen.h"
-#include "ui/widgets/PBButton.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 struct MenusFixture : DevicelessGameFixture {
     void SetUp() override {

@@ -6,8 +6,6 @@
 #include "screens/MenuTexts.h"
 #include "screens/menus_b/MenusFixture.h"
 
-#include <algorithm>
-
 namespace {
 
 struct HelpScreenTest : MenusFixture {

@@ -13,9 +13,7 @@
 
 #include <cstdio>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
 namespace {
 

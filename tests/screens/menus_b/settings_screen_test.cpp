@@ -2,7 +2,6 @@
 // store the profile's values, sound is heard at once, shadows stay as they are where the
 // device cannot draw them, and going back stores, saves and returns to the player menu.
 #include "audio/SoundSystem.h"
-#include "render/Renderer.h"
 #include "profiles/GameStateFile.h"
 #include "profiles/ProfileStore.h"
 #include "screens/SettingsRows.h"
@@ -12,9 +11,6 @@
 #include "ui/widgets/PBSelector.h"
 
 #include <AL/al.h>
-
-#include <cstdlib>
-#include <string>
 
 namespace {
 

@@ -12,9 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 namespace {
 
 class MessageScreen : public PBScreen {
