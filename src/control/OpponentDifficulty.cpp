@@ -7,33 +7,33 @@
 #include <cstring>
 
 namespace {
-// EASY, in three parts. Opponent i reacts with the reaction time, action and block speeds
-// found at kEasyRung[i] along the designed ladder (0 BOB ... 7 JOHN THE KING), between two
+// EASY. Opponent i reacts with the reaction time, action and block speeds found at
+// kEasyRung[i] along the designed ladder (0 BOB ... 7 JOHN THE KING), between two
 // neighbouring rows; it turns, moves and strikes at its own speeds, so that a match against
 // it stays quick, and its goalkeeper stands in the middle instead of following the ball (a
 // beginner scores, and the matches end sooner). Its aim and passes stay its own. The rungs
 // were measured with the scripted average player so that its win rate falls in even steps
-// from BOB to JOHN THE KING. DAVID is softened by 0.45 of: reaction 0.3 s later, strikes at
-// 0.6 and actions on balls below 0.7 of the speed.
+// from BOB to JOHN THE KING.
 //
-// BOB and ROBERT, the rungs a beginner starts on, keep their own reactions and speeds and
-// play with a beginner's habits instead. Softer strikes and later reactions made a quick
+// BOB to OSCAR, the rungs a beginner meets first, keep their own reactions and speeds
+// and play with a beginner's habits instead. Softer strikes and later reactions made a quick
 // player win more, not a slow one: the slow player loses to shots his goalkeeper is not
-// lined up for, however long they take, and his matches drag on. So these two often only
-// push a resting ball on gently (into the other side's reach, instead of shooting it from
-// where it lies, which scored against a slow player and almost never against a quick one);
-// their goalkeeper and defence see an oncoming ball late and leave it to the figures
+// lined up for, however long they take, and his matches drag on. So BOB and ROBERT often
+// only push a resting ball on gently (into the other side's reach, instead of shooting it
+// from where it lies, which scored against a slow player and almost never against a quick
+// one); their goalkeeper and defence see an oncoming ball late and leave it to the figures
 // standing in the middle; and a resting ball that only they reach and cannot play (behind
 // their goalkeeper, say) is given up after 4 s instead of 11, so it is played again sooner.
 // BOB's rods in front of the ball also lift sooner and come down later while he attacks (at
 // 2 and 40 units instead of 6 and 6), so a ball played back finds gaps.
-// ROBERT plays the more open game of the two: he slams his shots (strikes at 1.5 times his
-// speed), his goalkeeper stands like a statue (1.2 s late, his defence 0.8 s), and he
-// pushes half the resting balls on. With BOB's habits alone a slow player won about a third
-// of his matches against him and took six minutes to do it, one slow goal after another;
-// more goals a minute both ways shortened those matches and kept both players' win rates.
-constexpr float kEasyRung[kOpponentTableSize] = {0.0f, 1.0f, 1.6f, 0.9f, 1.9f, 2.4f, 2.6f, 2.9f};
-constexpr float kEasySoftening[kOpponentTableSize] = {0.0f, 0.0f, 0.45f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+// ROBERT to OSCAR play an open game: they slam their shots (strikes at 1.5 times ROBERT's
+// speed, 1.4 times the others'), and their goalkeeper stands like a statue (1.2 s late; the
+// defence 0.8 s, 0.5 s). With the first habits alone a slow player won about a third of his
+// matches against ROBERT and took six minutes to do it, one slow goal after another, and
+// the matches against the middle of the ladder, softened to the right strength, were even
+// and as long; more goals a minute both ways shortened them, and their rungs (quicker
+// reactions and actions than the first habits had) keep the win rates in steps.
+constexpr float kEasyRung[kOpponentTableSize] = {0.0f, 1.0f, 2.0f, 2.45f, 3.0f, 2.4f, 2.6f, 2.9f};
 struct BeginnerHabits {
     float pushChance;
     float goalkeeperDelay;  // s
@@ -41,17 +41,14 @@ struct BeginnerHabits {
     float deadBallTime;     // s
     float strike;           // times the opponent's own strike speed
 };
-constexpr int kEasyBeginners = 2;  // BOB and ROBERT
+constexpr int kEasyBeginners = 5;  // BOB to OSCAR
 constexpr BeginnerHabits kBeginnerHabits[kEasyBeginners] = {
-    {0.6f, 0.5f, 0.5f, 4.0f, 1.0f},
-    {0.5f, 1.2f, 0.8f, 4.0f, 1.5f},
+    {0.6f, 0.5f, 0.5f, 4.0f, 1.0f},  {0.5f, 1.2f, 0.8f, 4.0f, 1.5f},  {0.0f, 1.2f, 0.5f, 11.0f, 1.4f},
+    {0.0f, 1.2f, 0.5f, 11.0f, 1.4f}, {0.0f, 1.2f, 0.5f, 11.0f, 1.4f},
 };
 constexpr bool kEasyLiftsLong[kOpponentTableSize] = {true, false, false, false, false, false, false, false};
 constexpr float kBeginnerLift = 2.0f;
 constexpr float kBeginnerLower = 40.0f;
-constexpr float kSoftReactionDelay = 0.3f;
-constexpr float kSoftStrike = 0.6f;
-constexpr float kSoftAction = 0.7f;
 // HARD: reaction times a quarter as long, action, block, turning, moving and strike speeds
 // three and a half times as high; BOB then plays about as a designed LISA.
 constexpr float kHardReaction = 0.25f;
@@ -74,10 +71,6 @@ OpponentParameters parametersAt(int index, Difficulty difficulty)
         p.actSpeed = between(a.actSpeed, b.actSpeed, t);
         p.blockSpeed = between(a.blockSpeed, b.blockSpeed, t);
         p.goalieTracking = false;
-        const float soft = kEasySoftening[index];
-        p.reactionTime += kSoftReactionDelay * soft;
-        p.strikeSpeed *= between(1.0f, kSoftStrike, soft);
-        p.actSpeed *= between(1.0f, kSoftAction, soft);
         if (index < kEasyBeginners) {
             const BeginnerHabits& habits = kBeginnerHabits[index];
             p.restingPushChance = habits.pushChance;

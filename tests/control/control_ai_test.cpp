@@ -92,9 +92,10 @@ TEST_F(OpponentTest, DifficultiesKeepNormalAsDesignedEasyNeverStrongerHardNeverW
                                                      &OpponentParameters::strikeSpeed, &OpponentParameters::actSpeed,
                                                      &OpponentParameters::blockSpeed};
         for (auto speed : speeds) {
-            // ROBERT on EASY slams his shots, and leaves his goal open (below).
-            if (i == kRobert && speed == &OpponentParameters::strikeSpeed) {
-                EXPECT_GT(easy.*speed, n.*speed);
+            // An EASY opponent that slams its shots leaves its goal open.
+            if (speed == &OpponentParameters::strikeSpeed && easy.strikeSpeed > n.strikeSpeed) {
+                EXPECT_GE(easy.goalkeeperReactionDelay, 1.0f);
+                EXPECT_GE(hard.*speed, n.*speed);
                 continue;
             }
             EXPECT_LE(easy.*speed, n.*speed);
