@@ -15,24 +15,24 @@ namespace {
 // were measured with the scripted average player so that its win rate falls in even steps
 // from BOB to JOHN THE KING.
 //
-// BOB to OSCAR, the rungs a beginner meets first, keep their own reactions and speeds
-// and play with a beginner's habits instead. Softer strikes and later reactions made a quick
-// player win more, not a slow one: the slow player loses to shots his goalkeeper is not
-// lined up for, however long they take, and his matches drag on. So BOB and ROBERT often
-// only push a resting ball on gently (into the other side's reach, instead of shooting it
-// from where it lies, which scored against a slow player and almost never against a quick
-// one); their goalkeeper and defence see an oncoming ball late and leave it to the figures
-// standing in the middle; and a resting ball that only they reach and cannot play (behind
-// their goalkeeper, say) is given up after 4 s instead of 11, so it is played again sooner.
-// BOB's rods in front of the ball also lift sooner and come down later while he attacks (at
-// 2 and 40 units instead of 6 and 6), so a ball played back finds gaps.
+// BOB to OSCAR, the rungs a beginner meets first, play with a beginner's habits instead of
+// being softened. Softer strikes and later reactions made a quick player win more, not a
+// slow one: the slow player loses to shots his goalkeeper is not lined up for, however long
+// they take, and his matches drag on. So BOB and ROBERT often only push a resting ball on
+// gently (into the other side's reach, instead of shooting it from where it lies, which
+// scored against a slow player and almost never against a quick one); their goalkeeper and
+// defence see an oncoming ball late and leave it to the figures standing in the middle; and
+// a resting ball that only they reach and cannot play (behind their goalkeeper, say) is
+// given up after 4 s instead of 11, so it is played again sooner. BOB's rods in front of the
+// ball also lift sooner and come down later while he attacks (at 2 and 40 units instead of 6
+// and 6), so a ball played back finds gaps.
 // ROBERT to OSCAR play an open game: they slam their shots (strikes at 1.5 times ROBERT's
 // speed, 1.4 times the others'), and their goalkeeper stands like a statue (1.2 s late; the
 // defence 0.8 s, 0.5 s). With the first habits alone a slow player won about a third of his
 // matches against ROBERT and took six minutes to do it, one slow goal after another, and
 // the matches against the middle of the ladder, softened to the right strength, were even
-// and as long; more goals a minute both ways shortened them, and their rungs (quicker
-// reactions and actions than the first habits had) keep the win rates in steps.
+// and as long; more goals a minute both ways shortened them, and higher rungs (DAVID on his
+// own row, NATALIE and OSCAR nearer theirs) keep the win rates in steps.
 constexpr float kEasyRung[kOpponentTableSize] = {0.0f, 1.0f, 2.0f, 2.45f, 3.0f, 2.4f, 2.6f, 2.9f};
 struct BeginnerHabits {
     float pushChance;
@@ -40,13 +40,14 @@ struct BeginnerHabits {
     float defenceDelay;     // s
     float deadBallTime;     // s
     float strike;           // times the opponent's own strike speed
+    bool liftsLong;         // lifts at kBeginnerLift, comes down at kBeginnerLower
 };
 constexpr int kEasyBeginners = 5;  // BOB to OSCAR
 constexpr BeginnerHabits kBeginnerHabits[kEasyBeginners] = {
-    {0.6f, 0.5f, 0.5f, 4.0f, 1.0f},  {0.5f, 1.2f, 0.8f, 4.0f, 1.5f},  {0.0f, 1.2f, 0.5f, 11.0f, 1.4f},
-    {0.0f, 1.2f, 0.5f, 11.0f, 1.4f}, {0.0f, 1.2f, 0.5f, 11.0f, 1.4f},
+    {0.6f, 0.5f, 0.5f, 4.0f, 1.0f, true},   {0.5f, 1.2f, 0.8f, 4.0f, 1.5f, false},
+    {0.0f, 1.2f, 0.5f, 11.0f, 1.4f, false}, {0.0f, 1.2f, 0.5f, 11.0f, 1.4f, false},
+    {0.0f, 1.2f, 0.5f, 11.0f, 1.4f, false},
 };
-constexpr bool kEasyLiftsLong[kOpponentTableSize] = {true, false, false, false, false, false, false, false};
 constexpr float kBeginnerLift = 2.0f;
 constexpr float kBeginnerLower = 40.0f;
 // HARD: reaction times a quarter as long, action, block, turning, moving and strike speeds
@@ -78,10 +79,10 @@ OpponentParameters parametersAt(int index, Difficulty difficulty)
             p.defenceReactionDelay = habits.defenceDelay;
             p.deadBallTime = habits.deadBallTime;
             p.strikeSpeed *= habits.strike;
-        }
-        if (kEasyLiftsLong[index]) {
-            p.liftDistance = kBeginnerLift;
-            p.lowerDistance = kBeginnerLower;
+            if (habits.liftsLong) {
+                p.liftDistance = kBeginnerLift;
+                p.lowerDistance = kBeginnerLower;
+            }
         }
     } else if (difficulty == Difficulty::Hard) {
         p.reactionTime *= kHardReaction;

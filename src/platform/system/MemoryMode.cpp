@@ -18,7 +18,7 @@ void keepLargeBlocksBetweenFrames()
     // music files read to measure them, decoded pictures) would otherwise stay resident
     // under the blocks still held beyond it: its pages go back now, and the frames reuse
     // the space.
-    malloc_trim(0);
+    giveBackFreedMemory();
 }
 
 void giveBackFreedMemory()

@@ -13,8 +13,8 @@ void returnLargeBlocksAtOnce();
 // Call once start-up has finished, before the first frame.
 void keepLargeBlocksBetweenFrames();
 
-// After a frame that drew the still table's pictures and the whole kept scene: the software
-// renderer compiled that frame's programs, and its scratch memory, freed inside the heap,
-// would stay resident under the blocks the frames hold. Its pages go back to the system;
-// the frames that follow reuse the space. Costs a few milliseconds, so only on such frames.
+// What was freed inside the heap goes back to the system (its pages would otherwise stay
+// resident under the blocks still held). The renderer calls it after drawing fresh still
+// pictures and after that frame's scene, whose programs the software renderer compiled in
+// scratch memory. Costs a few milliseconds, so only on such rare occasions.
 void giveBackFreedMemory();
